@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build needs when they are missing.
+# Usage: scripts/ensure-deps.sh [--cross]   (--cross adds the mingw-w64 cross compiler)
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+          libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev)
+if [[ "${1:-}" == "--cross" ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing missing packages: ${missing[*]}"
+  if [[ $(id -u) -ne 0 ]]; then sudo=sudo; else sudo=; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,16 @@
+#pragma once
+#include <string_view>
+
+namespace corvane::platform {
+
+// The Windows shell and the help engine.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a web address, a mailto: address or a file with its associated program.
+    virtual void openAddress(std::string_view address) = 0;
+    // Opens a compiled help file at a topic (empty topic: the default page).
+    virtual void openHelp(std::string_view helpFile, std::string_view topic) = 0;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,1 @@
+// The resources layer starts here.

@@ -1,0 +1,1 @@
+// The ui layer starts here.
