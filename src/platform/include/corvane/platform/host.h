@@ -2,6 +2,7 @@
 // Everything the add-in reaches of its host besides the Outlook object model, which
 // arrives through the add-in connection. One aggregate, injected at the top.
 #include "corvane/platform/clock.h"
+#include "corvane/platform/file_system.h"
 #include "corvane/platform/http.h"
 #include "corvane/platform/registry.h"
 #include "corvane/platform/shell.h"
@@ -17,6 +18,7 @@ struct Host {
     Http& http;
     SystemInfo& system;
     Clock& clock;
+    FileSystem& files;
 };
 
 }  // namespace corvane::platform
