@@ -1,1 +1,0 @@
-// The resources layer starts here.
