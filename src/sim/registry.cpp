@@ -30,6 +30,12 @@ RegValue* RegKeyNode::value(std::string_view n) {
     return nullptr;
 }
 
+const RegValue* RegKeyNode::value(std::string_view n) const {
+    for (const auto& v : values)
+        if (text::equalsNoCase(v.name, n)) return &v;
+    return nullptr;
+}
+
 void RegKeyNode::setValue(const RegValue& v) {
     if (auto* existing = value(v.name)) {
         std::string keepName = existing->name;
@@ -68,8 +74,32 @@ std::vector<std::string> splitKeyPath(std::string_view path) {
     return parts;
 }
 
+namespace {
+
+template <class Node>
+Node* findBelow(Node* n, std::string_view path) {
+    for (const auto& part : splitKeyPath(path)) {
+        n = n->child(part);
+        if (!n) return nullptr;
+    }
+    return n;
+}
+
+}  // namespace
+
+RegKeyNode* RegKeyNode::find(std::string_view path) { return findBelow(this, path); }
+const RegKeyNode* RegKeyNode::find(std::string_view path) const { return findBelow(this, path); }
+
+namespace {
+
+[[noreturn]] void throwKeyDeleted() {
+    throw PlatformError(1018, "Illegal operation attempted on a registry key that has been marked for deletion.");
+}
+
+}  // namespace
+
 // A key handle re-resolves its path at every call, so a key deleted behind its back
-// fails like a deleted key on Windows.
+// (by this process or another) fails like a deleted key on Windows.
 class SimRegistryKey final : public platform::RegistryKey {
 public:
     SimRegistryKey(SimRegistry& reg, Hive hive, std::string path)
@@ -77,14 +107,14 @@ public:
     ~SimRegistryKey() override = default;
 
     std::optional<RegValue> queryValue(std::string_view name) override {
-        auto* v = node(true).value(name);
+        const auto* v = node().value(name);
         if (!v) return std::nullopt;
         return *v;
     }
 
     std::optional<RegValue> enumValue(std::uint32_t index, std::size_t nameRoom,
                                       std::size_t dataRoom) override {
-        auto& n = node(true);
+        const auto& n = node();
         if (index >= n.values.size()) return std::nullopt;
         const RegValue& v = n.values[index];
         if (v.name.size() + 1 > nameRoom || v.dataSize() > dataRoom) return std::nullopt;
@@ -92,18 +122,28 @@ public:
     }
 
     std::optional<std::string> enumSubKey(std::uint32_t index) override {
-        auto& n = node(true);
+        const auto& n = node();
         if (index >= n.children.size()) return std::nullopt;
         return n.children[index]->name;
     }
 
     void setValue(const RegValue& value) override {
-        node(true).setValue(value);
-        if (reg_.afterWrite) reg_.afterWrite(hive_);
+        checkOpen();
+        reg_.updateHive(hive_, [&](RegKeyNode& root) {
+            auto* n = root.find(path_);
+            if (!n) throwKeyDeleted();
+            n->setValue(value);
+            return true;
+        });
     }
 
     void deleteValue(std::string_view name) override {
-        if (node(true).deleteValue(name) && reg_.afterWrite) reg_.afterWrite(hive_);
+        checkOpen();
+        reg_.updateHive(hive_, [&](RegKeyNode& root) {
+            auto* n = root.find(path_);
+            if (!n) throwKeyDeleted();
+            return n->deleteValue(name);
+        });
     }
 
     void close() override {
@@ -114,11 +154,14 @@ public:
     }
 
 private:
-    RegKeyNode& node(bool read) {
+    void checkOpen() const {
         if (closed_) throw PlatformError(6, "Invalid handle.");
-        if (read && reg_.beforeRead) reg_.beforeRead(hive_);
-        auto* n = reg_.find(hive_, path_);
-        if (!n) throw PlatformError(1018, "Illegal operation attempted on a registry key that has been marked for deletion.");
+    }
+
+    const RegKeyNode& node() {
+        checkOpen();
+        const auto* n = reg_.readHive(hive_).find(path_);
+        if (!n) throwKeyDeleted();
         return *n;
     }
 
@@ -131,17 +174,19 @@ private:
 SimRegistry::SimRegistry() = default;
 SimRegistry::~SimRegistry() = default;
 
-RegKeyNode* SimRegistry::find(Hive hive, std::string_view path) {
-    RegKeyNode* n = &root(hive);
-    for (const auto& part : splitKeyPath(path)) {
-        n = n->child(part);
-        if (!n) return nullptr;
-    }
-    return n;
+const RegKeyNode& SimRegistry::readHive(Hive hive) {
+    return hive == Hive::CurrentUser ? hkcu_ : hklm_;
+}
+
+void SimRegistry::updateHive(Hive hive, const std::function<bool(RegKeyNode&)>& change) {
+    change(hive == Hive::CurrentUser ? hkcu_ : hklm_);
+}
+
+const RegKeyNode* SimRegistry::find(Hive hive, std::string_view path) {
+    return readHive(hive).find(path);
 }
 
 std::unique_ptr<platform::RegistryKey> SimRegistry::openKey(Hive hive, std::string_view path) {
-    if (beforeRead) beforeRead(hive);
     if (!find(hive, path)) return nullptr;
     if (takeFault(hive, path, false))
         throw PlatformError(platform::errors::AccessDenied, "Access is denied.");
@@ -149,11 +194,14 @@ std::unique_ptr<platform::RegistryKey> SimRegistry::openKey(Hive hive, std::stri
 }
 
 std::unique_ptr<platform::RegistryKey> SimRegistry::createKey(Hive hive, std::string_view path) {
-    if (beforeRead) beforeRead(hive);
+    // Reading first keeps the common case (the key is there) free of a write.
     if (!find(hive, path)) {
-        RegKeyNode* n = &root(hive);
-        for (const auto& part : splitKeyPath(path)) n = &n->childOrCreate(part);
-        if (afterWrite) afterWrite(hive);
+        updateHive(hive, [&](RegKeyNode& root) {
+            if (root.find(path)) return false;
+            RegKeyNode* n = &root;
+            for (const auto& part : splitKeyPath(path)) n = &n->childOrCreate(part);
+            return true;
+        });
     }
     if (takeFault(hive, path, false))
         throw PlatformError(platform::errors::AccessDenied, "Access is denied.");
@@ -161,15 +209,16 @@ std::unique_ptr<platform::RegistryKey> SimRegistry::createKey(Hive hive, std::st
 }
 
 void SimRegistry::deleteKey(Hive hive, std::string_view path) {
-    if (beforeRead) beforeRead(hive);
     auto parts = splitKeyPath(path);
-    if (parts.empty()) return;
-    RegKeyNode* parent = &root(hive);
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-        parent = parent->child(parts[i]);
-        if (!parent) return;
-    }
-    if (parent->deleteChild(parts.back()) && afterWrite) afterWrite(hive);
+    if (parts.empty() || !find(hive, path)) return;
+    updateHive(hive, [&](RegKeyNode& root) {
+        RegKeyNode* parent = &root;
+        for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+            parent = parent->child(parts[i]);
+            if (!parent) return false;
+        }
+        return parent->deleteChild(parts.back());
+    });
 }
 
 void SimRegistry::failOpen(Hive hive, std::string path, int skip) {
