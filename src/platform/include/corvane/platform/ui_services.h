@@ -46,6 +46,10 @@ public:
     virtual void setForegroundWindow(WindowHandle window) = 0;
     // Presents a form modally; returns when the form hides or unloads.
     virtual void showModal(ui::Form& form) = 0;
+    // Presents a form without waiting (a progress window); the form tells its presenter
+    // through its close listener when it hides or unloads. A Ui without modeless windows
+    // has nothing to do.
+    virtual void showModeless(ui::Form& form) { (void)form; }
     // Lets pending window messages run (DoEvents).
     virtual void doEvents() = 0;
     // The folder chooser; nothing when the user cancels.

@@ -1,0 +1,15 @@
+#include "corvane/ui/check_box.h"
+
+#include "corvane/platform/error.h"
+
+namespace corvane::ui {
+
+void CheckBox::setValue(int value) {
+    if (value < Unchecked || value > Grayed)
+        throw platform::PlatformError(380, "Invalid property value");
+    if (value == state_.value) return;
+    state_.value = value;
+    raise(onClick);
+}
+
+}  // namespace corvane::ui

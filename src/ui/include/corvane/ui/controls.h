@@ -1,0 +1,17 @@
+#pragma once
+// Everything a form class needs.
+#include "corvane/ui/check_box.h"
+#include "corvane/ui/combo_box.h"
+#include "corvane/ui/command_button.h"
+#include "corvane/ui/control.h"
+#include "corvane/ui/control_array.h"
+#include "corvane/ui/form.h"
+#include "corvane/ui/frame.h"
+#include "corvane/ui/label.h"
+#include "corvane/ui/list_box.h"
+#include "corvane/ui/list_view.h"
+#include "corvane/ui/option_button.h"
+#include "corvane/ui/picture.h"
+#include "corvane/ui/tab_strip.h"
+#include "corvane/ui/text_box.h"
+#include "corvane/ui/timer.h"

@@ -1,1 +1,0 @@
-// The ui layer starts here.
