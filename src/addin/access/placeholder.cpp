@@ -1,0 +1,1 @@
+// The secure mail access component starts here.

@@ -1,0 +1,1 @@
+// The add-in's per-process state starts here.

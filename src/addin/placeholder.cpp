@@ -1,0 +1,1 @@
+// The add-in proper starts here.

@@ -1,0 +1,1 @@
+// The send checks start here.
