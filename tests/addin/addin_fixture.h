@@ -138,6 +138,7 @@ public:
     bool IsOutlook2002LateBuild(AddinProcess&) override { return lateBuild; }
     void cvEmptySubjectCheck(AddinProcess&, const std::shared_ptr<ol::Item>&, bool& cancel) override {
         log.push_back("cvEmptySubjectCheck");
+        if (failIn == "cvEmptySubjectCheck") throw platform::PlatformError(91, "Object variable not set");
         cancel = cancel || cancelEmptySubject;
     }
     void cvAttachMissingCheck(AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
@@ -171,12 +172,23 @@ public:
         log.push_back("ShowSelectSendAcct " + cur + "/" + pref);
         return selectAnswer;
     }
-    void ShowAddEmailToList(AddinProcess&, const std::string& address, const std::string& account) override {
+    void ShowAddEmailToList(AddinProcess& p, const std::string& address, const std::string& account) override {
         log.push_back("ShowAddEmailToList " + address + "/" + account);
+        answerEditDialog(p);
     }
-    void ShowEmailAddressEdit(AddinProcess&, const std::string& account, const std::string& message,
+    void ShowEmailAddressEdit(AddinProcess& p, const std::string& account, const std::string& message,
                               const std::string&) override {
         log.push_back("ShowEmailAddressEdit " + account + "/" + message);
+        answerEditDialog(p);
+    }
+    // What the address edit dialog hands back: Cancel, or an address stored with a new account.
+    void answerEditDialog(AddinProcess& p) {
+        if (dialogCancels) p.gCancelSend = true;
+        if (!dialogStores.empty()) {
+            prefAccount = dialogStores;
+            p.gSendAcct->strChangeAcct("CHANGE");
+            p.gPrefAcctMode = 0;
+        }
     }
 
     std::vector<std::string> log;
@@ -196,6 +208,8 @@ public:
     std::string prefAccount = "Home";
     int accountCount = 2;
     std::string selectAnswer;
+    bool dialogCancels = false;
+    std::string dialogStores;
 
     int count(const std::string& entry) const { return static_cast<int>(std::count(log.begin(), log.end(), entry)); }
 };
