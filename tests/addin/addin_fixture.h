@@ -101,8 +101,9 @@ public:
     }
     std::string cvAccountsEmailAddress(AddinProcess&) override { return accountsEmail; }
     void ShowConfirmCheckUpdate(AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
-    void SendTo_RemoveExplMenu(AddinProcess&, const std::string& name) override {
+    void SendTo_RemoveExplMenu(AddinProcess& p, const std::string& name) override {
         log.push_back("SendTo_RemoveExplMenu " + name);
+        wrappersAtMenuRemoval = p.gcolExplWrap ? p.gcolExplWrap->Count() : 0;
     }
     std::shared_ptr<void> BuildExplorerMenu(AddinProcess&, const std::shared_ptr<ol::Explorer>&) override {
         log.push_back("BuildExplorerMenu");
@@ -208,6 +209,7 @@ public:
     std::string prefAccount = "Home";
     int accountCount = 2;
     std::string selectAnswer;
+    int wrappersAtMenuRemoval = -1;
     bool dialogCancels = false;
     std::string dialogStores;
 
