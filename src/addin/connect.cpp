@@ -176,6 +176,10 @@ void Connect::AddinInstance_OnDisconnection(int RemoveMode) {
     if (p.gResource) p.gResource->CloseLibrary();
     p.gResource.reset();
     p.gAutoUpdate.reset();
+    // Outlook lets go of the add-in after this call; the add-in lets go of Outlook.
+    p.gOutlook.reset();
+    applicationObject_.reset();
+    addInInstance_.reset();
 }
 
 }  // namespace corvane::addin

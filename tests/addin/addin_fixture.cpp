@@ -69,6 +69,10 @@ AddinTest::AddinTest(OutlookSetup setup) {
     setSetting(settings::keys::blnMoveCV, "1");
 }
 
+AddinTest::~AddinTest() {
+    if (app->isConnected(ConnectProgId)) disconnectAddin();
+}
+
 void AddinTest::connectAddin() { app->connectAddin(ConnectProgId, connect, ol::extconnect::Startup); }
 
 void AddinTest::disconnectAddin(int removeMode) { app->disconnectAddin(ConnectProgId, removeMode); }

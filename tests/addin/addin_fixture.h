@@ -224,6 +224,8 @@ struct OutlookSetup {
 class AddinTest : public ::testing::Test {
 protected:
     explicit AddinTest(OutlookSetup setup = {});
+    // Outlook ends: the add-in is disconnected, as Outlook does when it quits.
+    ~AddinTest() override;
 
     // Outlook loads the add-in now (after any windows the test opened).
     void connectAddin();
