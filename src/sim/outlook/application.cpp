@@ -10,6 +10,7 @@
 #include "corvane/sim/outlook/failure.h"
 #include "corvane/sim/outlook/inspector.h"
 #include "corvane/sim/outlook/item_types.h"
+#include "corvane/sim/outlook/mapi_views.h"
 #include "corvane/sim/outlook/name_space.h"
 #include "corvane/sim/outlook/word.h"
 
@@ -145,6 +146,10 @@ ol::Connection SimApplication::Advise(std::shared_ptr<ol::ApplicationEvents> sin
 SimWord& SimApplication::word() {
     if (!word_) word_ = std::make_shared<SimWord>(options_.files);
     return *word_;
+}
+
+std::shared_ptr<mapi::Subsystem> SimApplication::mapiSubsystem() {
+    return std::make_shared<SimMapiSubsystem>(weak_from_this());
 }
 
 std::string SimApplication::newStoreId() {

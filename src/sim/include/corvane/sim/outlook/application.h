@@ -12,6 +12,7 @@
 
 #include "corvane/platform/clock.h"
 #include "corvane/platform/file_system.h"
+#include "corvane/platform/mapi/objects.h"
 #include "corvane/platform/outlook/addin.h"
 #include "corvane/platform/outlook/application.h"
 #include "corvane/sim/outlook/fwd.h"
@@ -77,6 +78,8 @@ public:
     const VersionTraits& traits() const { return traits_; }
     std::shared_ptr<SimNameSpace> profile() const { return session_; }
     SimWord& word();
+    // The MAPI subsystem on this profile (what RDOSession.Logon reaches).
+    std::shared_ptr<mapi::Subsystem> mapiSubsystem();
     CommandBarLayout& commandBarLayout() { return *layout_; }
     const std::shared_ptr<CommandBarLayout>& sharedLayout() const { return layout_; }
 
