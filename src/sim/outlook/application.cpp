@@ -191,6 +191,7 @@ void SimApplication::quit() {
     for (const auto& a : addins) {
         if (a.connected) disconnectAddin(a.progId, ol::extdisconnect::HostShutdown);
     }
+    addins_.clear();
     layout_->dropTemporary();
 }
 

@@ -90,7 +90,9 @@ public:
     void registerAddin(std::string progId, std::shared_ptr<outlook::ComAddin> addin);
     // Connects an add-in now: OnConnection, and its ribbons where Outlook has them.
     void connectAddin(const std::string& progId, std::shared_ptr<outlook::ComAddin> addin, int connectMode);
-    // OnDisconnection with a remove mode (1: the user switched the add-in off).
+    // OnDisconnection with a remove mode (1: the user switched the add-in off); Outlook
+    // then lets the add-in go. An add-in holds the Application until it is disconnected,
+    // so a test that connects one ends with quit() or disconnectAddin().
     void disconnectAddin(std::string_view progId, int removeMode);
     bool isConnected(std::string_view progId) const;
 
