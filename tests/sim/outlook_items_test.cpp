@@ -183,3 +183,37 @@ TEST(OutlookItems, ItemClassesAreToldApartByTheirInterfaces) {
 
 }  // namespace
 }  // namespace corvane::sim::testing
+
+namespace corvane::sim::testing {
+namespace {
+
+TEST(OutlookItems, AnItemsDescriptionBuildsTheSameItemAgain) {
+    Profile p;
+    ItemSpec spec;
+    spec.subject = "Copy me";
+    spec.html = "<html><body>Hi</body></html>";
+    spec.from = p.carol;
+    spec.to = {p.me, "Nobody Known"};
+    spec.bcc = {p.friends};
+    spec.attachments = {{"logo.png", "logo01", "Logo"}};
+    spec.userProperties = {{"ReplyToAllCLearMyEmail", "Yes"}};
+    spec.deferredDelivery = p.clock.now().addSeconds(90);
+    auto original = p.inbox()->addMail(spec);
+
+    auto again = BuildItem(p.app, SpecOf(*original));
+    auto copy = std::dynamic_pointer_cast<ol::MailItem>(again->asItem());
+
+    EXPECT_EQ(copy->Subject(), "Copy me");
+    EXPECT_EQ(copy->HTMLBody(), original->HTMLBody());
+    EXPECT_EQ(copy->SenderName(), "Carol Diaz");
+    EXPECT_EQ(copy->To(), "John Smith; Nobody Known");
+    EXPECT_FALSE(copy->Recipients()->Item(2)->Resolved());
+    EXPECT_EQ(copy->BCC(), "Friends");
+    EXPECT_EQ(copy->Attachments()->Item(1)->DisplayName(), "Logo");
+    EXPECT_EQ(copy->UserProperties()->Find("ReplyToAllCLearMyEmail")->Value(), "Yes");
+    EXPECT_EQ(copy->DeferredDeliveryTime(), p.clock.now().addSeconds(90));
+    EXPECT_EQ(copy->ReceivedTime(), original->ReceivedTime());
+}
+
+}  // namespace
+}  // namespace corvane::sim::testing

@@ -285,3 +285,33 @@ TEST_F(Windows, StartConnectsRegisteredAddinsAfterTheExplorerExists) {
 
 }  // namespace
 }  // namespace corvane::sim::testing
+
+namespace corvane::sim::testing {
+namespace {
+
+TEST(OutlookLifetime, AnAddinHoldingOutlookLetsItGoAtShutdown) {
+    struct Holder : ol::ComAddin {
+        void OnConnection(const std::shared_ptr<ol::Application>& a, int, const std::shared_ptr<ol::AddInInstance>&) override {
+            app = a;
+            explorer = a->ActiveExplorer();
+        }
+        void OnDisconnection(int) override { app.reset(); }
+        std::shared_ptr<ol::Application> app;
+        std::shared_ptr<ol::Explorer> explorer;  // kept on purpose: windows do not hold Outlook
+    };
+    std::weak_ptr<SimApplication> watched;
+    auto holder = std::make_shared<Holder>();
+    {
+        Profile p;
+        watched = p.app;
+        p.app->registerAddin("Corvane.Connect", holder);
+        p.app->start();
+        p.app->explorers().front()->Close();  // the last window: Outlook quits
+        EXPECT_EQ(holder->app, nullptr);
+    }
+    EXPECT_TRUE(watched.expired());
+    EXPECT_EQ(FailureOf([&] { holder->explorer->Display(); }).number(), ol::errors::ExplorerClosed.number);
+}
+
+}  // namespace
+}  // namespace corvane::sim::testing

@@ -77,8 +77,10 @@ void SimApplication::connectAddin(const std::string& progId, std::shared_ptr<ol:
 void SimApplication::disconnectAddin(std::string_view progId, int removeMode) {
     auto it = std::find_if(addins_.begin(), addins_.end(), [&](const Addin& a) { return a.progId == progId; });
     if (it == addins_.end() || !it->connected) return;
-    it->connected = false;
+    // The add-in goes with its connection, so that nothing it still holds of Outlook keeps
+    // Outlook alive.
     auto addin = it->addin;
+    addins_.erase(it);
     addin->OnDisconnection(removeMode);
 }
 

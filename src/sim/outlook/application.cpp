@@ -10,6 +10,7 @@
 #include "corvane/sim/outlook/failure.h"
 #include "corvane/sim/outlook/inspector.h"
 #include "corvane/sim/outlook/item_types.h"
+#include "corvane/sim/outlook/mapi_views.h"
 #include "corvane/sim/outlook/name_space.h"
 #include "corvane/sim/outlook/word.h"
 
@@ -147,6 +148,10 @@ SimWord& SimApplication::word() {
     return *word_;
 }
 
+std::shared_ptr<mapi::Subsystem> SimApplication::mapiSubsystem() {
+    return std::make_shared<SimMapiSubsystem>(weak_from_this());
+}
+
 std::string SimApplication::newStoreId() {
     char buffer[17];
     std::snprintf(buffer, sizeof buffer, "%016X", nextStore_++);
@@ -186,6 +191,7 @@ void SimApplication::quit() {
     for (const auto& a : addins) {
         if (a.connected) disconnectAddin(a.progId, ol::extdisconnect::HostShutdown);
     }
+    addins_.clear();
     layout_->dropTemporary();
 }
 

@@ -59,4 +59,39 @@ std::shared_ptr<SimItem> BuildItem(const std::shared_ptr<SimApplication>& app, c
     return item;
 }
 
+ItemSpec SpecOf(SimItem& item) {
+    ItemSpec spec;
+    const auto& props = item.props();
+    spec.objectClass = item.objectClass();
+    spec.messageClass = props.text(tags::MessageClass);
+    spec.subject = item.subject();
+    spec.body = item.body();
+    spec.html = item.html();
+    spec.from = item.sender();
+    spec.onBehalfOf = item.sentRepresenting();
+    for (const auto& r : item.recipients()) {
+        RecipientSpec recipient = r->resolved() && r->entry() ? RecipientSpec(r->entry()) : RecipientSpec(r->name());
+        auto& list = r->type() == ol::olrecipient::CC ? spec.cc : r->type() == ol::olrecipient::BCC ? spec.bcc : spec.to;
+        list.push_back(std::move(recipient));
+    }
+    for (const auto& r : item.replyRecipients()) {
+        if (r->entry()) spec.replyTo.push_back(r->entry());
+    }
+    spec.sent = item.sent();
+    if (spec.sent) {
+        spec.received = props.time(tags::MessageDeliveryTime);
+        spec.sentOn = props.time(tags::ClientSubmitTime);
+    }
+    spec.deferredDelivery = props.time(tags::DeferredDeliveryTime);
+    spec.unread = item.unread();
+    for (const auto& a : item.attachments()) {
+        spec.attachments.push_back({a->props().text(tags::AttachLongFilename), a->props().text(tags::AttachContentId),
+                                    a->props().text(tags::DisplayName)});
+    }
+    for (const auto& p : item.userProperties()) spec.userProperties.emplace_back(p->name(), p->value());
+    spec.fullName = item.objectClass() == ol::olclass::Contact ? props.text(tags::DisplayName) : std::string();
+    spec.email1Address = item.objectClass() == ol::olclass::Contact ? props.text(tags::EmailAddress) : std::string();
+    return spec;
+}
+
 }  // namespace corvane::sim

@@ -12,6 +12,7 @@
 
 #include "corvane/platform/clock.h"
 #include "corvane/platform/file_system.h"
+#include "corvane/platform/mapi/objects.h"
 #include "corvane/platform/outlook/addin.h"
 #include "corvane/platform/outlook/application.h"
 #include "corvane/sim/outlook/fwd.h"
@@ -77,6 +78,8 @@ public:
     const VersionTraits& traits() const { return traits_; }
     std::shared_ptr<SimNameSpace> profile() const { return session_; }
     SimWord& word();
+    // The MAPI subsystem on this profile (what RDOSession.Logon reaches).
+    std::shared_ptr<mapi::Subsystem> mapiSubsystem();
     CommandBarLayout& commandBarLayout() { return *layout_; }
     const std::shared_ptr<CommandBarLayout>& sharedLayout() const { return layout_; }
 
@@ -87,7 +90,9 @@ public:
     void registerAddin(std::string progId, std::shared_ptr<outlook::ComAddin> addin);
     // Connects an add-in now: OnConnection, and its ribbons where Outlook has them.
     void connectAddin(const std::string& progId, std::shared_ptr<outlook::ComAddin> addin, int connectMode);
-    // OnDisconnection with a remove mode (1: the user switched the add-in off).
+    // OnDisconnection with a remove mode (1: the user switched the add-in off); Outlook
+    // then lets the add-in go. An add-in holds the Application until it is disconnected,
+    // so a test that connects one ends with quit() or disconnectAddin().
     void disconnectAddin(std::string_view progId, int removeMode);
     bool isConnected(std::string_view progId) const;
 

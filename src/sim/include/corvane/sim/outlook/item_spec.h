@@ -49,5 +49,8 @@ struct ItemSpec {
 
 // A new item from a description, saved nowhere yet.
 std::shared_ptr<SimItem> BuildItem(const std::shared_ptr<SimApplication>& app, const ItemSpec& spec);
+// The description of an item as it stands (what a saved profile writes); BuildItem of it
+// gives an item with the same content.
+ItemSpec SpecOf(SimItem& item);
 
 }  // namespace corvane::sim
