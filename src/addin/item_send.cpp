@@ -1,5 +1,7 @@
 // Stage 2 of the send pipeline: Outlook's application send event. Any step may set
 // Cancel; none clears it.
+#include "corvane/access/address_entry.h"
+#include "corvane/access/safe_mail_item.h"
 #include "corvane/addin/out_addin.h"
 #include "corvane/addin/vb_errors.h"
 #include "corvane/addin/word_macro.h"
@@ -75,12 +77,13 @@ void OutAddIn::accountSteps(const std::shared_ptr<outlook::Item>& item, bool& ca
     const std::string major = OutlookMajorVersion(process_);
     if (major == "9" || major == "10") return;
 
-    auto message = vb::Need(process_.access->SafeMailItem(item));
-    message->Save();
-    const auto recipients = message->Recipients();
-    if (recipients.empty()) throw platform::PlatformError(outlook::errors::IndexOutOfBounds.number,
-                                                          std::string(outlook::errors::IndexOutOfBounds.description));
-    const int displayType = vb::Need(vb::Need(recipients.front())->AddressEntry())->DisplayType();
+    int displayType = 0;
+    {
+        auto safe = access::CreateAccessObject<access::SafeMailItem>(*process_.access);
+        safe->SetItem(item);
+        safe->Save();
+        displayType = vb::Need(safe->Recipients()->Item(1)->AddressEntry())->DisplayType();
+    }
     if (displayType == outlook::oldisplay::DistList || displayType == outlook::oldisplay::PrivateDistList) return;
 
     std::string address;

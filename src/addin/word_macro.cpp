@@ -1,5 +1,6 @@
 #include "corvane/addin/word_macro.h"
 
+#include "corvane/access/safe_inspector.h"
 #include "corvane/addin/vb_errors.h"
 #include "corvane/platform/outlook/application.h"
 #include "corvane/platform/outlook/inspector.h"
@@ -13,8 +14,9 @@ bool WordEditorMode(AddinProcess& process) {
 }
 
 void RunWordMacro(AddinProcess& process, std::string_view macro, std::vector<outlook::Variant>& args) {
-    auto inspector = vb::Need(process.gOutlook)->ActiveInspector();
-    auto document = vb::Need(process.access->SafeInspectorWordEditor(vb::Need(inspector)));
+    auto safe = access::CreateAccessObject<access::SafeInspector>(*process.access);
+    safe->SetItem(vb::Need(vb::Need(process.gOutlook)->ActiveInspector()));
+    auto document = vb::Need(safe->WordEditor());
     vb::Need(document->Application())->Run(macro, args);
 }
 

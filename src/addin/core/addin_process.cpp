@@ -8,10 +8,10 @@
 
 namespace corvane::addin {
 
-AddinProcess::AddinProcess(platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<SecureAccess> a)
+AddinProcess::AddinProcess(platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<access::ComponentFactory> a)
     : host(h),
       hooks(hk ? std::move(hk) : std::make_shared<Hooks>()),
-      access(a ? std::move(a) : std::make_shared<DirectAccess>()) {}
+      access(a ? std::move(a) : std::make_shared<access::ComponentFactory>()) {}
 
 AddinProcess::~AddinProcess() = default;
 

@@ -1,5 +1,6 @@
 #include "corvane/addin/google_apps.h"
 
+#include "corvane/access/rdo_session.h"
 #include "corvane/addin/vb_errors.h"
 #include "corvane/platform/error.h"
 #include "corvane/platform/outlook/application.h"
@@ -10,16 +11,19 @@ namespace corvane::addin {
 bool IsGoogleAppsProfile(AddinProcess& process) {
     bool found = false;
     try {
+        auto session = access::CreateAccessObject<access::RDOSession>(*process.access);
         // Outlook 2000 has no MAPIOBJECT to hand over: the session logs on by itself.
-        auto session = OutlookMajorVersion(process) == "9"
-                           ? process.access->RDOSessionLogon()
-                           : process.access->RDOSessionFor(vb::Need(process.gOutlook)->GetNamespace("MAPI"));
-        if (!vb::Need(session)->LoggedOn()) return false;
-        for (const auto& store : session->Stores()) {
+        if (OutlookMajorVersion(process) == "9")
+            session->Logon();
+        else
+            session->SetMAPIOBJECT(vb::Need(process.gOutlook)->GetNamespace("MAPI")->MAPIOBJECT());
+        if (!session->LoggedOn()) return false;
+        auto stores = session->Stores();
+        for (int i = 1; i <= stores->Count(); ++i) {
             process.host.ui.doEvents();
-            const std::string path = vb::Need(vb::Need(store)->IPMRootFolder())->FolderPath();
-            if (text::containsNoCase(path, "\\\\google")) return found = true;
-            const auto user = session->CurrentUser();
+            auto store = stores->Item(i);
+            if (text::containsNoCase(vb::Need(store->IPMRootFolder())->FolderPath(), "\\\\google")) return found = true;
+            auto user = store->Session()->CurrentUser();
             if (user && text::equalsNoCase(user->Type(), "GOOG")) return found = true;
         }
     } catch (const platform::PlatformError&) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "corvane/addin/hooks.h"
-#include "corvane/addin/secure_access.h"
+#include "corvane/access/factory.h"
 #include "corvane/addin/send_acct.h"
 #include "corvane/addin/wrapper_collection.h"
 #include "corvane/platform/host.h"
@@ -44,14 +44,15 @@ struct SettingsFileReaderState {
 
 struct AddinProcess {
     AddinProcess(platform::Host& host, std::shared_ptr<Hooks> hooks = nullptr,
-                 std::shared_ptr<SecureAccess> access = nullptr);
+                 std::shared_ptr<access::ComponentFactory> access = nullptr);
     AddinProcess(const AddinProcess&) = delete;
     AddinProcess& operator=(const AddinProcess&) = delete;
     ~AddinProcess();
 
     platform::Host& host;
     std::shared_ptr<Hooks> hooks;           // never null
-    std::shared_ptr<SecureAccess> access;   // never null
+    // The secure mail access component's classes ("cvRedemption..."), created per use.
+    std::shared_ptr<access::ComponentFactory> access;  // never null
     // "Outlook.Application" obtained through COM on the local machine: the running
     // Outlook, or nullptr when there is none.
     std::function<std::shared_ptr<outlook::Application>()> runningOutlook;
