@@ -1,1 +1,0 @@
-// The secure mail access component starts here.

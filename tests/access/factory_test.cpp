@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "corvane/access/factory.h"
+#include "corvane/access/mapi_utils.h"
+#include "corvane/access/rdo_session.h"
+#include "corvane/access/safe_inspector.h"
+#include "corvane/access/safe_mail_item.h"
+#include "error_number.h"
+
+namespace corvane::access {
+namespace {
+
+using testing::ErrorNumber;
+
+TEST(ComponentFactory, EveryProgIdCreatesItsOwnClassIgnoringCase) {
+    ComponentFactory factory;
+    EXPECT_NE(CreateAccessObject<SafeMailItem>(factory, "CVREDEMPTION.cvSafeMailItem"), nullptr);
+    EXPECT_NE(CreateAccessObject<SafePostItem>(factory), nullptr);
+    EXPECT_NE(CreateAccessObject<SafeReportItem>(factory), nullptr);
+    EXPECT_NE(CreateAccessObject<SafeInspector>(factory), nullptr);
+    EXPECT_NE(CreateAccessObject<MAPIUtils>(factory), nullptr);
+    EXPECT_NE(CreateAccessObject<RDOSession>(factory), nullptr);
+    EXPECT_EQ(ErrorNumber([&] { CreateAccessObject<SafeMailItem>(factory, progid::RDOSession); }),
+              errors::TypeMismatch);
+}
+
+TEST(ComponentFactory, UnregisteredOrUnknownProgIdFailsLikeAMissingComponent) {
+    ComponentFactory factory;
+    factory.SetRegistered(progid::SafeMailItem, false);
+    try {
+        factory.CreateObject("cvRedemption.cvSafeMailItem");
+        FAIL() << "an unregistered class was created";
+    } catch (const platform::PlatformError& e) {
+        EXPECT_EQ(e.number(), 429);
+        EXPECT_EQ(e.description(), "ActiveX component can't create object");
+    }
+    EXPECT_EQ(ErrorNumber([&] { factory.CreateObject("Redemption.SafeMailItem"); }), 429);
+    EXPECT_NE(factory.CreateObject(progid::RDOSession), nullptr);
+    factory.SetRegistered(progid::SafeMailItem, true);
+    EXPECT_NE(factory.CreateObject(progid::SafeMailItem), nullptr);
+}
+
+TEST(ComponentFactory, CountsObjectsStillHeldSoReleasesCanBeChecked) {
+    ComponentFactory factory;
+    auto kept = factory.CreateObject(progid::MAPIUtils);
+    factory.CreateObject(progid::SafeMailItem);  // released at once
+    EXPECT_EQ(factory.LiveObjects(), 1u);
+    kept.reset();
+    EXPECT_EQ(factory.LiveObjects(), 0u);
+}
+
+TEST(ComponentFactory, CleanUpIsCountedAcrossObjectsOfOneFactory) {
+    ComponentFactory factory;
+    CreateAccessObject<MAPIUtils>(factory)->CleanUp();
+    CreateAccessObject<MAPIUtils>(factory)->CleanUp();
+    EXPECT_EQ(factory.State().cleanUps, 2);
+}
+
+}  // namespace
+}  // namespace corvane::access
