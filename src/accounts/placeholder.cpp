@@ -1,0 +1,1 @@
+// Address resolution and the preferred sending account start here.

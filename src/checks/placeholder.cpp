@@ -1,1 +1,0 @@
-// The send checks start here.
