@@ -1,0 +1,163 @@
+// The add-in inside Outlook's calls: connecting on a large profile, and Outlook's send
+// event on a message with many recipients when no prompt is configured. Outlook gives an
+// add-in about a second before it calls it slow.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "corvane/addin/addin_process.h"
+#include "corvane/addin/connect.h"
+#include "corvane/addin/out_addin.h"
+#include "corvane/platform/clock.h"
+#include "corvane/platform/file_system.h"
+#include "corvane/platform/host.h"
+#include "corvane/settings/setting_keys.h"
+#include "corvane/settings/setting_store.h"
+#include "corvane/sim/outlook/application.h"
+#include "corvane/sim/outlook/folder.h"
+#include "corvane/sim/outlook/inspector.h"
+#include "corvane/sim/outlook/item_types.h"
+#include "corvane/sim/outlook/name_space.h"
+#include "corvane/sim/registry.h"
+
+namespace {
+
+using namespace corvane;
+namespace ol = corvane::outlook;
+
+class QuietUi final : public platform::Ui {
+public:
+    int messageBox(std::string_view, int, std::string_view, platform::WindowHandle) override { return 1; }
+    void beep() override {}
+    platform::WindowHandle foregroundWindow() override { return 1; }
+    void setForegroundWindow(platform::WindowHandle) override {}
+    void showModal(ui::Form&) override {}
+    void doEvents() override {}
+    std::optional<std::string> browseForFolder(std::string_view) override { return std::nullopt; }
+};
+class NoFiles final : public platform::FileSystem {
+public:
+    std::optional<std::string> readFile(std::string_view) override { return std::nullopt; }
+    void writeFile(std::string_view, std::string_view) override {}
+    bool fileExists(std::string_view) override { return false; }
+    void removeFile(std::string_view) override {}
+};
+class NoShell final : public platform::Shell {
+public:
+    void openAddress(std::string_view) override {}
+    void openHelp(std::string_view, std::string_view) override {}
+};
+class NoHttp final : public platform::Http {
+public:
+    platform::HttpResponse get(std::string_view, std::chrono::milliseconds) override { return {}; }
+};
+class System final : public platform::SystemInfo {
+public:
+    platform::WindowsVersion windowsVersion() override { return {}; }
+    std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
+    std::string addinFolder() override { return "C:\\Program Files\\Corvane"; }
+    platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
+};
+
+// A list that loads, so that the send event goes past its gates.
+class LoadedList final : public addin::SendAcct {
+public:
+    void CreateQuenlowFolder() override {}
+    std::string strMailFolderPath() override { return "\\Mailbox\\Kelderon Settings\\Corvane"; }
+    void strMailFolderPath(const std::string&) override {}
+    bool LoadList() override { return true; }
+    std::string LoadAccounts() override { return "No Account Selected;Work;Home;"; }
+    std::string strChangeAcct() override { return ""; }
+    void strChangeAcct(const std::string&) override {}
+    std::string GetSelectedMailAccount(const std::shared_ptr<ol::Item>&) override { return ""; }
+    std::string GetAccountInUse() override { return "Work"; }
+    bool PrefAcctExists(const std::string&) override { return true; }
+    bool SendUsingPrefAccount(const std::shared_ptr<ol::Item>&, const std::string&) override { return true; }
+};
+class BenchHooks final : public addin::Hooks {
+public:
+    std::shared_ptr<addin::SendAcct> NewSendAcct(addin::AddinProcess&) override {
+        return std::make_shared<LoadedList>();
+    }
+};
+
+struct Bench {
+    explicit Bench(int stores, int explorers) {
+        sim::OutlookOptions options;
+        options.quitWhenLastWindowCloses = false;
+        app = sim::SimApplication::Create(clock, options);
+        auto profile = app->profile();
+        auto& book = profile->addressBook();
+        me = book.addExchangeUser({"John Smith", "jsmith", "john@kelderon.example", {}, ""});
+        ann = book.addSmtp("Ann Lee", "ann@example.com");
+        profile->addStore({"Mailbox - John Smith", mapi::storekind::PrimaryExchangeMailbox, me, true});
+        for (int i = 1; i < stores; ++i)
+            profile->addStore({"Archive " + std::to_string(i), mapi::storekind::PstUnicode, nullptr, false});
+        profile->setCurrentUser(me);
+        profile->addAccount({"Work", "john@kelderon.example", ol::olaccount::Exchange, "John Smith"});
+        profile->addAccount({"Home", "john@home.example", ol::olaccount::Pop3, "John"});
+        for (int i = 0; i < explorers; ++i) app->openExplorer(profile->defaultFolder(ol::olfolder::Inbox));
+        settings::SettingStore store(registry);
+        store.SaveSetting(settings::keys::ShowStartupWizard, "False");
+        store.SaveSetting(settings::keys::LastCheckUpdateDate, "DoNotCheck");
+        store.SaveSetting(settings::keys::blnMoveCV, "1");
+    }
+    std::shared_ptr<addin::AddinProcess> newProcess() {
+        auto p = std::make_shared<addin::AddinProcess>(host, std::make_shared<BenchHooks>());
+        p->runningOutlook = [this] { return app; };
+        return p;
+    }
+
+    platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
+    sim::SimRegistry registry;
+    QuietUi ui;
+    NoShell shell;
+    NoHttp http;
+    System system;
+    NoFiles files;
+    platform::Host host{registry, ui, shell, http, system, clock, files};
+    std::shared_ptr<sim::SimApplication> app;
+    std::shared_ptr<sim::SimAddressEntry> me, ann;
+};
+
+void BM_OnConnection_50Stores_20Explorers(benchmark::State& state) {
+    Bench bench(50, 20);
+    for (auto _ : state) {
+        auto connect = addin::Connect::Create(bench.newProcess());
+        connect->AddinInstance_OnConnection(bench.app, ol::extconnect::Startup, nullptr);
+        benchmark::DoNotOptimize(connect->process().gcolExplWrap);
+        if (connect->process().gcolExplWrap->Count() != 20) state.SkipWithError("explorers not wrapped");
+        state.PauseTiming();
+        connect->AddinInstance_OnDisconnection(ol::extdisconnect::HostShutdown);
+        connect.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OnConnection_50Stores_20Explorers)->Unit(benchmark::kMicrosecond);
+
+void BM_ItemSend_500Recipients_NoPrompt(benchmark::State& state) {
+    Bench bench(1, 1);
+    auto connect = addin::Connect::Create(bench.newProcess());
+    connect->AddinInstance_OnConnection(bench.app, ol::extconnect::Startup, nullptr);
+    sim::ItemSpec spec;
+    spec.subject = "Quarterly figures";
+    spec.sent = false;
+    spec.to.emplace_back(bench.ann);
+    for (int i = 1; i < 500; ++i) spec.to.emplace_back("person" + std::to_string(i) + "@example.com");
+    auto item = bench.app->profile()->defaultFolder(ol::olfolder::Drafts)->addMail(spec);
+    bench.app->openItem(item);
+    auto message = item->asItem();
+    bool cancel = false;
+    for (auto _ : state) {
+        cancel = false;
+        connect->outAddIn()->objOutlook_ItemSend(message, cancel);
+        benchmark::DoNotOptimize(cancel);
+    }
+    // The send must have gone through every step, not stopped on a failure.
+    if (cancel) state.SkipWithError("the send event cancelled the message");
+    connect->AddinInstance_OnDisconnection(ol::extdisconnect::HostShutdown);
+}
+BENCHMARK(BM_ItemSend_500Recipients_NoPrompt)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

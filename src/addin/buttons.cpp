@@ -1,0 +1,67 @@
+#include "corvane/addin/buttons.h"
+
+#include "corvane/addin/connect.h"
+#include "corvane/addin/vb_errors.h"
+#include "corvane/platform/outlook/application.h"
+
+namespace corvane::addin {
+namespace {
+
+// A Connect living in Outlook's process, created through Outlook.
+std::shared_ptr<Connect> ConnectInOutlook(AddinProcess& p) {
+    auto object = EnsureOutlook(p)->CreateObject(ConnectProgId);
+    return vb::Need(std::dynamic_pointer_cast<Connect>(object));
+}
+
+}  // namespace
+
+void Buttons::GetVariablesFromOutlook() {
+    auto& p = *process_;
+    p.gSendAcct = p.hooks->NewSendAcct(p);
+    ConnectInOutlook(p)->WordEditorVariablesGet(p.gSendAcct);
+}
+
+void Buttons::PutVariablesToOutlook() {
+    auto& p = *process_;
+    ConnectInOutlook(p)->WordEditorVariablesSet(p.gSendAcct, p.gCancelSend);
+}
+
+void Buttons::SelQuenlow(std::string& strChange, std::string& strDefault, std::string& strPrefAcct,
+                         std::string& strEmailAddr) {
+    auto& p = *process_;
+    p.gOutlook.reset();
+    EnsureOutlook(p);
+    GetVariablesFromOutlook();
+    strChange = p.hooks->ShowSelectSendAcct(p, strDefault, strPrefAcct, strEmailAddr);
+    PutVariablesToOutlook();
+}
+
+void Buttons::AddEmailAddressToList(std::string& strToAddress, std::string& strSelectedAcct) {
+    auto& p = *process_;
+    p.gOutlook.reset();
+    EnsureOutlook(p);
+    p.hooks->ShowAddEmailToList(p, strToAddress, strSelectedAcct);
+}
+
+void Buttons::PrefAcctExistsFalse(std::int16_t& intMode, std::string& strSelectedAcct, std::string& strSenderEmail,
+                                  std::string& strMsg) {
+    auto& p = *process_;
+    p.gOutlook.reset();
+    EnsureOutlook(p);
+    GetVariablesFromOutlook();
+    p.gPrefAcctMode = intMode;
+    p.hooks->ShowEmailAddressEdit(p, strSelectedAcct, strMsg, strSenderEmail);
+    p.gOutlook.reset();
+    EnsureOutlook(p);
+    PutVariablesToOutlook();
+}
+
+void Buttons::DelayEmailSending(std::shared_ptr<outlook::Item>& Item, bool& Cancel) {
+    process_->hooks->cvDelayEmailSending(*process_, Item, Cancel);
+}
+
+void Buttons::EmptySubjectCheck(std::shared_ptr<outlook::Item>& Item, bool& Cancel) {
+    process_->hooks->cvEmptySubjectCheck(*process_, Item, Cancel);
+}
+
+}  // namespace corvane::addin

@@ -1,1 +1,0 @@
-// The add-in's per-process state starts here.

@@ -1,1 +1,0 @@
-// The add-in proper starts here.

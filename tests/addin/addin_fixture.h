@@ -1,0 +1,258 @@
+#pragma once
+// The add-in on a simulated Outlook: one Exchange mailbox with two accounts, an in-memory
+// registry, a recording Ui, and hooks that log every call into the later subsystems.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "corvane/addin/addin_process.h"
+#include "corvane/addin/connect.h"
+#include "corvane/platform/clock.h"
+#include "corvane/platform/host.h"
+#include "corvane/settings/setting_keys.h"
+#include "corvane/sim/outlook/application.h"
+#include "corvane/sim/outlook/explorer.h"
+#include "corvane/sim/outlook/folder.h"
+#include "corvane/sim/outlook/inspector.h"
+#include "corvane/sim/outlook/item_types.h"
+#include "corvane/sim/outlook/name_space.h"
+#include "corvane/sim/registry.h"
+#include "support/fake_ui.h"
+#include "support/memory_file_system.h"
+
+namespace corvane::addin::testing {
+
+namespace ol = outlook;
+
+inline constexpr const char* AddinFolder = "C:\\Program Files\\Corvane";
+
+class StubShell final : public platform::Shell {
+public:
+    void openAddress(std::string_view) override {}
+    void openHelp(std::string_view, std::string_view) override {}
+};
+class StubHttp final : public platform::Http {
+public:
+    platform::HttpResponse get(std::string_view, std::chrono::milliseconds) override { return {}; }
+};
+class StubSystem final : public platform::SystemInfo {
+public:
+    platform::WindowsVersion windowsVersion() override { return {}; }
+    std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
+    std::string addinFolder() override { return AddinFolder; }
+    platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
+};
+
+// A list object that records what is asked of it.
+class FakeSendAcct final : public SendAcct {
+public:
+    explicit FakeSendAcct(std::vector<std::string>& log) : log_(log) {}
+    void CreateQuenlowFolder() override { log_.push_back("CreateQuenlowFolder"); }
+    std::string strMailFolderPath() override { return path; }
+    void strMailFolderPath(const std::string& p) override { path = p; }
+    bool LoadList() override {
+        log_.push_back("LoadList");
+        return loads;
+    }
+    std::string LoadAccounts() override {
+        log_.push_back("LoadAccounts");
+        return "No Account Selected;";
+    }
+    std::string strChangeAcct() override { return change; }
+    void strChangeAcct(const std::string& v) override { change = v; }
+    std::string GetSelectedMailAccount(const std::shared_ptr<ol::Item>&) override { return selected; }
+    std::string GetAccountInUse() override { return inUse; }
+    bool PrefAcctExists(const std::string& a) override { return a != goneAccount; }
+    bool SendUsingPrefAccount(const std::shared_ptr<ol::Item>&, const std::string& a) override {
+        log_.push_back("SendUsingPrefAccount " + a);
+        return true;
+    }
+
+    std::string path;
+    bool loads = true;
+    std::string change;
+    std::string selected;
+    std::string inUse = "Kelderon";
+    std::string goneAccount = "<none>";
+
+private:
+    std::vector<std::string>& log_;
+};
+
+// Hooks that log each call ("name arg...") and answer from their fields.
+class RecordingHooks : public Hooks {
+public:
+    std::shared_ptr<SendAcct> NewSendAcct(AddinProcess&) override {
+        log.push_back("NewSendAcct");
+        auto list = std::make_shared<FakeSendAcct>(log);
+        list->loads = listLoads;
+        lastList = list;
+        return list;
+    }
+    void LoadSettingsFile(AddinProcess&) override { log.push_back("LoadSettingsFile"); }
+    bool MoveCorvaneDataFolder(AddinProcess&, const std::shared_ptr<ol::Folder>& old) override;
+    std::string FolderPathText(AddinProcess&, const std::shared_ptr<ol::Folder>& f) override {
+        return "\\" + f->Name();
+    }
+    void ShowStartupWizard(AddinProcess&, const std::optional<resources::ResourceBitmap>&) override {
+        log.push_back("ShowStartupWizard");
+    }
+    std::string cvAccountsEmailAddress(AddinProcess&) override { return accountsEmail; }
+    void ShowConfirmCheckUpdate(AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
+    void SendTo_RemoveExplMenu(AddinProcess& p, const std::string& name) override {
+        log.push_back("SendTo_RemoveExplMenu " + name);
+        wrappersAtMenuRemoval = p.gcolExplWrap ? p.gcolExplWrap->Count() : 0;
+    }
+    std::shared_ptr<void> BuildExplorerMenu(AddinProcess&, const std::shared_ptr<ol::Explorer>&) override {
+        log.push_back("BuildExplorerMenu");
+        return nullptr;
+    }
+    std::string cvOldSubject(AddinProcess&, const std::shared_ptr<ol::MailItem>&,
+                             const std::shared_ptr<ol::Item>&) override {
+        log.push_back("cvOldSubject");
+        return std::string(NoSubjectChange);
+    }
+    std::string cvRemoveSpamMarks(AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+        log.push_back("cvRemoveSpamMarks");
+        return "RE: cleaned";
+    }
+    void cvReplyCheck(AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool&, const std::string& s) override {
+        log.push_back("cvReplyCheck " + s);
+    }
+    void cvReplyAllCheck(AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool& cancel,
+                         const std::shared_ptr<ol::Item>&) override {
+        log.push_back("cvReplyAllCheck");
+        cancel = cancel || cancelReplyAll;
+    }
+    void DeleteUserProperties(AddinProcess&, const std::shared_ptr<ol::Item>& item, const std::string& name) override;
+    std::string RecipientEmail(AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) override;
+    bool EntryIdFails(AddinProcess&, const std::shared_ptr<ol::Item>&) override { return entryIdFails; }
+    void ResetMapiUtils(AddinProcess&) override { log.push_back("ResetMapiUtils"); }
+    void LoadAddin(AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
+        log.push_back("LoadAddin " + t);
+    }
+    void TemplateMarkSaved(AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
+        log.push_back("TemplateMarkSaved " + t);
+    }
+    bool IsOutlook2002LateBuild(AddinProcess&) override { return lateBuild; }
+    void cvEmptySubjectCheck(AddinProcess&, const std::shared_ptr<ol::Item>&, bool& cancel) override {
+        log.push_back("cvEmptySubjectCheck");
+        if (failIn == "cvEmptySubjectCheck") throw platform::PlatformError(91, "Object variable not set");
+        cancel = cancel || cancelEmptySubject;
+    }
+    void cvAttachMissingCheck(AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
+        log.push_back("cvAttachMissingCheck");
+    }
+    Confirmation ConfirmSend(AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+        log.push_back("ConfirmSend");
+        if (failIn == "ConfirmSend") throw platform::PlatformError(13, "Type mismatch");
+        return confirmation;
+    }
+    bool ConfirmRecipientCount(AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+        log.push_back("ConfirmRecipientCount");
+        return countAnswer;
+    }
+    void cvDelayEmailSending(AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
+        log.push_back("cvDelayEmailSending");
+    }
+    bool IsFirstRecipientListed(AddinProcess&, const std::shared_ptr<ol::Item>&, std::string& address) override {
+        log.push_back("IsFirstRecipientListed");
+        if (failIn == "IsFirstRecipientListed") throw platform::PlatformError(91, "Object variable not set");
+        address = firstAddress;
+        return listed;
+    }
+    std::string PrefAccountFor(AddinProcess&, const std::string&) override { return prefAccount; }
+    int OrderedAccountsCount(AddinProcess&) override { return accountCount; }
+    std::string PrefAcctMissingMessage(AddinProcess&, const std::string& a, const std::string&) override {
+        return "gone " + a;
+    }
+    std::string ShowSelectSendAcct(AddinProcess&, const std::string& cur, const std::string& pref,
+                                   const std::string&) override {
+        log.push_back("ShowSelectSendAcct " + cur + "/" + pref);
+        return selectAnswer;
+    }
+    void ShowAddEmailToList(AddinProcess& p, const std::string& address, const std::string& account) override {
+        log.push_back("ShowAddEmailToList " + address + "/" + account);
+        answerEditDialog(p);
+    }
+    void ShowEmailAddressEdit(AddinProcess& p, const std::string& account, const std::string& message,
+                              const std::string&) override {
+        log.push_back("ShowEmailAddressEdit " + account + "/" + message);
+        answerEditDialog(p);
+    }
+    // What the address edit dialog hands back: Cancel, or an address stored with a new account.
+    void answerEditDialog(AddinProcess& p) {
+        if (dialogCancels) p.gCancelSend = true;
+        if (!dialogStores.empty()) {
+            prefAccount = dialogStores;
+            p.gSendAcct->strChangeAcct("CHANGE");
+            p.gPrefAcctMode = 0;
+        }
+    }
+
+    std::vector<std::string> log;
+    std::shared_ptr<FakeSendAcct> lastList;
+    bool listLoads = true;
+    bool moveWorks = true;
+    std::string accountsEmail = "john@kelderon.example;john@home.example";
+    bool cancelReplyAll = false;
+    bool entryIdFails = false;
+    bool lateBuild = false;
+    bool cancelEmptySubject = false;
+    Confirmation confirmation = Confirmation::NotAsked;
+    bool countAnswer = true;
+    std::string failIn;
+    bool listed = true;
+    std::string firstAddress = "ann@example.com";
+    std::string prefAccount = "Home";
+    int accountCount = 2;
+    std::string selectAnswer;
+    int wrappersAtMenuRemoval = -1;
+    bool dialogCancels = false;
+    std::string dialogStores;
+
+    int count(const std::string& entry) const { return static_cast<int>(std::count(log.begin(), log.end(), entry)); }
+};
+
+struct OutlookSetup {
+    std::string version = "11.0.0.8010";
+    bool wordEditor = false;
+};
+
+class AddinTest : public ::testing::Test {
+protected:
+    explicit AddinTest(OutlookSetup setup = {});
+    // Outlook ends: the add-in is disconnected, as Outlook does when it quits.
+    ~AddinTest() override;
+
+    // Outlook loads the add-in now (after any windows the test opened).
+    void connectAddin();
+    void disconnectAddin(int removeMode = ol::extdisconnect::HostShutdown);
+
+    std::shared_ptr<sim::SimFolder> inbox() const;
+    std::shared_ptr<sim::SimMailItem> received(const std::string& subject = "Plans");
+    std::shared_ptr<sim::SimExplorer> openExplorer() { return app->openExplorer(inbox()); }
+    std::string setting(std::string_view key);
+    void setSetting(std::string_view key, std::string_view value);
+    void removeSetting(std::string_view key);
+    int explorerWrappers() const { return process->gcolExplWrap ? process->gcolExplWrap->Count() : 0; }
+    int inspectorWrappers() const { return process->gcolInspWrap ? process->gcolInspWrap->Count() : 0; }
+
+    platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
+    corvane::testing::MemoryFileSystem files;
+    sim::SimRegistry registry;
+    corvane::testing::FakeUi ui;
+    StubShell shell;
+    StubHttp http;
+    StubSystem system;
+    platform::Host host{registry, ui, shell, http, system, clock, files};
+    std::shared_ptr<sim::SimApplication> app;
+    std::shared_ptr<sim::SimAddressEntry> me, carol, ann, bob, team;
+    std::shared_ptr<RecordingHooks> hooks = std::make_shared<RecordingHooks>();
+    std::shared_ptr<AddinProcess> process;
+    std::shared_ptr<Connect> connect;
+};
+
+}  // namespace corvane::addin::testing
