@@ -180,8 +180,8 @@ void clsInspWrap::applyPendingRemovals() {
             const std::string ownUpper = text::toUpper(own);
             for (int i = mail->Recipients()->Count(); i >= 1; --i) {
                 const std::string address = process_.hooks->RecipientEmail(process_, mail, i);
-                // An address that could not be found is no reason to drop the recipient.
-                if (!address.empty() && ownUpper.find(text::toUpper(address)) != std::string::npos)
+                // A plain substring test on the whole list, as the list is stored.
+                if (ownUpper.find(text::toUpper(address)) != std::string::npos)
                     mail->Recipients()->Remove(i);
             }
         }
