@@ -1,1 +1,0 @@
-// Address resolution and the preferred sending account start here.

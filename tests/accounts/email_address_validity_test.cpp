@@ -1,0 +1,11 @@
+#include <gtest/gtest.h>
+
+#include "corvane/accounts/address_resolution.h"
+
+namespace corvane::accounts {
+namespace {
+
+TEST(EmailAddressValidity, EmptyTextIsInvalid) { EXPECT_FALSE(IsValidEmailAddress("")); }
+
+}  // namespace
+}  // namespace corvane::accounts
