@@ -1,13 +1,15 @@
+#include "corvane/accounts/address_resolution.h"
 #include "corvane/addin/product_hooks.h"
 
 namespace corvane::addin {
 
 std::string ProductHooks::RecipientEmail(AddinProcess& p, const std::shared_ptr<outlook::Item>& item, int index) {
-    return Hooks::RecipientEmail(p, item, index);
+    // The window's own-address removal asks quietly, without Word's MAPI binding.
+    return accounts::RecipientEmail(p, item, index);
 }
-bool ProductHooks::EntryIdFails(AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
-    return Hooks::EntryIdFails(p, item);
+bool ProductHooks::EntryIdFails(AddinProcess&, const std::shared_ptr<outlook::Item>& item) {
+    return accounts::EntryIdFails(item);
 }
-void ProductHooks::ResetMapiUtils(AddinProcess& p) { Hooks::ResetMapiUtils(p); }
+void ProductHooks::ResetMapiUtils(AddinProcess& p) { accounts::ResetMapiUtils(p); }
 
 }  // namespace corvane::addin

@@ -1,0 +1,86 @@
+// The sender's SMTP address, with and without an on-behalf-of sender.
+#include "corvane/access/factory.h"
+#include "corvane/access/field_values.h"
+#include "corvane/access/safe_item.h"
+#include "corvane/access/safe_mail_item.h"
+#include "corvane/accounts/address_resolution.h"
+#include "corvane/addin/addin_process.h"
+#include "corvane/addin/vb_errors.h"
+#include "corvane/platform/conventions.h"
+#include "corvane/platform/outlook/items.h"
+#include "corvane/platform/text.h"
+#include "resolution_support.h"
+
+namespace corvane::accounts {
+
+namespace {
+
+// The component's wrapper for the item's class; nullptr for classes without a sender
+// (the caller's next read then fails like any unset object).
+std::shared_ptr<access::SafeItem> WrapSenderItem(addin::AddinProcess& process,
+                                                 const std::shared_ptr<outlook::Item>& item) {
+    std::shared_ptr<access::SafeItem> wrapper;
+    switch (addin::vb::Need(item)->Class()) {
+        case outlook::olclass::Mail:
+            wrapper = access::CreateAccessObject<access::SafeMailItem>(*process.access);
+            break;
+        case outlook::olclass::Post:
+            wrapper = access::CreateAccessObject<access::SafePostItem>(*process.access);
+            break;
+        case outlook::olclass::Report:
+            wrapper = access::CreateAccessObject<access::SafeReportItem>(*process.access);
+            break;
+        default:
+            return nullptr;
+    }
+    wrapper->SetItem(item);
+    return wrapper;
+}
+
+}  // namespace
+
+std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+                                       bool showError) {
+    ResetMapiUtils(process);
+    std::string result;
+    try {
+        auto wrapper = WrapSenderItem(process, item);
+        const std::string addressType = access::AsText(addin::vb::Need(wrapper)->Fields(detail::prop::SenderAddrType));
+        if (auto sender = wrapper->Sender()) {
+            if (text::equalsNoCase(addressType, "SMTP")) {
+                result = sender->Address();
+            } else if (text::equalsNoCase(addressType, "EX")) {
+                const auto proxies = sender->Fields(detail::prop::ProxyAddresses);
+                if (!access::IsEmpty(proxies)) result = detail::SmtpFromProxies(access::AsTexts(proxies));
+            }
+            // An Exchange sender without a primary proxy, or a sender of another type.
+            if (result.empty()) result = sender->SmtpAddress();
+        }
+    } catch (const platform::PlatformError& e) {
+        detail::ReportUnresolved(process, e, showError, platform::MessageTitle("Invalid E-mail Address", process.appTitle));
+    }
+    ResetMapiUtils(process);
+    return result;
+}
+
+std::string SenderEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool showError) {
+    try {
+        const std::string own = SenderEmailWithoutOnBehalf(process, item, showError);
+        std::string behalf;
+        if (addin::vb::Need(item)->Class() == outlook::olclass::Mail) {
+            auto wrapper = access::CreateAccessObject<access::SafeMailItem>(*process.access);
+            wrapper->SetItem(item);
+            // Only an Internet address can stand for the represented sender; an Exchange
+            // one is never turned into SMTP here, so the sender's own address is used.
+            if (text::equalsNoCase(access::AsText(wrapper->Fields(detail::prop::SentRepresentingAddrType)), "SMTP"))
+                behalf = access::AsText(wrapper->Fields(detail::prop::SentRepresentingEmailAddress));
+            if (!behalf.empty() && text::equalsNoCase(behalf, own)) behalf.clear();
+        }
+        return behalf.empty() ? own : behalf;
+    } catch (const platform::PlatformError&) {
+        // Nothing was settled yet: the sender's own address found above is not returned.
+        return "";
+    }
+}
+
+}  // namespace corvane::accounts
