@@ -57,7 +57,8 @@ std::string AddressByType(access::SafeRecipient& recipient) {
     if (!entry) return recipient.Name();  // the recipient's default value: its name
     const std::string type = entry->Type();
     // An entry without proxy addresses fails here, as the scan needs an array.
-    if (text::equalsNoCase(type, "EX")) return detail::SmtpFromProxies(access::AsTexts(entry->Fields(detail::prop::ProxyAddresses)));
+    if (text::equalsNoCase(type, "EX"))
+        return detail::SmtpFromProxies(access::AsTexts(entry->Fields(detail::prop::ProxyAddresses)));
     if (text::equalsNoCase(type, "SMTP")) return entry->Address();
     if (text::equalsNoCase(type, "MAPIPDL")) return std::string(PersonalListAddress);
     return "";
@@ -79,7 +80,8 @@ std::string RecipientEmail(addin::AddinProcess& process, const std::shared_ptr<o
         auto recipient = wrapper->Recipients()->Item(index);
         recipient->Resolve();
         if (recipient->Resolved()) {
-            std::string smtp = ResolvedSmtpAddress(process, *recipient, detectDistributionList, isDistributionList);
+            const std::string smtp =
+                ResolvedSmtpAddress(process, *recipient, detectDistributionList, isDistributionList);
             // Found at once: the objects go with this scope, the cached state stays for
             // the next resolution's reset.
             if (!smtp.empty()) return smtp;

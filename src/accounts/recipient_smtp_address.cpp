@@ -45,7 +45,9 @@ std::string RecipientSmtpAddress(addin::AddinProcess& process, const std::shared
         std::string type;
         IgnoreErrors([&] { type = entry->Type(); });
         if (type == "EX") {
-            IgnoreErrors([&] { result = detail::SmtpFromProxies(access::AsTexts(entry->Fields(detail::prop::ProxyAddresses))); });
+            IgnoreErrors([&] {
+                result = detail::SmtpFromProxies(access::AsTexts(entry->Fields(detail::prop::ProxyAddresses)));
+            });
         } else if (type == "SMTP") {
             IgnoreErrors([&] { result = entry->Address(); });
         }

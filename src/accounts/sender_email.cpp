@@ -45,7 +45,8 @@ std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::
     std::string result;
     try {
         auto wrapper = WrapSenderItem(process, item);
-        const std::string addressType = access::AsText(addin::vb::Need(wrapper)->Fields(detail::prop::SenderAddrType));
+        const std::string addressType =
+            access::AsText(addin::vb::Need(wrapper)->Fields(detail::prop::SenderAddrType));
         if (auto sender = wrapper->Sender()) {
             if (text::equalsNoCase(addressType, "SMTP")) {
                 result = sender->Address();
@@ -57,7 +58,8 @@ std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::
             if (result.empty()) result = sender->SmtpAddress();
         }
     } catch (const platform::PlatformError& e) {
-        detail::ReportUnresolved(process, e, showError, platform::MessageTitle("Invalid E-mail Address", process.appTitle));
+        detail::ReportUnresolved(process, e, showError,
+                                 platform::MessageTitle("Invalid E-mail Address", process.appTitle));
     }
     ResetMapiUtils(process);
     return result;
@@ -72,7 +74,8 @@ std::string SenderEmail(addin::AddinProcess& process, const std::shared_ptr<outl
             wrapper->SetItem(item);
             // Only an Internet address can stand for the represented sender; an Exchange
             // one is never turned into SMTP here, so the sender's own address is used.
-            if (text::equalsNoCase(access::AsText(wrapper->Fields(detail::prop::SentRepresentingAddrType)), "SMTP"))
+            const auto behalfType = access::AsText(wrapper->Fields(detail::prop::SentRepresentingAddrType));
+            if (text::equalsNoCase(behalfType, "SMTP"))
                 behalf = access::AsText(wrapper->Fields(detail::prop::SentRepresentingEmailAddress));
             if (!behalf.empty() && text::equalsNoCase(behalf, own)) behalf.clear();
         }

@@ -1,58 +1,34 @@
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/platform/outlook/application.h"
 #include "corvane/platform/outlook/recipients.h"
 #include "resolution_fixture.h"
 
 namespace corvane::accounts::testing {
 namespace {
 
-class RecipientSmtpAddressTest : public ResolutionTest {
-protected:
-    std::string address(const std::shared_ptr<ol::Item>& item, int index) {
-        return RecipientSmtpAddress(*process, item, index, true);
-    }
-};
+using RecipientSmtpAddressTest = ResolutionTest;
 
-TEST_F(RecipientSmtpAddressTest, ExchangeAndSmtpRecipientsGiveTheirAddresses) {
-    auto mail = received(ann, {john, bea, team});
-    EXPECT_EQ(address(mail, 1), "john@kelderon.example");
-    EXPECT_EQ(address(mail, 2), "bea@example.com");
-    EXPECT_EQ(address(mail, 3), "team@kelderon.example");
-}
+TEST_F(RecipientSmtpAddressTest, ReadsTheEntryWithoutResolving) {
+    auto twoPrimaries = entry("EX", "", {"SMTP:a@k.example", "SMTP:b@k.example"});
+    auto mail = mailTo({p.john, p.boss, p.team, p.friends, twoPrimaries});
+    const std::vector<std::string> expected{"john@kelderon.example", "bea@example.com", "team@kelderon.example",
+                                            "", "b@k.example"};
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(RecipientSmtpAddress(*process, mail, i, true), expected[i - 1]) << i;
 
-TEST_F(RecipientSmtpAddressTest, ExchangeRecipientTakesTheLastPrimaryProxy) {
-    sim::EntrySpec spec;
-    spec.name = "Two Primaries";
-    spec.type = "EX";
-    spec.address = "/o=Kelderon/cn=two";
-    spec.proxyAddresses = {"SMTP:first@kelderon.example", "smtp:x@kelderon.example", "SMTP:last@kelderon.example"};
-    EXPECT_EQ(address(received(ann, {book().addEntry(spec)}), 1), "last@kelderon.example");
-}
-
-TEST_F(RecipientSmtpAddressTest, DoesNotResolveAndGivesTheNameOfAnUnresolvedRecipient) {
-    auto mail = std::dynamic_pointer_cast<ol::MailItem>(app->CreateItem(ol::olitem::Mail));
-    mail->Recipients()->Add("Ann Lee");
-    EXPECT_EQ(address(mail, 1), "Ann Lee");
-    EXPECT_FALSE(mail->Recipients()->Item(1)->Resolved());
-}
-
-TEST_F(RecipientSmtpAddressTest, APersonalListIsNotAnAddress) {
-    EXPECT_EQ(address(received(ann, {friends}), 1), "");
+    auto draft = std::dynamic_pointer_cast<ol::MailItem>(p.app->CreateItem(ol::olitem::Mail));
+    draft->Recipients()->Add("Ann Lee");
+    EXPECT_EQ(RecipientSmtpAddress(*process, draft, 1), "Ann Lee");
+    EXPECT_FALSE(draft->Recipients()->Item(1)->Resolved());
 }
 
 TEST_F(RecipientSmtpAddressTest, FailuresGiveNothingAndNoMessage) {
-    auto mail = received(ann, {bea});
-    EXPECT_EQ(address(mail, 5), "");
-    access->SetRegistered("cvRedemption.cvSafeMailItem", false);
-    EXPECT_EQ(address(mail, 1), "");
-    EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST_F(RecipientSmtpAddressTest, ResetsTheComponentAndReleasesItsObjects) {
-    auto mail = received(ann, {bea});
+    auto mail = mailTo({p.boss});
     const int before = cleanUps();
-    address(mail, 1);
+    EXPECT_EQ(RecipientSmtpAddress(*process, mail, 5, true), "");
     EXPECT_EQ(cleanUps(), before + 2);
+    access->SetRegistered("cvRedemption.cvSafeMailItem", false);
+    EXPECT_EQ(RecipientSmtpAddress(*process, mail, 1, true), "");
+    EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(access->LiveObjects(), 0u);
 }
 

@@ -1,113 +1,92 @@
 #pragma once
-// Address resolution on a simulated Outlook: an Exchange mailbox owned by John (proxy
-// addresses: a secondary, the primary and an X.400 one), SMTP correspondents, an Exchange
-// and a personal distribution list, the add-in process with its access component, and a
-// recording Ui.
+// Address resolution on the access component's test profile (John on Exchange with a
+// secondary, a primary and an X.400 proxy; Ann, Bea; an Exchange and a personal list),
+// with the add-in process, its access component and a recording Ui.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "corvane/access/factory.h"
+#include "access/access_profile.h"
 #include "corvane/addin/addin_process.h"
-#include "corvane/platform/clock.h"
-#include "corvane/platform/host.h"
 #include "corvane/sim/outlook/address_book.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/mapi_views.h"
-#include "corvane/sim/outlook/name_space.h"
 #include "corvane/sim/registry.h"
 #include "support/fake_ui.h"
-#include "support/memory_file_system.h"
 
 namespace corvane::accounts::testing {
 
 namespace ol = outlook;
 
-class StubShell final : public platform::Shell {
-public:
+struct StubServices final : platform::Shell, platform::Http, platform::SystemInfo {
     void openAddress(std::string_view) override {}
     void openHelp(std::string_view, std::string_view) override {}
-};
-class StubHttp final : public platform::Http {
-public:
     platform::HttpResponse get(std::string_view, std::chrono::milliseconds) override { return {}; }
-};
-class StubSystem final : public platform::SystemInfo {
-public:
     platform::WindowsVersion windowsVersion() override { return {}; }
     std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
     std::string addinFolder() override { return "C:\\Corvane"; }
     platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
 };
 
-struct OutlookSetup {
-    std::string version = "11.0.0.8010";
-    bool wordEditor = false;
-};
-
 class ResolutionTest : public ::testing::Test {
 protected:
-    explicit ResolutionTest(OutlookSetup setup = {}) {
-        sim::OutlookOptions options;
-        options.version = setup.version;
-        options.wordEditor = setup.wordEditor;
-        options.files = &files;
-        options.quitWhenLastWindowCloses = false;
-        app = sim::SimApplication::Create(clock, options);
-        auto& book = app->profile()->addressBook();
-        john = book.addExchangeUser({"John Smith", "jsmith", "john@kelderon.example",
-                                     {"smtp:js@kelderon.example", "SMTP:john@kelderon.example", "X400:c=US;s=Smith"},
-                                     ""});
-        ann = book.addSmtp("Ann Lee", "ann@example.com");
-        bea = book.addSmtp("Bea Boss", "bea@example.com");
-        team = book.addExchangeList({"Team", "team", "team@kelderon.example", {}, ""}, {john, ann});
-        friends = book.addPersonalList("Friends", {ann, bea});
-        app->profile()->addStore({"Mailbox - John Smith", mapi::storekind::PrimaryExchangeMailbox, john, true});
-        app->profile()->setCurrentUser(john);
-        access = std::make_shared<access::ComponentFactory>(std::make_shared<sim::SimMapiSubsystem>(app));
-        process = std::make_unique<addin::AddinProcess>(host, nullptr, access);
-        process->gOutlook = app;
+    explicit ResolutionTest(std::string version = "11.0.0.8010", bool wordEditor = false)
+        : p(std::move(version), wordEditor) {
+        process->gOutlook = p.app;
     }
-
-    sim::AddressBook& book() { return app->profile()->addressBook(); }
-    std::shared_ptr<sim::SimFolder> inbox() const { return app->profile()->defaultFolder(ol::olfolder::Inbox); }
-    // A received message from `from` to the recipients (John when none are named).
-    std::shared_ptr<sim::SimMailItem> received(std::shared_ptr<sim::SimAddressEntry> from,
-                                               std::vector<sim::RecipientSpec> to = {}) {
-        sim::ItemSpec spec;
-        spec.subject = "Plans";
-        spec.from = std::move(from);
-        spec.to = to.empty() ? std::vector<sim::RecipientSpec>{john} : std::move(to);
-        return inbox()->addMail(spec);
+    // A received message from Ann to the recipients.
+    std::shared_ptr<sim::SimMailItem> mailTo(std::vector<sim::RecipientSpec> to) {
+        return p.mail(p.message(p.ann, std::move(to)));
     }
-    std::shared_ptr<ol::Item> itemOfClass(int objectClass, std::shared_ptr<sim::SimAddressEntry> from) {
-        sim::ItemSpec spec;
-        spec.objectClass = objectClass;
-        spec.subject = "Notice";
-        spec.from = std::move(from);
-        return inbox()->addItem(spec)->asItem();
+    std::shared_ptr<sim::SimAddressEntry> entry(std::string type, std::string smtp = "",
+                                                std::vector<std::string> proxies = {}) {
+        sim::EntrySpec spec;
+        spec.name = type + " entry";
+        spec.type = std::move(type);
+        spec.address = "/o=Kelderon/cn=" + spec.name;
+        spec.smtpAddress = std::move(smtp);
+        spec.proxyAddresses = std::move(proxies);
+        return p.app->profile()->addressBook().addEntry(spec);
     }
     int cleanUps() const { return access->State().cleanUps; }
 
-    platform::FixedClock clock{platform::DateTime::fromCivil(2013, 5, 2, 9, 30)};
-    corvane::testing::MemoryFileSystem files;
+    corvane::testing::AccessProfile p;
     sim::SimRegistry registry;
     corvane::testing::FakeUi ui;
-    StubShell shell;
-    StubHttp http;
-    StubSystem system;
-    platform::Host host{registry, ui, shell, http, system, clock, files};
-    std::shared_ptr<sim::SimApplication> app;
-    std::shared_ptr<sim::SimAddressEntry> john, ann, bea, team, friends;
-    std::shared_ptr<access::ComponentFactory> access;
-    std::unique_ptr<addin::AddinProcess> process;
+    StubServices stubs;
+    platform::Host host{registry, ui, stubs, stubs, stubs, p.clock, p.files};
+    std::shared_ptr<access::ComponentFactory> access = std::make_shared<access::ComponentFactory>(p.subsystem);
+    std::unique_ptr<addin::AddinProcess> process = std::make_unique<addin::AddinProcess>(host, nullptr, access);
 };
 
 // The message every failed resolution shows when asked to.
 inline constexpr const char* UnresolvedPrompt = "E-mail address cannot be resolved. Please check e-mail address.";
+
+// An item every member of which fails with one error number.
+class FailingItem final : public ol::Item {
+public:
+    explicit FailingItem(std::int32_t number) : number_(number) {}
+    int Class() override { fail(); }
+    std::string MessageClass() override { fail(); }
+    std::string EntryID() override { fail(); }
+    std::string Subject() override { fail(); }
+    void SetSubject(const std::string&) override { fail(); }
+    std::string Body() override { fail(); }
+    void SetBody(const std::string&) override { fail(); }
+    std::shared_ptr<ol::Object> Parent() override { fail(); }
+    bool UnRead() override { fail(); }
+    void SetUnRead(bool) override { fail(); }
+    bool Saved() override { fail(); }
+    platform::DateTime CreationTime() override { fail(); }
+    std::shared_ptr<ol::UserProperties> UserProperties() override { fail(); }
+    std::shared_ptr<ol::Inspector> GetInspector() override { fail(); }
+    void Save() override { fail(); }
+    void Display(bool) override { fail(); }
+    void Close(int) override { fail(); }
+    void Delete() override { fail(); }
+    std::shared_ptr<ol::Item> Move(const std::shared_ptr<ol::Folder>&) override { fail(); }
+    std::shared_ptr<mapi::Message> MAPIOBJECT() override { fail(); }
+    ol::Connection Advise(std::shared_ptr<ol::ItemEvents>) override { fail(); }
+
+private:
+    [[noreturn]] void fail() const { throw platform::PlatformError(number_, "The test item fails"); }
+    std::int32_t number_;
+};
 
 }  // namespace corvane::accounts::testing
