@@ -39,6 +39,34 @@ TEST(ScenarioSteps, EditsChangeRecipientsAttachmentsAndUserProperties) {
     EXPECT_EQ(r.outcome, Outcome::Held) << Joined(r);
 }
 
+TEST(ScenarioSteps, AsNamesTheWindowTheAddinOpensInPlaceOfACancelledResponse) {
+    auto replaced = RunText(std::string(Base) + R"(registry:
+  HKCU: {'Software\TestAddin': {ReplyInstead: all}}
+steps:
+  - start: {}
+  - select: [m1]
+  - reply: {as: r1}
+  - expect:
+      items: {r1: {open: true, subject: "RE: Plans"}}
+)");
+    EXPECT_EQ(replaced.outcome, Outcome::Held) << Joined(replaced);
+    EXPECT_NE(Joined(replaced).find("  -> the reply was cancelled\n  -> r1 \"RE: Plans\" opens in a window\n"),
+              std::string::npos)
+        << Joined(replaced);
+
+    auto refused = RunText(std::string(Base) + R"(registry:
+  HKCU: {'Software\TestAddin': {ReplyInstead: none}}
+steps:
+  - start: {}
+  - select: [m1]
+  - reply: {as: r1}
+  - expect:
+      items: {r1: {exists: false}}
+  - send: r1
+)");
+    EXPECT_EQ(refused.message, "step 5 (send, s.yaml:20): there is no item r1: the reply of step 3 was cancelled");
+}
+
 TEST(ScenarioSteps, ExplorersOpenCloseAndComeToTheFront) {
     auto r = RunText(std::string(Base) + R"(steps:
   - start: {explorers: [Inbox, Drafts], addin: false}

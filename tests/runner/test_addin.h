@@ -9,6 +9,8 @@
 #include "corvane/platform/outlook/addin.h"
 #include "corvane/platform/outlook/application.h"
 #include "corvane/platform/outlook/events.h"
+#include "corvane/platform/outlook/explorer.h"
+#include "corvane/platform/outlook/items.h"
 #include "corvane/sim/outlook/application.h"
 #include "corvane/sim/sim_host.h"
 #include "corvane/ui/controls.h"
@@ -48,6 +50,8 @@ protected:
 class TestAddin final : public outlook::ComAddin,
                         public outlook::RibbonExtensibility,
                         public outlook::ApplicationEvents,
+                        public outlook::ExplorerEvents,
+                        public outlook::ItemEvents,
                         public std::enable_shared_from_this<TestAddin> {
 public:
     explicit TestAddin(platform::Host host) : host_(host) {}
@@ -56,9 +60,14 @@ public:
                       const std::shared_ptr<outlook::AddInInstance>&) override {
         app_ = application;
         events_ = app_->Advise(std::shared_ptr<outlook::ApplicationEvents>(shared_from_this()));
+        if (auto explorer = app_->ActiveExplorer())
+            explorerEvents_ = explorer->Advise(std::shared_ptr<outlook::ExplorerEvents>(shared_from_this()));
         if (setting("GreetAtStart") == "yes") host_.ui.messageBox("Welcome.", 64, "Hello - Test", 0);
     }
     void OnDisconnection(int) override {
+        itemEvents_.disconnect();
+        explorerEvents_.disconnect();
+        mail_.reset();
         events_.disconnect();
         app_.reset();
     }
@@ -66,6 +75,19 @@ public:
     void ItemSend(const std::shared_ptr<outlook::Item>&, bool& cancel) override {
         if (setting("Confirm") != "yes") return;
         if (host_.ui.messageBox("Send it?", 36, "Confirm - Test", 0) == platform::mb::IdNo) cancel = true;
+    }
+
+    // Follows the first selected mail; a Reply on it can be replaced or refused.
+    void SelectionChange() override {
+        auto selection = app_->ActiveExplorer()->Selection();
+        mail_ = selection->Count() > 0 ? std::dynamic_pointer_cast<outlook::MailItem>(selection->Item(1)) : nullptr;
+        if (mail_) itemEvents_ = mail_->Advise(std::shared_ptr<outlook::ItemEvents>(shared_from_this()));
+    }
+    void Reply(const std::shared_ptr<outlook::Item>&, bool& cancel) override {
+        const std::string instead = setting("ReplyInstead");
+        if (instead.empty()) return;
+        cancel = true;
+        if (instead == "all") mail_->ReplyAll()->Display(false);
     }
 
     std::string GetCustomUI(std::string_view ribbonId) override {
@@ -112,6 +134,9 @@ private:
     platform::Host host_;
     std::shared_ptr<outlook::Application> app_;
     outlook::Connection events_;
+    outlook::Connection explorerEvents_;
+    outlook::Connection itemEvents_;
+    std::shared_ptr<outlook::MailItem> mail_;
 };
 
 // Registers the test add-in as "Corvane.Connect".

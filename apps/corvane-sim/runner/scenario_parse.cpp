@@ -114,9 +114,9 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
     if (kind == "connect") {
         step::Connect c;
         YamlMap map(in, node, self);
+        // ext_ConnectMode numbers, in this order.
         if (auto v = map.get("mode"))
-            c.mode = std::vector<int>{0, 1, 2, 3}[in.choice(*v, "the connect mode",
-                                                            {"after_startup", "startup", "external", "command_line"})];
+            c.mode = static_cast<int>(in.choice(*v, "the connect mode", {"after_startup", "startup", "external", "command_line"}));
         map.done();
         return c;
     }
@@ -153,10 +153,10 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         YamlMap map(in, node.IsMap() ? node : YAML::Node(), self);
         auto v = mainArgument(map, node, "item");
         std::optional<std::string> outcome;
-        if (kind == "send")
-            if (auto o = map.get("outcome"))
-                outcome = std::string(std::vector<std::string_view>{"sent", "queued", "cancelled", "refused"}[in.choice(
-                    *o, "the outcome of the send", {"sent", "queued", "cancelled", "refused"})]);
+        if (kind == "send") {
+            const std::vector<std::string_view> outcomes = {"sent", "queued", "cancelled", "refused"};
+            if (auto o = map.get("outcome")) outcome = std::string(outcomes[in.choice(*o, "the outcome of the send", outcomes)]);
+        }
         map.done();
         if (!v && kind != "open") in.fail(node, kind + " needs the item's id");
         std::optional<std::string> item;

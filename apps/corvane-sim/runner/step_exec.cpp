@@ -251,14 +251,14 @@ public:
                                                                : explorer->clickForward();
         }
         if (!response) {
-            if (!step_.as.empty())
-                run_.nameNothing(step_.as, "the " + step_.kind + " of step " + std::to_string(step_.number) +
-                                               " was cancelled");
-            run_.say("-> cancelled: no window opens");
+            // The add-in may open another window in its place (a Reply to All for a Reply).
+            cancelled_ = true;
+            run_.say("-> the " + step_.kind + " was cancelled");
             return;
         }
         if (!step_.as.empty()) run_.name(step_.as, response->item());
         run_.say(opensLine(step_.as, *response->item()));
+        named_ = true;
     }
     void operator()(const step::NewMail& a) {
         run_.requireRunning("writing a new mail");
@@ -267,6 +267,7 @@ public:
         if (!step_.as.empty()) run_.name(step_.as, inspector->item());
         applyEdit(*inspector->item(), a.edit);
         run_.say(opensLine(step_.as, *inspector->item()));
+        named_ = true;
     }
     void operator()(const step::Edit& a) { applyEdit(*run_.item(a.item), a); }
     void operator()(const step::Send& a) {
@@ -319,31 +320,41 @@ public:
     }
     void operator()(const step::Expect&) {}  // checked by the run
 
+    // Whether the step named the window it opened itself, and whether its response was
+    // cancelled.
+    bool named_ = false;
+    bool cancelled_ = false;
+
 private:
     ScenarioRun& run_;
     sim::SimApplication& app_;
     const Step& step_;
 };
 
-bool namesItself(const Step& step) { return step.kind == "reply" || step.kind == "reply_all" || step.kind == "forward" || step.kind == "new_mail"; }
-
 }  // namespace
 
 void ScenarioRun::execute(const Step& step) {
     if (const auto* e = std::get_if<step::Expect>(&step.action)) return check(e->what);
     const auto before = app_->inspectors();
-    std::visit(Executor(*this, step), step.action);
-    if (step.as.empty() || namesItself(step)) return;
-    // `opens`: the one window this step opened.
+    Executor executor(*this, step);
+    std::visit(executor, step.action);
+    if (step.as.empty() || executor.named_) return;
+    // `as` or `opens`: the one window this step opened.
     std::vector<std::shared_ptr<sim::SimInspector>> opened;
     for (const auto& inspector : app_->inspectors())
         if (!inspector->closed() && std::find(before.begin(), before.end(), inspector) == before.end())
             opened.push_back(inspector);
-    if (opened.size() != 1)
-        throw StepFailure("the step opened " + std::to_string(opened.size()) + " windows, so none can be named " +
-                          step.as);
-    name(step.as, opened.front()->item());
-    say(opensLine(step.as, *opened.front()->item()));
+    if (opened.size() == 1) {
+        name(step.as, opened.front()->item());
+        say(opensLine(step.as, *opened.front()->item()));
+        return;
+    }
+    if (executor.cancelled_ && opened.empty()) {
+        nameNothing(step.as, "the " + step.kind + " of step " + std::to_string(step.number) + " was cancelled");
+        say("-> no window opens");
+        return;
+    }
+    throw StepFailure("the step opened " + std::to_string(opened.size()) + " windows, so none can be named " + step.as);
 }
 
 }  // namespace corvane::scenario
