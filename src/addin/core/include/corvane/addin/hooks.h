@@ -70,7 +70,9 @@ public:
                                      const std::shared_ptr<outlook::Item>& /*response*/) {
         return std::string(NoSubjectChange);
     }
-    // Subject checks: spam marks and repeated prefixes; returns the new subject or NoSubjectChange.
+    // Subject checks: spam marks and repeated prefixes; returns the subject written to the item
+    // (the reply check puts it on a reply to all that replaces the reply), NoSubjectChange
+    // when nothing was written.
     virtual std::string cvRemoveSpamMarks(AddinProcess&, const std::shared_ptr<outlook::Item>&) {
         return std::string(NoSubjectChange);
     }
