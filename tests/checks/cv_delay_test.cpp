@@ -23,74 +23,55 @@ protected:
         EXPECT_FALSE(cancel);
         return mail->DeferredDeliveryTime();
     }
-    DateTime in(int seconds) const { return now.addSeconds(seconds); }
+    std::shared_ptr<sim::SimMailItem> deferredTo(DateTime when, std::vector<sim::RecipientSpec> to) {
+        auto mail = draft(std::move(to));
+        mail->SetDeferredDeliveryTime(when);
+        return mail;
+    }
     void onlyListed(std::string_view list) {
         set(keys::AutoDelayAll, "0");
         set(keys::DelayedEmailAddrs, list);
-    }
-    std::shared_ptr<sim::SimMailItem> deferredTo(DateTime when) {
-        auto mail = draft({ann});
-        mail->SetDeferredDeliveryTime(when);
-        return mail;
+        set(keys::NotifyBeforeDelaying, "True");
     }
 
     const DateTime now = clock.now();
 };
 
-TEST(DeliveryTime, OnlyOutlooksNoDateMeansNone) {
-    EXPECT_TRUE(cv::IsNoDeliveryTime(DateTime::fromCivil(4501, 1, 1)));
-    EXPECT_FALSE(cv::IsNoDeliveryTime(DateTime::fromCivil(4501, 1, 1, 0, 0, 1)));
-}
-
-TEST_F(DelayedSending, DoesNothingWhileSwitchedOff) {
+TEST_F(DelayedSending, HoldsEveryMessageBackByDelayTimeSecondsWhileSwitchedOn) {
+    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
+    set(keys::DelayTime, "300.9");
+    EXPECT_EQ(delay(draft({bob})), now.addSeconds(300));
     set(keys::DelayEmails, "False");
     EXPECT_EQ(delay(draft({ann})), DateTime::none());
 }
 
-TEST_F(DelayedSending, HoldsEveryMessageBackByDelayTimeSeconds) {
-    EXPECT_EQ(delay(draft({ann})), in(60));
-    set(keys::DelayTime, "300.9");
-    EXPECT_EQ(delay(draft({bob})), in(300));
-}
-
-TEST_F(DelayedSending, LeavesADeliveryTimeTheUserChoseAlone) {
+TEST_F(DelayedSending, LeavesADeliveryTimeTheUserChoseAloneButNotOneInThePast) {
     set(keys::NotifyBeforeDelaying, "True");  // not even asked
-    EXPECT_EQ(delay(deferredTo(now.addDays(1))), now.addDays(1));
-}
-
-TEST_F(DelayedSending, ADeliveryTimeInThePastIsDelayedAsUsual) {
-    EXPECT_EQ(delay(deferredTo(now.addSeconds(-3600))), in(60));
+    EXPECT_EQ(delay(deferredTo(now.addDays(1), {ann})), now.addDays(1));
+    expectDelayPrompt({act::Click{"cmdYes"}});
+    EXPECT_EQ(delay(deferredTo(now.addSeconds(-3600), {ann})), now.addSeconds(60));
 }
 
 TEST_F(DelayedSending, TheQuestionDecidesForEveryMessageAndNoLeavesItUntouched) {
     set(keys::NotifyBeforeDelaying, "True");
     set(keys::PlaySound, "True");
     expectDelayPrompt({act::Click{"cmdYes"}});
-    EXPECT_EQ(delay(draft({ann})), in(60));
+    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
     EXPECT_EQ(delayStatus(), "all e-mails by 60 seconds");
     EXPECT_EQ(ui.beeps(), 1);
     expectDelayPrompt({act::Click{"cmdNo"}});
-    EXPECT_EQ(delay(deferredTo(now.addSeconds(-10))), now.addSeconds(-10));
+    EXPECT_EQ(delay(deferredTo(now.addSeconds(-10), {ann})), now.addSeconds(-10));
     EXPECT_FALSE(process->delayDecision);
 }
 
-TEST_F(DelayedSending, ListedAddressesDelayOnlyMessagesToThem) {
+TEST_F(DelayedSending, ListedAddressesDelayOnlyMessagesToThemAndNoSendsNow) {
     onlyListed("boss@example.com;ann@example.com");
-    set(keys::NotifyBeforeDelaying, "True");
     EXPECT_EQ(delay(draft({bob, john})), DateTime::none());  // no question either
     expectDelayPrompt({act::Click{"cmdYes"}});
-    EXPECT_EQ(delay(draft({bob}, {ann})), in(60));
+    EXPECT_EQ(delay(draft({bob}, {ann})), now.addSeconds(60));
     EXPECT_EQ(delayStatus(), "e-mails to ann@example.com by 60 seconds");
-}
-
-TEST_F(DelayedSending, NoForAListedAddressSendsNow) {
-    onlyListed("ann@example.com");
-    set(keys::NotifyBeforeDelaying, "True");
     expectDelayPrompt({act::Click{"cmdNo"}});
-    EXPECT_EQ(delay(deferredTo(now.addSeconds(-3600))), now);
-}
-
-TEST_F(DelayedSending, AnEmptyListDelaysNothing) {
+    EXPECT_EQ(delay(deferredTo(now.addSeconds(-3600), {ann})), now);
     onlyListed("");
     EXPECT_EQ(delay(draft({ann})), DateTime::none());
 }
@@ -100,8 +81,7 @@ TEST_F(DelayedSending, DoNotShowAgainWithNoSkipsThisMessageAndDelaysTheNextWitho
     expectDelayPrompt({act::Tick{"chkNotifyB4Delaying"}, act::Click{"cmdNo"}});
     EXPECT_EQ(delay(draft({ann})), DateTime::none());
     EXPECT_EQ(setting(keys::NotifyBeforeDelaying), "False");
-    EXPECT_EQ(delay(draft({ann})), in(60));
-    EXPECT_TRUE(process->delayDecision);
+    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
 }
 
 TEST_F(DelayedSending, EachQuestionStartsFromDelaying) {
@@ -109,19 +89,19 @@ TEST_F(DelayedSending, EachQuestionStartsFromDelaying) {
     expectDelayPrompt({act::Click{"cmdNo"}});
     delay(draft({ann}));
     expectDelayPrompt({act::Close{}});  // the window's X decides nothing
-    EXPECT_EQ(delay(draft({ann})), in(60));
+    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
     process->delayDecision = false;
     set(keys::NotifyBeforeDelaying, "False");
-    EXPECT_TRUE(cv::DelayPrompt(*process, 60, ""));  // not asked: an earlier No is not left over
+    EXPECT_TRUE(cv::DelayPrompt(*process, 60, ""));
     EXPECT_TRUE(process->delayDecision);
 }
 
 TEST_F(DelayedSending, ADelayTimeThatIsNoNumberIsReportedAndTheMessageGoesAtOnce) {
     set(keys::DelayTime, "a minute");
-    ui.addStep(boxStep("cvDelayEmailSending - Corvane", "Error: 13 Type mismatch", platform::mb::InformationOk));
+    expectBox("cvDelayEmailSending - Corvane", "Error: 13 Type mismatch", platform::mb::InformationOk);
     EXPECT_EQ(delay(draft({ann})), DateTime::none());
     set(keys::DelayTime, "99999999999");
-    ui.addStep(boxStep("cvDelayEmailSending - Corvane", "Error: 6 Overflow", platform::mb::InformationOk));
+    expectBox("cvDelayEmailSending - Corvane", "Error: 6 Overflow", platform::mb::InformationOk);
     EXPECT_EQ(delay(draft({ann})), DateTime::none());
 }
 
