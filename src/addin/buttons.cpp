@@ -2,6 +2,7 @@
 
 #include "corvane/addin/connect.h"
 #include "corvane/addin/vb_errors.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/platform/outlook/application.h"
 
 namespace corvane::addin {
@@ -57,6 +58,9 @@ void Buttons::PrefAcctExistsFalse(std::int16_t& intMode, std::string& strSelecte
 }
 
 void Buttons::DelayEmailSending(std::shared_ptr<outlook::Item>& Item, bool& Cancel) {
+    // Looking up listed recipients from Word borrows Outlook's MAPI session, so Outlook is
+    // reached first; without it the delay still works for every message.
+    platform::IgnoreErrors([&] { EnsureOutlook(*process_); });
     process_->hooks->cvDelayEmailSending(*process_, Item, Cancel);
 }
 

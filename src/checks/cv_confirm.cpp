@@ -1,0 +1,55 @@
+// The send confirmation (every message, or messages to listed addresses) and the
+// recipient-count confirmation, both asked with the same Yes/No box. Failures here go to
+// the send event, which stops the send.
+#include "corvane/access/factory.h"
+#include "corvane/access/safe_mail_item.h"
+#include "corvane/addin/vb_errors.h"
+#include "corvane/checks/basCorvane_send.h"
+#include "corvane/platform/conventions.h"
+#include "corvane/platform/text.h"
+#include "corvane/settings/prompt_sound.h"
+
+namespace corvane::checks::basCorvane {
+namespace {
+
+constexpr int ConfirmEveryMessage = 1;
+constexpr int ConfirmListedAddresses = 2;
+
+}  // namespace
+
+bool AskToSend(addin::AddinProcess& p, std::string_view question) {
+    settings::PlayPromptSound(p.store(), p.host.ui);
+    const int answer = platform::ShowMessageBox(p.host.ui, ConfirmationPrompt(question),
+                                                platform::mb::InformationYesNo,
+                                                platform::MessageTitle(kConfirmTitle, p.appTitle));
+    return answer == platform::mb::IdYes;
+}
+
+addin::Confirmation ConfirmSend(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+    // The question names the first To entry whether or not it is asked.
+    const std::string first = GetFirstTORecipient(p, item);
+    const int mode = p.regKeys().DisplayConfirmation();
+    const bool ask = mode == ConfirmEveryMessage || (mode == ConfirmListedAddresses && AtLeast1EmailInRecipt(p, item));
+    if (!ask) return addin::Confirmation::NotAsked;
+    return AskToSend(p, first) ? addin::Confirmation::Yes : addin::Confirmation::No;
+}
+
+bool ConfirmRecipientCount(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+    auto keys = p.regKeys();
+    if (!keys.ConfirmForXRecipients()) return true;
+    const auto limit = text::wholeNumber(keys.XRecipients());
+    if (!limit) throw addin::vb::TypeMismatch();
+
+    int count = 0;
+    {
+        auto safe = access::CreateAccessObject<access::SafeMailItem>(*p.access);
+        safe->SetItem(item);
+        platform::IgnoreErrors([&] { safe->Save(); });
+        // Every To, Cc and Bcc entry; a distribution list is one entry.
+        count = safe->Recipients()->Count();
+    }
+    if (count <= *limit) return true;
+    return AskToSend(p, GetFirstTORecipient(p, item));
+}
+
+}  // namespace corvane::checks::basCorvane
