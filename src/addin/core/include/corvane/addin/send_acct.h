@@ -35,14 +35,16 @@ public:
     virtual bool SendUsingPrefAccount(const std::shared_ptr<outlook::Item>& item, const std::string& account) = 0;
 };
 
-// The stand-in before the list exists: it knows a folder path when given one, never
-// loads a list, knows no account and changes nothing.
+// The stand-in until the preference list is built: the list loads and is empty, as it is
+// for a user whose settings folder holds a list message without entries; it knows no
+// account and changes nothing. So the send event goes on to its confirmations and delay,
+// and the account steps find no listed address.
 class NeutralSendAcct final : public SendAcct {
 public:
     void CreateQuenlowFolder() override {}
     std::string strMailFolderPath() override { return path_; }
     void strMailFolderPath(const std::string& path) override { path_ = path; }
-    bool LoadList() override { return false; }
+    bool LoadList() override { return true; }
     std::string LoadAccounts() override { return "No Account Selected;"; }
     std::string strChangeAcct() override { return change_; }
     void strChangeAcct(const std::string& value) override { change_ = value; }
