@@ -1,15 +1,27 @@
 #include "addin_wiring.h"
 
+#include <memory>
+
+#include "corvane/access/factory.h"
+#include "corvane/addin/addin_process.h"
+#include "corvane/addin/connect.h"
+#include "corvane/addin/product_hooks.h"
+
 namespace corvane::app {
 
 bool registerAddinClasses(sim::SimApplication& app, sim::SimHost& host) {
-    // The add-in's Connect is not part of this build yet. When it is:
-    //   app.registerClass("Corvane.Connect", [&app, &host] { return <the add-in's Connect>(host.host(), ...); });
-    // plus the Word template's macros (app.word().setTemplateMacros("Corvane.dot", ...)) and
-    // any other class the add-in creates through Application.CreateObject.
-    (void)app;
-    (void)host;
-    return false;
+    // One add-in process per Outlook process: every Connect that Outlook creates by the
+    // ProgId shares it. Outlook's class registry owns it; the process reaches Outlook only
+    // weakly (and holds the Application only while connected), so nothing is kept alive
+    // in a cycle.
+    auto self = app.shared_from_this();
+    auto process = std::make_shared<addin::AddinProcess>(
+        host.host(), std::make_shared<addin::ProductHooks>(),
+        std::make_shared<access::ComponentFactory>(self->mapiSubsystem()));
+    process->runningOutlook = [weak = std::weak_ptr<sim::SimApplication>(self)] { return weak.lock(); };
+    app.registerClass(std::string(addin::ConnectProgId),
+                      [process] { return std::shared_ptr<outlook::Dispatch>(addin::Connect::Create(process)); });
+    return true;
 }
 
 }  // namespace corvane::app

@@ -8,7 +8,7 @@
 
 namespace corvane::addin {
 
-AddinProcess::AddinProcess(platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<access::ComponentFactory> a)
+AddinProcess::AddinProcess(const platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<access::ComponentFactory> a)
     : host(h),
       hooks(hk ? std::move(hk) : std::make_shared<Hooks>()),
       access(a ? std::move(a) : std::make_shared<access::ComponentFactory>()) {}

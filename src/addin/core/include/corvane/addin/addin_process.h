@@ -43,13 +43,13 @@ struct SettingsFileReaderState {
 };
 
 struct AddinProcess {
-    AddinProcess(platform::Host& host, std::shared_ptr<Hooks> hooks = nullptr,
+    AddinProcess(const platform::Host& host, std::shared_ptr<Hooks> hooks = nullptr,
                  std::shared_ptr<access::ComponentFactory> access = nullptr);
     AddinProcess(const AddinProcess&) = delete;
     AddinProcess& operator=(const AddinProcess&) = delete;
     ~AddinProcess();
 
-    platform::Host& host;
+    platform::Host host;  // the seams, each a reference to the host's own object
     std::shared_ptr<Hooks> hooks;           // never null
     // The secure mail access component's classes ("cvRedemption..."), created per use.
     std::shared_ptr<access::ComponentFactory> access;  // never null
