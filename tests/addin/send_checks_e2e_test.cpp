@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "addin_fixture.h"
+#include "corvane/access/factory.h"
 #include "corvane/addin/buttons.h"
 #include "corvane/addin/product_hooks.h"
 #include "corvane/addin/word_macro.h"
@@ -66,7 +67,8 @@ protected:
     }
 
     const DateTime sendTime = clock.now();
-    std::shared_ptr<AddinProcess> process = std::make_shared<AddinProcess>(host, std::make_shared<SendHooks>());
+    std::shared_ptr<AddinProcess> process = std::make_shared<AddinProcess>(host, std::make_shared<SendHooks>(),
+                                              std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
     std::shared_ptr<Connect> connect = Connect::Create(process);
     std::shared_ptr<sim::SimInspector> window;
     std::vector<std::string> statuses;
@@ -170,7 +172,8 @@ TEST_F(SendChecksOnOutlook2002, ConfirmsAndDelays) {
 class SendChecksWithWord : public SendChecksEndToEnd {
 protected:
     explicit SendChecksWithWord(OutlookSetup setup = {"11.0.0.8010", true}) : SendChecksEndToEnd(std::move(setup)) {
-        wordProcess = std::make_shared<AddinProcess>(host, std::make_shared<SendHooks>());
+        wordProcess = std::make_shared<AddinProcess>(host, std::make_shared<SendHooks>(),
+                                              std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         wordProcess->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         const std::string path = system.addinFolder() + "\\Corvane.dot";
         files.files[path] = "template";

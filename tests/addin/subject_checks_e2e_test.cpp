@@ -5,6 +5,7 @@
 
 #include "../checks/dialog_test_support.h"
 #include "addin_fixture.h"
+#include "corvane/access/factory.h"
 #include "corvane/addin/product_hooks.h"
 #include "corvane/checks/attach_missing.h"
 #include "corvane/sim/sim_ui.h"
@@ -31,7 +32,8 @@ protected:
         profile->setCurrentUser(me);
         profile->addAccount({"Kelderon", "john@kelderon.example", ol::olaccount::Exchange, "John Smith"});
 
-        process = std::make_shared<AddinProcess>(host, std::make_shared<ProductHooks>());
+        process = std::make_shared<AddinProcess>(host, std::make_shared<ProductHooks>(),
+                                                 std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         process->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         connect = Connect::Create(process);
         // Past the first start; the checks of the other groups stay quiet.
