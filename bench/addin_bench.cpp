@@ -9,6 +9,10 @@
 #include "corvane/addin/addin_process.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/out_addin.h"
+#include "corvane/addin/product_hooks.h"
+#include "corvane/access/factory.h"
+#include "corvane/checks/basCorvane_attach.h"
+#include "corvane/checks/basCorvane_subject.h"
 #include "corvane/platform/clock.h"
 #include "corvane/platform/file_system.h"
 #include "corvane/platform/host.h"
@@ -75,7 +79,8 @@ public:
     bool PrefAcctExists(const std::string&) override { return true; }
     bool SendUsingPrefAccount(const std::shared_ptr<ol::Item>&, const std::string&) override { return true; }
 };
-class BenchHooks final : public addin::Hooks {
+// The product's own checks run; with the default settings none of them prompts.
+class BenchHooks final : public addin::ProductHooks {
 public:
     std::shared_ptr<addin::SendAcct> NewSendAcct(addin::AddinProcess&) override {
         return std::make_shared<LoadedList>();
@@ -104,7 +109,8 @@ struct Bench {
         store.SaveSetting(settings::keys::blnMoveCV, "1");
     }
     std::shared_ptr<addin::AddinProcess> newProcess() {
-        auto p = std::make_shared<addin::AddinProcess>(host, std::make_shared<BenchHooks>());
+        auto p = std::make_shared<addin::AddinProcess>(
+            host, std::make_shared<BenchHooks>(), std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [this] { return app; };
         return p;
     }
@@ -159,5 +165,63 @@ void BM_ItemSend_500Recipients_NoPrompt(benchmark::State& state) {
     connect->AddinInstance_OnDisconnection(ol::extdisconnect::HostShutdown);
 }
 BENCHMARK(BM_ItemSend_500Recipients_NoPrompt)->Unit(benchmark::kMicrosecond);
+
+// The whole missing-attachment check on a message whose 10 MB plain body holds no keyword,
+// read through the secure mail item, against one case-sensitive find of one keyword over
+// the same text.
+std::string tenMegabytesWithoutKeyword() {
+    const std::string line = "The quarterly figures are in the shared folder, see the usual place.\r\n";
+    std::string body;
+    while (body.size() + line.size() <= (10u << 20)) body += line;
+    return body;
+}
+
+void BM_cvAttachMissingCheck_10MB(benchmark::State& state) {
+    Bench bench(1, 1);
+    auto process = bench.newProcess();
+    process->gOutlook = bench.app;
+    sim::ItemSpec spec;
+    spec.subject = "Quarterly figures";
+    spec.sent = false;
+    spec.body = tenMegabytesWithoutKeyword();
+    spec.to.emplace_back(bench.ann);
+    auto message = bench.app->profile()->defaultFolder(ol::olfolder::Drafts)->addMail(spec)->asItem();
+    for (auto _ : state) {
+        bool cancel = false;
+        checks::basCorvane::cvAttachMissingCheck(*process, message, cancel);
+        if (cancel) state.SkipWithError("the check prompted");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * spec.body.size()));
+}
+BENCHMARK(BM_cvAttachMissingCheck_10MB)->Unit(benchmark::kMillisecond);
+
+void BM_FindOneKeyword_10MB(benchmark::State& state) {
+    const std::string body = tenMegabytesWithoutKeyword();
+    for (auto _ : state) benchmark::DoNotOptimize(std::string_view(body).find("attach"));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * body.size()));
+}
+BENCHMARK(BM_FindOneKeyword_10MB)->Unit(benchmark::kMillisecond);
+
+// cvRemoveSpamMarks on a new reply whose subject is made of repeated "RE: " prefixes and
+// spam marks; its cost must grow with the subject's length, not with its square.
+void BM_cvRemoveSpamMarks(benchmark::State& state) {
+    Bench bench(1, 1);
+    auto process = bench.newProcess();
+    process->gOutlook = bench.app;
+    settings::SettingStore(bench.registry).SaveSetting(settings::keys::AutoRemoveSpamWords, "1");
+    std::string subject;
+    while (subject.size() + 18 <= static_cast<std::size_t>(state.range(0))) subject += "RE: [SPAM-LOW:] ";
+    subject += "Offer";
+    sim::ItemSpec spec;
+    spec.sent = false;
+    spec.to.emplace_back(bench.ann);
+    auto reply = bench.app->profile()->defaultFolder(ol::olfolder::Drafts)->addMail(spec)->asItem();
+    for (auto _ : state) {
+        reply->SetSubject(subject);
+        benchmark::DoNotOptimize(checks::basCorvane::cvRemoveSpamMarks(*process, reply));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_cvRemoveSpamMarks)->Arg(16 << 10)->Arg(64 << 10)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
