@@ -3,7 +3,7 @@
 
 namespace corvane::app {
 
-// `corvane-sim demo`: runs the bundled scenario (examples/round-trip.yaml, built into the
+// `corvane-sim demo`: runs the bundled scenario (examples/road-of-a-reply.yaml, built into the
 // program) with a commentary. Returns 0 when it held.
 int runDemo(std::ostream& out);
 
