@@ -5,6 +5,7 @@
 //   product_hooks_subject.cpp     subject and missing-attachment checks
 //   product_hooks_send.cpp        send confirmation, recipient count and delayed sending
 //   product_hooks_replies.cpp     reply checks
+//   product_hooks_folder.cpp      the settings mail folder
 // Hooks not overridden here keep their neutral behaviour until their subsystem lands.
 #include "corvane/addin/hooks.h"
 
@@ -12,6 +13,9 @@ namespace corvane::addin {
 
 class ProductHooks : public Hooks {
 public:
+    // The settings mail folder.
+    bool MoveCorvaneDataFolder(AddinProcess&, const std::shared_ptr<outlook::Folder>& oldFolder) override;
+
     // Address resolution.
     std::string RecipientEmail(AddinProcess&, const std::shared_ptr<outlook::Item>&, int index) override;
     bool EntryIdFails(AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
