@@ -18,12 +18,6 @@ namespace ol = outlook;
 
 namespace {
 
-template <class List>
-std::size_t CheckedIndex(const List& list, int index) {
-    if (index < 1 || static_cast<std::size_t>(index) > list.size()) Raise(ol::errors::IndexOutOfBounds);
-    return static_cast<std::size_t>(index - 1);
-}
-
 class SimFolders final : public ol::Folders {
 public:
     explicit SimFolders(std::shared_ptr<SimFolder> folder) : folder_(std::move(folder)) {}

@@ -15,12 +15,6 @@ namespace ol = outlook;
 
 namespace {
 
-template <class List>
-std::size_t CheckedIndex(const List& list, int index) {
-    if (index < 1 || static_cast<std::size_t>(index) > list.size()) Raise(ol::errors::IndexOutOfBounds);
-    return static_cast<std::size_t>(index - 1);
-}
-
 class SimRecipients final : public ol::Recipients {
 public:
     SimRecipients(std::shared_ptr<SimItem> item, bool replyTo) : item_(std::move(item)), replyTo_(replyTo) {}
