@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/out_addin.h"
 #include "corvane/addin/product_hooks.h"
@@ -18,12 +18,12 @@
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/inspector.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/name_space.h"
-#include "corvane/sim/registry.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/inspector.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
+#include "corvane/simhost/registry.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ public:
 };
 
 // A list that loads, so that the send event goes past its gates.
-class LoadedList final : public addin::SendAcct {
+class LoadedList final : public core::SendAcct {
 public:
     void CreateQuenlowFolder() override {}
     std::string strMailFolderPath() override { return "\\Mailbox\\Kelderon Settings\\Corvane"; }
@@ -82,7 +82,7 @@ public:
 // The product's own checks run; with the default settings none of them prompts.
 class BenchHooks final : public addin::ProductHooks {
 public:
-    std::shared_ptr<addin::SendAcct> NewSendAcct(addin::AddinProcess&) override {
+    std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
         return std::make_shared<LoadedList>();
     }
 };
@@ -108,15 +108,15 @@ struct Bench {
         store.SaveSetting(settings::keys::LastCheckUpdateDate, "DoNotCheck");
         store.SaveSetting(settings::keys::blnMoveCV, "1");
     }
-    std::shared_ptr<addin::AddinProcess> newProcess() {
-        auto p = std::make_shared<addin::AddinProcess>(
+    std::shared_ptr<core::AddinProcess> newProcess() {
+        auto p = std::make_shared<core::AddinProcess>(
             host, std::make_shared<BenchHooks>(), std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [this] { return app; };
         return p;
     }
 
     platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
-    sim::SimRegistry registry;
+    simhost::SimRegistry registry;
     QuietUi ui;
     NoShell shell;
     NoHttp http;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace {
 

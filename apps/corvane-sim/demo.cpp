@@ -1,8 +1,8 @@
 #include "demo.h"
 
-#include "addin_wiring.h"
-#include "parse.h"
-#include "runner.h"
+#include "corvane/simaddin/addin_wiring.h"
+#include "corvane/scenario/parse.h"
+#include "corvane/scenario/runner.h"
 
 namespace corvane::app {
 
@@ -44,12 +44,12 @@ int runDemo(std::ostream& out) {
     std::vector<scenario::Scenario> scenarios;
     try {
         scenarios = scenario::ParseScenarios(DemoScenarioText, DemoScenarioFile);
-    } catch (const sim::FormatError& e) {
+    } catch (const profile::FormatError& e) {
         out << "The bundled scenario cannot be read: " << e.what() << "\n";
         return 1;
     }
     scenario::RunOptions options;
-    options.wiring = registerAddinClasses;
+    options.wiring = simaddin::registerAddinClasses;
     bool held = true;
     for (const auto& sc : scenarios) {
         if (!sc.description.empty()) out << wrapped(sc.description) << "\n\n";

@@ -3,9 +3,9 @@
 #include <string_view>
 #include <vector>
 
-#include "addin_wiring.h"
+#include "corvane/simaddin/addin_wiring.h"
 #include "demo.h"
-#include "run_command.h"
+#include "corvane/scenario/run_command.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     if (command == "demo") return corvane::app::runDemo(std::cout);
     if (command == "run") {
         std::vector<std::string> args(argv + 2, argv + argc);
-        return corvane::scenario::RunCommand(args, corvane::app::registerAddinClasses, std::cout, std::cerr);
+        return corvane::scenario::RunCommand(args, corvane::simaddin::registerAddinClasses, std::cout, std::cerr);
     }
     std::cerr << "corvane-sim: unknown command \"" << command << "\" (try corvane-sim --help)\n";
     return 2;

@@ -1,9 +1,9 @@
 #include "corvane/accounts/data_folder_move.h"
 
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/folders.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/folders.h"
 
 namespace corvane::accounts {
 
@@ -22,15 +22,15 @@ std::shared_ptr<outlook::Folder> Child(const std::shared_ptr<outlook::Folder>& p
 
 }  // namespace
 
-bool MoveCorvaneDataFolder(addin::AddinProcess& p, const std::shared_ptr<outlook::Folder>& oldFolder) {
-    auto inbox = addin::vb::Need(addin::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
-    auto root = addin::vb::Need(std::dynamic_pointer_cast<outlook::Folder>(inbox->Parent()));
+bool MoveCorvaneDataFolder(core::AddinProcess& p, const std::shared_ptr<outlook::Folder>& oldFolder) {
+    auto inbox = core::vb::Need(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
+    auto root = core::vb::Need(std::dynamic_pointer_cast<outlook::Folder>(inbox->Parent()));
 
     auto newParent = Child(root, NewDataParent);
     const bool dataFolderThere = Child(newParent, DataFolderName) != nullptr;
-    if (!newParent) newParent = addin::vb::Need(root->Folders()->Add(NewDataParent, -1));
+    if (!newParent) newParent = core::vb::Need(root->Folders()->Add(NewDataParent, -1));
     if (dataFolderThere) return true;
-    return platform::IgnoreErrors([&] { addin::vb::Need(oldFolder)->MoveTo(newParent); });
+    return platform::IgnoreErrors([&] { core::vb::Need(oldFolder)->MoveTo(newParent); });
 }
 
 }  // namespace corvane::accounts

@@ -2,13 +2,13 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/mapi_utils.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/outlook/items.h"
 
 namespace corvane::accounts {
 
-void ResetMapiUtils(addin::AddinProcess& process) {
+void ResetMapiUtils(core::AddinProcess& process) {
     // The component keeps MAPI state between objects (an attached Outlook session); one
     // short-lived utilities object drops it. Nothing here may disturb the caller.
     platform::IgnoreErrors([&] {

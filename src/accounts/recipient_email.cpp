@@ -4,13 +4,13 @@
 #include "corvane/access/mapi_utils.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/inspector.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/inspector.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "resolution_support.h"
 
 namespace corvane::accounts {
@@ -22,25 +22,25 @@ constexpr int Outlook2007 = 12;
 // Word edits the message inside Outlook's process before 2007: the component then has to
 // work in Outlook's own MAPI session, attached through a utilities object that stays alive
 // until the resolution ends.
-std::shared_ptr<access::MAPIUtils> AttachWordMapi(addin::AddinProcess& process,
+std::shared_ptr<access::MAPIUtils> AttachWordMapi(core::AddinProcess& process,
                                                   const std::shared_ptr<outlook::Item>& item) {
-    const bool wordEdits = addin::vb::Need(item)->GetInspector()->EditorType() == outlook::oleditor::Word;
-    if (!wordEdits || addin::OutlookMajorVersionNumber(process) >= Outlook2007) return nullptr;
+    const bool wordEdits = core::vb::Need(item)->GetInspector()->EditorType() == outlook::oleditor::Word;
+    if (!wordEdits || core::OutlookMajorVersionNumber(process) >= Outlook2007) return nullptr;
     auto utils = access::CreateAccessObject<access::MAPIUtils>(*process.access);
-    utils->SetMAPIOBJECT(addin::vb::Need(process.gOutlook)->Session()->MAPIOBJECT());
+    utils->SetMAPIOBJECT(core::vb::Need(process.gOutlook)->Session()->MAPIOBJECT());
     return utils;
 }
 
 // What a resolved recipient's entry gives directly: its SMTP address, "" when it has none
 // or cannot say. Marks Exchange distribution lists (Outlook 2007 and later) on the way.
-std::string ResolvedSmtpAddress(addin::AddinProcess& process, access::SafeRecipient& recipient,
+std::string ResolvedSmtpAddress(core::AddinProcess& process, access::SafeRecipient& recipient,
                                 bool detectDistributionList, bool& isDistributionList) {
     std::shared_ptr<access::AddressEntry> entry;
     platform::IgnoreErrors([&] { entry = recipient.AddressEntry(); });
     if (!entry) return "";
     if (detectDistributionList) {
         platform::IgnoreErrors([&] {
-            if (addin::OutlookMajorVersionNumber(process) >= Outlook2007 &&
+            if (core::OutlookMajorVersionNumber(process) >= Outlook2007 &&
                 entry->Class() == outlook::olclass::AddressEntry && text::equalsNoCase(entry->Type(), "EX") &&
                 entry->Members())
                 isDistributionList = true;
@@ -66,7 +66,7 @@ std::string AddressByType(access::SafeRecipient& recipient) {
 
 }  // namespace
 
-std::string RecipientEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
+std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
                            bool showError, bool attachWordMapi, bool detectDistributionList,
                            bool& isDistributionList) {
     ResetMapiUtils(process);
@@ -94,7 +94,7 @@ std::string RecipientEmail(addin::AddinProcess& process, const std::shared_ptr<o
     return result;
 }
 
-std::string RecipientEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
+std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
                            bool showError, bool attachWordMapi) {
     bool isDistributionList = false;
     return RecipientEmail(process, item, index, showError, attachWordMapi, false, isDistributionList);

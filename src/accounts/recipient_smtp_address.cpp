@@ -3,11 +3,11 @@
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/errors.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/outlook/recipients.h"
+#include "corvane/outlook/errors.h"
+#include "corvane/outlook/items.h"
+#include "corvane/outlook/recipients.h"
 #include "resolution_support.h"
 
 namespace corvane::accounts {
@@ -24,7 +24,7 @@ std::shared_ptr<outlook::Recipients> OutlookRecipients(const std::shared_ptr<out
 
 }  // namespace
 
-std::string RecipientSmtpAddress(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
                                  int index, [[maybe_unused]] bool showError) {
     using platform::IgnoreErrors;
     ResetMapiUtils(process);

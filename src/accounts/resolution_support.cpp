@@ -1,6 +1,6 @@
 #include "resolution_support.h"
 
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/platform/conventions.h"
 
 namespace corvane::accounts::detail {
@@ -14,7 +14,7 @@ std::string SmtpFromProxies(const std::vector<std::string>& proxies) {
     return address;
 }
 
-void ReportUnresolved(addin::AddinProcess& process, const platform::PlatformError& e, bool showError,
+void ReportUnresolved(core::AddinProcess& process, const platform::PlatformError& e, bool showError,
                       std::string_view title) {
     if (!showError || e.number() == platform::errors::Unexpected) return;
     platform::ShowMessageBox(process.host.ui, "E-mail address cannot be resolved. Please check e-mail address.",

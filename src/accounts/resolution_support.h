@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "corvane/platform/error.h"
-#include "corvane/platform/mapi/props.h"
+#include "corvane/mapi/props.h"
 
-namespace corvane::addin {
+namespace corvane::core {
 struct AddinProcess;
 }
 
@@ -29,7 +29,7 @@ std::string SmtpFromProxies(const std::vector<std::string>& proxies);
 // After a failed resolution: "E-mail address cannot be resolved. Please check e-mail
 // address." with the exclamation icon, when showError is on and the failure is not the
 // platform's unexpected failure (0x8000FFFF).
-void ReportUnresolved(addin::AddinProcess& process, const platform::PlatformError& e, bool showError,
+void ReportUnresolved(core::AddinProcess& process, const platform::PlatformError& e, bool showError,
                       std::string_view title);
 
 }  // namespace corvane::accounts::detail

@@ -4,11 +4,11 @@
 #include "corvane/access/safe_item.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "resolution_support.h"
 
 namespace corvane::accounts {
@@ -17,10 +17,10 @@ namespace {
 
 // The component's wrapper for the item's class; nullptr for classes without a sender
 // (the caller's next read then fails like any unset object).
-std::shared_ptr<access::SafeItem> WrapSenderItem(addin::AddinProcess& process,
+std::shared_ptr<access::SafeItem> WrapSenderItem(core::AddinProcess& process,
                                                  const std::shared_ptr<outlook::Item>& item) {
     std::shared_ptr<access::SafeItem> wrapper;
-    switch (addin::vb::Need(item)->Class()) {
+    switch (core::vb::Need(item)->Class()) {
         case outlook::olclass::Mail:
             wrapper = access::CreateAccessObject<access::SafeMailItem>(*process.access);
             break;
@@ -39,14 +39,14 @@ std::shared_ptr<access::SafeItem> WrapSenderItem(addin::AddinProcess& process,
 
 }  // namespace
 
-std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+std::string SenderEmailWithoutOnBehalf(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
                                        bool showError) {
     ResetMapiUtils(process);
     std::string result;
     try {
         auto wrapper = WrapSenderItem(process, item);
         const std::string addressType =
-            access::AsText(addin::vb::Need(wrapper)->Fields(detail::prop::SenderAddrType));
+            access::AsText(core::vb::Need(wrapper)->Fields(detail::prop::SenderAddrType));
         if (auto sender = wrapper->Sender()) {
             if (text::equalsNoCase(addressType, "SMTP")) {
                 result = sender->Address();
@@ -65,11 +65,11 @@ std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::
     return result;
 }
 
-std::string SenderEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool showError) {
+std::string SenderEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool showError) {
     try {
         const std::string own = SenderEmailWithoutOnBehalf(process, item, showError);
         std::string behalf;
-        if (addin::vb::Need(item)->Class() == outlook::olclass::Mail) {
+        if (core::vb::Need(item)->Class() == outlook::olclass::Mail) {
             auto wrapper = access::CreateAccessObject<access::SafeMailItem>(*process.access);
             wrapper->SetItem(item);
             // Only an Internet address can stand for the represented sender; an Exchange

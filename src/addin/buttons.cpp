@@ -1,17 +1,17 @@
 #include "corvane/addin/buttons.h"
 
 #include "corvane/addin/connect.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/application.h"
+#include "corvane/outlook/application.h"
 
 namespace corvane::addin {
 namespace {
 
 // A Connect living in Outlook's process, created through Outlook.
-std::shared_ptr<Connect> ConnectInOutlook(AddinProcess& p) {
-    auto object = EnsureOutlook(p)->CreateObject(ConnectProgId);
-    return vb::Need(std::dynamic_pointer_cast<Connect>(object));
+std::shared_ptr<Connect> ConnectInOutlook(core::AddinProcess& p) {
+    auto object = core::EnsureOutlook(p)->CreateObject(ConnectProgId);
+    return core::vb::Need(std::dynamic_pointer_cast<Connect>(object));
 }
 
 }  // namespace
@@ -31,7 +31,7 @@ void Buttons::SelQuenlow(std::string& strChange, std::string& strDefault, std::s
                          std::string& strEmailAddr) {
     auto& p = *process_;
     p.gOutlook.reset();
-    EnsureOutlook(p);
+    core::EnsureOutlook(p);
     GetVariablesFromOutlook();
     strChange = p.hooks->ShowSelectSendAcct(p, strDefault, strPrefAcct, strEmailAddr);
     PutVariablesToOutlook();
@@ -40,7 +40,7 @@ void Buttons::SelQuenlow(std::string& strChange, std::string& strDefault, std::s
 void Buttons::AddEmailAddressToList(std::string& strToAddress, std::string& strSelectedAcct) {
     auto& p = *process_;
     p.gOutlook.reset();
-    EnsureOutlook(p);
+    core::EnsureOutlook(p);
     p.hooks->ShowAddEmailToList(p, strToAddress, strSelectedAcct);
 }
 
@@ -48,19 +48,19 @@ void Buttons::PrefAcctExistsFalse(std::int16_t& intMode, std::string& strSelecte
                                   std::string& strMsg) {
     auto& p = *process_;
     p.gOutlook.reset();
-    EnsureOutlook(p);
+    core::EnsureOutlook(p);
     GetVariablesFromOutlook();
     p.gPrefAcctMode = intMode;
     p.hooks->ShowEmailAddressEdit(p, strSelectedAcct, strMsg, strSenderEmail);
     p.gOutlook.reset();
-    EnsureOutlook(p);
+    core::EnsureOutlook(p);
     PutVariablesToOutlook();
 }
 
 void Buttons::DelayEmailSending(std::shared_ptr<outlook::Item>& Item, bool& Cancel) {
     // Looking up listed recipients from Word borrows Outlook's MAPI session, so Outlook is
     // reached first; without it the delay still works for every message.
-    platform::IgnoreErrors([&] { EnsureOutlook(*process_); });
+    platform::IgnoreErrors([&] { core::EnsureOutlook(*process_); });
     process_->hooks->cvDelayEmailSending(*process_, Item, Cancel);
 }
 

@@ -1,6 +1,6 @@
 #include "corvane/addin/connect.h"
 
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/resources/resource_defaults.h"
 #include "corvane/settings/setting_keys.h"
@@ -63,7 +63,7 @@ std::shared_ptr<outlook::RibbonControl> ControlArgument(const std::vector<outloo
 
 }  // namespace
 
-std::shared_ptr<Connect> Connect::Create(std::shared_ptr<AddinProcess> process) {
+std::shared_ptr<Connect> Connect::Create(std::shared_ptr<core::AddinProcess> process) {
     std::shared_ptr<Connect> c(new Connect(std::move(process)));
     c->explorersSink_ = std::make_shared<ExplorersSink>(c);
     c->explorerSink_ = std::make_shared<ExplorerSink>(c);
@@ -88,13 +88,13 @@ void Connect::TutorialScreen() {
     (void)(process_->store().GetSetting(settings::keys::Tutorial) == "True");
 }
 
-void Connect::WordEditorVariablesGet(std::shared_ptr<SendAcct>& objsnd) { objsnd = process_->gSendAcct; }
+void Connect::WordEditorVariablesGet(std::shared_ptr<core::SendAcct>& objsnd) { objsnd = process_->gSendAcct; }
 
-void Connect::WordEditorVariablesSet(std::shared_ptr<SendAcct>& objsnd, bool& blnCancelSend) {
+void Connect::WordEditorVariablesSet(std::shared_ptr<core::SendAcct>& objsnd, bool& blnCancelSend) {
     auto& p = *process_;
     p.gSendAcct = p.hooks->NewSendAcct(p);
     p.gSendAcct = objsnd;
-    vb::Need(p.gSendAcct)->LoadList();
+    core::vb::Need(p.gSendAcct)->LoadList();
     (void)p.gSendAcct->LoadAccounts();
     p.gCancelSend = blnCancelSend;
 }
@@ -161,7 +161,7 @@ void Connect::AddinInstance_OnDisconnection(int RemoveMode) {
     p.gSendAcct.reset();
     if (RemoveMode == outlook::extdisconnect::UserClosed) {
         IgnoreErrors([&] {
-            const std::string name = resources::LoadResourceString(*vb::Need(p.gResource), resources::resource_id::ProductMenu);
+            const std::string name = resources::LoadResourceString(*core::vb::Need(p.gResource), resources::resource_id::ProductMenu);
             p.hooks->SendTo_RemoveExplMenu(p, name);
         });
     }

@@ -1,13 +1,13 @@
 // Start-up: what Connect does when Outlook connects the add-in.
 #include "corvane/addin/connect.h"
-#include "corvane/addin/google_apps.h"
-#include "corvane/addin/short_date.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/google_apps.h"
+#include "corvane/core/short_date.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/folders.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/folders.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "corvane/resources/resource_defaults.h"
 #include "corvane/settings/basPreInitializeSetup.h"
 #include "corvane/settings/bln_move_cv.h"
@@ -41,16 +41,16 @@ private:
 };
 
 std::shared_ptr<outlook::Folder> AsFolder(const std::shared_ptr<outlook::Object>& o) {
-    return vb::Need(std::dynamic_pointer_cast<outlook::Folder>(o));
+    return core::vb::Need(std::dynamic_pointer_cast<outlook::Folder>(o));
 }
 
 // The root of the default store: the parent of the Inbox.
-std::shared_ptr<outlook::Folder> MailboxRoot(AddinProcess& p) {
-    auto inbox = vb::Need(vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
+std::shared_ptr<outlook::Folder> MailboxRoot(core::AddinProcess& p) {
+    auto inbox = core::vb::Need(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
     return AsFolder(inbox->Parent());
 }
 
-std::string ResourceText(AddinProcess& p, int id) { return resources::LoadResourceString(*p.gResource, id); }
+std::string ResourceText(core::AddinProcess& p, int id) { return resources::LoadResourceString(*p.gResource, id); }
 
 }  // namespace
 
@@ -89,20 +89,20 @@ void Connect::startWithOutlook() {
     int explorers = 0;
     int inspectors = 0;
     steps.run([&] { p.gOutlook = applicationObject_; });
-    steps.run([&] { colExpl.set(vb::Need(p.gOutlook)->Explorers(), explorersSink_); });
-    steps.run([&] { colInsp.set(vb::Need(p.gOutlook)->Inspectors(), inspectorsSink_); });
-    steps.run([&] { explorers = vb::Need(colExpl.get())->Count(); });
-    steps.run([&] { inspectors = vb::Need(colInsp.get())->Count(); });
+    steps.run([&] { colExpl.set(core::vb::Need(p.gOutlook)->Explorers(), explorersSink_); });
+    steps.run([&] { colInsp.set(core::vb::Need(p.gOutlook)->Inspectors(), inspectorsSink_); });
+    steps.run([&] { explorers = core::vb::Need(colExpl.get())->Count(); });
+    steps.run([&] { inspectors = core::vb::Need(colInsp.get())->Count(); });
     // Outlook driven by another program, without any window: nothing is set up.
     if (explorers == 0 && inspectors == 0) return;
 
     std::string progId;
     steps.run([&] { objExpl.set(colExpl->Item(1), explorerSink_); });
-    steps.run([&] { progId = vb::Need(addInInstance_)->ProgId(); });
+    steps.run([&] { progId = core::vb::Need(addInInstance_)->ProgId(); });
     steps.run([&] { outAddIn_ = OutAddIn::Create(p); });
     steps.run([&] { outAddIn_->Init(p.gOutlook, progId); });
     steps.run([&] { p.gProgId = progId; });
-    steps.run([&] { p.gIsGoogleApps = IsGoogleAppsProfile(p); });
+    steps.run([&] { p.gIsGoogleApps = core::IsGoogleAppsProfile(p); });
 
     if (explorers >= 1) {
         steps.run([&] { registerOpenExplorers(); });
@@ -126,7 +126,7 @@ void Connect::startWithOutlook() {
 
 void Connect::registerOpenExplorers() {
     auto& p = *process_;
-    const int count = vb::Need(colExpl.get())->Count();
+    const int count = core::vb::Need(colExpl.get())->Count();
     for (int i = 1; i <= count; ++i) IgnoreErrors([&] { AddExpl(p, colExpl->Item(i)); });
 }
 
@@ -140,8 +140,8 @@ bool Connect::moveOldDataFolder() {
     std::shared_ptr<outlook::Folder> oldParent;
     std::shared_ptr<outlook::Folder> oldFolder;
     if (!IgnoreErrors([&] {
-            oldParent = vb::Need(MailboxRoot(p)->Folders()->Item(OldDataParent));
-            oldFolder = vb::Need(oldParent->Folders()->Item(OldDataFolder));
+            oldParent = core::vb::Need(MailboxRoot(p)->Folders()->Item(OldDataParent));
+            oldFolder = core::vb::Need(oldParent->Folders()->Item(OldDataFolder));
         }))
         return false;  // tried again at the next start
 
@@ -149,7 +149,7 @@ bool Connect::moveOldDataFolder() {
     auto items = oldFolder->Items();
     const int count = items->Count();
     for (int i = 1; i <= count && !hasList; ++i)
-        hasList = text::equalsNoCase(text::trim(vb::Need(items->Item(i))->Subject()), ListSubject);
+        hasList = text::equalsNoCase(text::trim(core::vb::Need(items->Item(i))->Subject()), ListSubject);
     if (!hasList) {
         store.SaveSetting(settings::keys::blnMoveCV, "1");
         return false;
@@ -178,14 +178,14 @@ void Connect::createSendAcct() {
     auto& p = *process_;
     Steps steps;
     steps.run([&] { p.gSendAcct = p.hooks->NewSendAcct(p); });
-    steps.run([&] { vb::Need(p.gSendAcct)->CreateQuenlowFolder(); });
+    steps.run([&] { core::vb::Need(p.gSendAcct)->CreateQuenlowFolder(); });
     steps.run([&] {
-        auto parent = vb::Need(MailboxRoot(p)->Folders()->Item(ResourceText(p, rid::DataParentFolder)));
-        auto folder = vb::Need(parent->Folders()->Item(ResourceText(p, rid::DataFolder)));
+        auto parent = core::vb::Need(MailboxRoot(p)->Folders()->Item(ResourceText(p, rid::DataParentFolder)));
+        auto folder = core::vb::Need(parent->Folders()->Item(ResourceText(p, rid::DataFolder)));
         p.DataFolderPath = p.hooks->FolderPathText(p, folder);
     });
-    steps.run([&] { vb::Need(p.gSendAcct)->strMailFolderPath(p.DataFolderPath); });
-    steps.run([&] { vb::Need(p.gSendAcct)->LoadList(); });
+    steps.run([&] { core::vb::Need(p.gSendAcct)->strMailFolderPath(p.DataFolderPath); });
+    steps.run([&] { core::vb::Need(p.gSendAcct)->LoadList(); });
 }
 
 void Connect::firstRunWizard() {
@@ -202,12 +202,12 @@ void Connect::updateReminder() {
     const std::string last = text::trim(p.store().GetSetting(settings::keys::LastCheckUpdateDate));
     if (last == settings::DoNotCheckMarker) return;
     const platform::DateTime now = p.host.clock.now();
-    if (const auto date = ReadDateText(last)) {
+    if (const auto date = core::ReadDateText(last)) {
         if (platform::calendarDaysBetween(*date, now) >= 1) p.hooks->ShowConfirmCheckUpdate(p);
         return;
     }
     // The first start stores yesterday, so that the next start asks.
-    p.store().SaveSetting(settings::keys::LastCheckUpdateDate, ShortDateText(now.dateOnly().addDays(-1)));
+    p.store().SaveSetting(settings::keys::LastCheckUpdateDate, core::ShortDateText(now.dateOnly().addDays(-1)));
 }
 
 }  // namespace corvane::addin

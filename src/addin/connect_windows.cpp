@@ -1,10 +1,10 @@
 // The window events Connect receives: it registers new windows and shuts the application
 // sink down when the last window closes.
 #include "corvane/addin/connect.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/outlook/items.h"
 
 namespace corvane::addin {
 
@@ -19,7 +19,7 @@ void Connect::reviveSink() {
         if (outAddIn_->Initialized()) return;
         // Shutting the sink down let go of Outlook and of the list object: take both again.
         if (!p.gOutlook) p.gOutlook = applicationObject_;
-        EnsureOutlook(p);
+        core::EnsureOutlook(p);
         outAddIn_->Init(p.gOutlook, p.gProgId);
         if (!p.gSendAcct) createSendAcct();
     });
@@ -39,7 +39,7 @@ void Connect::objExpl_Close() {
     auto self = shared_from_this();
     objExpl.reset();
     IgnoreErrors([&] {
-        auto app = vb::Need(outlookApp());
+        auto app = core::vb::Need(outlookApp());
         auto active = app->ActiveExplorer();
         objExpl.set(active, explorerSink_);
         if (!active && app->Inspectors()->Count() == 0 && outAddIn_) outAddIn_->UnInit();
@@ -52,7 +52,7 @@ void Connect::colInsp_NewInspector(const std::shared_ptr<outlook::Inspector>& In
     IgnoreErrors([&] { objInsp.set(Inspector, inspectorSink_); });
     reviveSink();
     IgnoreErrors([&] {
-        const int itemClass = vb::Need(vb::Need(Inspector)->CurrentItem())->Class();
+        const int itemClass = core::vb::Need(core::vb::Need(Inspector)->CurrentItem())->Class();
         // Notes never get a wrapper; of the rest only mail items do.
         if (itemClass != outlook::olclass::Note && itemClass == outlook::olclass::Mail) AddInsp(p, Inspector);
     });
@@ -62,7 +62,7 @@ void Connect::objInsp_Close() {
     auto self = shared_from_this();
     objInsp.reset();
     IgnoreErrors([&] {
-        auto app = vb::Need(outlookApp());
+        auto app = core::vb::Need(outlookApp());
         objInsp.set(app->ActiveInspector(), inspectorSink_);
         // The closing Inspector still counts.
         if (app->Explorers()->Count() == 0 && app->Inspectors()->Count() < 2 && outAddIn_) outAddIn_->UnInit();

@@ -1,12 +1,12 @@
 #include "corvane/addin/explorer_wrap.h"
 
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/errors.h"
-#include "corvane/platform/outlook/folders.h"
-#include "corvane/platform/outlook/inspector.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/errors.h"
+#include "corvane/outlook/folders.h"
+#include "corvane/outlook/inspector.h"
 
 namespace corvane::addin {
 namespace {
@@ -58,7 +58,7 @@ bool isQuietSelectionFailure(const PlatformError& e) {
 
 }  // namespace
 
-std::shared_ptr<ExplorerWrap> ExplorerWrap::Create(AddinProcess& process) {
+std::shared_ptr<ExplorerWrap> ExplorerWrap::Create(core::AddinProcess& process) {
     std::shared_ptr<ExplorerWrap> w(new ExplorerWrap(process));
     w->explSink_ = std::make_shared<ExplorerSink>(w);
     w->mailSink_ = std::make_shared<MailSink>(w);
@@ -91,12 +91,12 @@ void ExplorerWrap::m_objExpl_Close() {
 void ExplorerWrap::m_objExpl_SelectionChange() {
     bool showingOutbox = false;
     IgnoreErrors([&] {
-        auto ns = vb::Need(process_.gOutlook)->GetNamespace("MAPI");
-        showingOutbox = vb::Need(m_objExpl.get())->CurrentFolder() == ns->GetDefaultFolder(outlook::olfolder::Outbox);
+        auto ns = core::vb::Need(process_.gOutlook)->GetNamespace("MAPI");
+        showingOutbox = core::vb::Need(m_objExpl.get())->CurrentFolder() == ns->GetDefaultFolder(outlook::olfolder::Outbox);
     });
     if (showingOutbox) return;
     try {
-        auto selection = vb::Need(m_objExpl.get())->Selection();
+        auto selection = core::vb::Need(m_objExpl.get())->Selection();
         std::shared_ptr<outlook::MailItem> first;
         if (selection->Count() >= 1) {
             auto item = selection->Item(1);
@@ -115,8 +115,8 @@ void ExplorerWrap::m_objExpl_SelectionChange() {
 void ExplorerWrap::SetCorrectItemSelection() {
     IgnoreErrors([&] {
         // Reading the subject makes Outlook settle the selection the context menu acts on.
-        auto explorer = vb::Need(vb::Need(process_.gOutlook)->ActiveExplorer());
-        (void)vb::Need(explorer->Selection()->Item(1))->Subject();
+        auto explorer = core::vb::Need(core::vb::Need(process_.gOutlook)->ActiveExplorer());
+        (void)core::vb::Need(explorer->Selection()->Item(1))->Subject();
     });
     IgnoreErrors([&] { m_objExpl_SelectionChange(); });
 }
@@ -124,9 +124,9 @@ void ExplorerWrap::SetCorrectItemSelection() {
 bool ExplorerWrap::openInActiveInspector() {
     bool same = false;
     IgnoreErrors([&] {
-        auto inspector = vb::Need(vb::Need(process_.gOutlook)->ActiveInspector());
-        auto current = vb::Need(inspector->CurrentItem());
-        same = current == std::static_pointer_cast<outlook::Item>(vb::Need(m_ObjMail.get()));
+        auto inspector = core::vb::Need(core::vb::Need(process_.gOutlook)->ActiveInspector());
+        auto current = core::vb::Need(inspector->CurrentItem());
+        same = current == std::static_pointer_cast<outlook::Item>(core::vb::Need(m_ObjMail.get()));
     });
     return same;
 }

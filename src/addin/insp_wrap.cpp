@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/attachments.h"
-#include "corvane/platform/outlook/recipients.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/attachments.h"
+#include "corvane/outlook/recipients.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/classic_conversion.h"
 
 namespace corvane::addin {
@@ -78,15 +78,15 @@ private:
 // reads it (rounding half to even; not a number or out of range fails).
 int RecipientPosition(const std::string& part) {
     const auto n = settings::classicNumber(part);
-    if (!n) throw vb::TypeMismatch();
+    if (!n) throw core::vb::TypeMismatch();
     const double rounded = std::nearbyint(*n);
-    if (rounded < INT16_MIN || rounded > INT16_MAX) throw vb::Overflow();
+    if (rounded < INT16_MIN || rounded > INT16_MAX) throw core::vb::Overflow();
     return static_cast<int>(rounded);
 }
 
 }  // namespace
 
-std::shared_ptr<clsInspWrap> clsInspWrap::Create(AddinProcess& process) {
+std::shared_ptr<clsInspWrap> clsInspWrap::Create(core::AddinProcess& process) {
     std::shared_ptr<clsInspWrap> w(new clsInspWrap(process));
     w->inspSink_ = std::make_shared<InspectorSink>(w);
     w->mailSink_ = std::make_shared<MailSink>(w);
@@ -113,18 +113,18 @@ void clsInspWrap::Inspector(std::shared_ptr<outlook::Inspector> objInspector) {
 }
 
 void clsInspWrap::Key(std::int32_t lngID) {
-    if (lngID < INT16_MIN || lngID > INT16_MAX) throw vb::Overflow();
+    if (lngID < INT16_MIN || lngID > INT16_MAX) throw core::vb::Overflow();
     key_ = static_cast<std::int16_t>(lngID);
 }
 
 bool clsInspWrap::InitButton() {
     IgnoreErrors([&] {
-        const auto& insp = vb::Need(m_objInsp.get());
-        m_blnWordMail = OutlookMajorVersionNumber(process_) < 12 && insp->IsWordMail() &&
+        const auto& insp = core::vb::Need(m_objInsp.get());
+        m_blnWordMail = core::OutlookMajorVersionNumber(process_) < 12 && insp->IsWordMail() &&
                         insp->EditorType() == outlook::oleditor::Word;
     });
     IgnoreErrors([&] {
-        if (OutlookMajorVersion(process_) != "9" && !process_.hooks->IsOutlook2002LateBuild(process_))
+        if (core::OutlookMajorVersion(process_) != "9" && !process_.hooks->IsOutlook2002LateBuild(process_))
             process_.hooks->LoadAddin(process_, m_objInsp.get(), TemplateName);
     });
     return true;
@@ -143,13 +143,13 @@ void clsInspWrap::m_objMail_Close() {
 void clsInspWrap::m_objInsp_Activate() {
     auto self = shared_from_this();
     try {
-        if (m_blnWordMail && OutlookMajorVersionNumber(process_) < 12) {
+        if (m_blnWordMail && core::OutlookMajorVersionNumber(process_) < 12) {
             if (!m_blnTemplateChecked) {
                 if (process_.hooks->IsOutlook2002LateBuild(process_))
                     process_.hooks->LoadAddin(process_, m_objInsp.get(), TemplateName);
                 m_blnTemplateChecked = true;
             }
-            if (OutlookMajorVersion(process_) != "9")
+            if (core::OutlookMajorVersion(process_) != "9")
                 process_.hooks->TemplateMarkSaved(process_, m_objInsp.get(), TemplateName);
         }
         applyPendingRemovals();
@@ -163,7 +163,7 @@ void clsInspWrap::m_objInsp_Activate() {
 void clsInspWrap::applyPendingRemovals() {
     const auto mail = m_ObjMail.get();
     std::shared_ptr<outlook::UserProperty> removeAt;
-    if (!IgnoreErrors([&] { removeAt = vb::Need(mail)->UserProperties()->Find(RemoveAtProperty); })) return;
+    if (!IgnoreErrors([&] { removeAt = core::vb::Need(mail)->UserProperties()->Find(RemoveAtProperty); })) return;
 
     if (removeAt) {
         mail->Save();
@@ -192,8 +192,8 @@ void clsInspWrap::applyPendingRemovals() {
 bool clsInspWrap::isActiveInspector() {
     std::shared_ptr<outlook::Inspector> active;
     const bool readable = IgnoreErrors([&] {
-        active = vb::Need(vb::Need(process_.gOutlook)->ActiveInspector());
-        (void)vb::Need(active->CurrentItem())->EntryID();
+        active = core::vb::Need(core::vb::Need(process_.gOutlook)->ActiveInspector());
+        (void)core::vb::Need(active->CurrentItem())->EntryID();
     });
     return readable && active == m_objInsp.get();
 }

@@ -1,6 +1,6 @@
 // Stage 1 of the send pipeline: the message window's own send event.
 #include "corvane/addin/insp_wrap.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/addin/word_macro.h"
 #include "corvane/platform/conventions.h"
 
@@ -14,7 +14,7 @@ void clsInspWrap::m_ObjMail_Send(bool& cancel) {
         if (hooks.EntryIdFails(process_, mail)) return;
         if (WordEditorMode(process_)) {
             // Word runs the subject prompt; Outlook 2000 with Word has none here.
-            if (OutlookMajorVersion(process_) != "9") {
+            if (core::OutlookMajorVersion(process_) != "9") {
                 std::vector<outlook::Variant> args{std::shared_ptr<outlook::Dispatch>(mail), cancel};
                 RunWordMacro(process_, "cvEmptySubjectCheckWord", args);
                 cancel = cancel || VariantBool(args[1]);

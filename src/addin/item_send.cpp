@@ -3,13 +3,13 @@
 #include "corvane/access/address_entry.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/addin/out_addin.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/addin/word_macro.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/errors.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/outlook/recipients.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/errors.h"
+#include "corvane/outlook/items.h"
+#include "corvane/outlook/recipients.h"
+#include "corvane/text/text.h"
 
 namespace corvane::addin {
 namespace {
@@ -44,23 +44,23 @@ void OutAddIn::objOutlook_ItemSend(const std::shared_ptr<outlook::Item>& Item, b
 bool OutAddIn::checkBeforeAccounts(const std::shared_ptr<outlook::Item>& item, bool& cancel) {
     auto& hooks = *process_.hooks;
     // A message sent without any message window (by another program) is not checked.
-    if (NoActiveInspector(process_)) return false;
-    if (!vb::Need(process_.gSendAcct)->LoadList()) return false;
-    if (vb::Need(item)->Class() != outlook::olclass::Mail) return false;
+    if (core::NoActiveInspector(process_)) return false;
+    if (!core::vb::Need(process_.gSendAcct)->LoadList()) return false;
+    if (core::vb::Need(item)->Class() != outlook::olclass::Mail) return false;
     if (cancel) return false;
 
-    const Confirmation confirmed = hooks.ConfirmSend(process_, item);
-    if (confirmed == Confirmation::No) {
+    const core::Confirmation confirmed = hooks.ConfirmSend(process_, item);
+    if (confirmed == core::Confirmation::No) {
         cancel = true;
         return false;
     }
-    if (confirmed != Confirmation::Yes && !hooks.ConfirmRecipientCount(process_, item)) {
+    if (confirmed != core::Confirmation::Yes && !hooks.ConfirmRecipientCount(process_, item)) {
         cancel = true;
         return false;
     }
     if (!hooks.EntryIdFails(process_, item)) {
         if (WordEditorMode(process_)) {
-            if (OutlookMajorVersion(process_) != "9") {
+            if (core::OutlookMajorVersion(process_) != "9") {
                 std::vector<outlook::Variant> args{std::shared_ptr<outlook::Dispatch>(item), cancel};
                 RunWordMacro(process_, "cvDelayEmailSendingWord", args);
                 cancel = cancel || VariantBool(args[1]);
@@ -74,7 +74,7 @@ bool OutAddIn::checkBeforeAccounts(const std::shared_ptr<outlook::Item>& item, b
 
 void OutAddIn::accountSteps(const std::shared_ptr<outlook::Item>& item, bool& cancel) {
     // Outlook 2000 and 2002 cannot choose the sending account.
-    const std::string major = OutlookMajorVersion(process_);
+    const std::string major = core::OutlookMajorVersion(process_);
     if (major == "9" || major == "10") return;
 
     int displayType = 0;
@@ -82,7 +82,7 @@ void OutAddIn::accountSteps(const std::shared_ptr<outlook::Item>& item, bool& ca
         auto safe = access::CreateAccessObject<access::SafeMailItem>(*process_.access);
         safe->SetItem(item);
         safe->Save();
-        displayType = vb::Need(safe->Recipients()->Item(1)->AddressEntry())->DisplayType();
+        displayType = core::vb::Need(safe->Recipients()->Item(1)->AddressEntry())->DisplayType();
     }
     if (displayType == outlook::oldisplay::DistList || displayType == outlook::oldisplay::PrivateDistList) return;
 
@@ -111,7 +111,7 @@ void OutAddIn::offerToAddAddress(const std::shared_ptr<outlook::Item>& item, con
         cancel = true;
         return;
     }
-    if (vb::Need(process_.gSendAcct)->strChangeAcct() == Change && process_.gPrefAcctMode != AddingAtSendTime)
+    if (core::vb::Need(process_.gSendAcct)->strChangeAcct() == Change && process_.gPrefAcctMode != AddingAtSendTime)
         SendFromAccount(item, hooks.PrefAccountFor(process_, address));
 }
 
@@ -124,7 +124,7 @@ void OutAddIn::usePreferredAccount(const std::shared_ptr<outlook::Item>& item, c
     const std::string current = GetItemAccount(item);
     if (Folded(current) == Folded(pref)) return;
 
-    if (!vb::Need(process_.gSendAcct)->PrefAcctExists(pref)) {
+    if (!core::vb::Need(process_.gSendAcct)->PrefAcctExists(pref)) {
         const std::string message = hooks.PrefAcctMissingMessage(process_, pref, address);
         process_.gPrefAcctMode = ReplacingGoneAccount;
         if (WordEditorMode(process_)) {
@@ -134,7 +134,7 @@ void OutAddIn::usePreferredAccount(const std::shared_ptr<outlook::Item>& item, c
             hooks.ShowEmailAddressEdit(process_, current, message, address);
         }
         // The dialog may have stored a new preferred account: read it again.
-        if (vb::Need(process_.gSendAcct)->strChangeAcct() == Change)
+        if (core::vb::Need(process_.gSendAcct)->strChangeAcct() == Change)
             SendFromAccount(item, hooks.PrefAccountFor(process_, address));
         return;
     }

@@ -2,9 +2,9 @@
 
 #include "corvane/addin/explorer_wrap.h"
 #include "corvane/addin/insp_wrap.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/explorer.h"
+#include "corvane/outlook/explorer.h"
 
 namespace corvane::addin {
 namespace {
@@ -29,7 +29,7 @@ private:
 
 }  // namespace
 
-std::shared_ptr<OutAddIn> OutAddIn::Create(AddinProcess& process) {
+std::shared_ptr<OutAddIn> OutAddIn::Create(core::AddinProcess& process) {
     std::shared_ptr<OutAddIn> o(new OutAddIn(process));
     o->sink_ = std::make_shared<ApplicationSink>(o);
     return o;
@@ -43,7 +43,7 @@ OutAddIn::~OutAddIn() {
 void OutAddIn::Init(const std::shared_ptr<outlook::Application>& application, const std::string& progId) {
     objOutlook.set(application, sink_);
     progId_ = progId;
-    objNameSpace = vb::Need(application)->GetNamespace("MAPI");
+    objNameSpace = core::vb::Need(application)->GetNamespace("MAPI");
     initialized_ = true;
 }
 
@@ -62,25 +62,25 @@ void OutAddIn::objOutlook_ItemContextMenuDisplay(const std::shared_ptr<outlook::
     auto self = shared_from_this();
     std::string activeCaption;
     if (!platform::IgnoreErrors([&] {
-            activeCaption = vb::Need(vb::Need(process_.gOutlook)->ActiveExplorer())->Caption();
+            activeCaption = core::vb::Need(core::vb::Need(process_.gOutlook)->ActiveExplorer())->Caption();
         }))
         return;
     for (const auto& wrap : process_.explorerWrappers().Items()) {
         platform::IgnoreErrors([&] {
-            if (vb::Need(wrap->Explorer())->Caption() == activeCaption) wrap->SetCorrectItemSelection();
+            if (core::vb::Need(wrap->Explorer())->Caption() == activeCaption) wrap->SetCorrectItemSelection();
         });
     }
 }
 
 std::string OutAddIn::GetItemAccount(const std::shared_ptr<outlook::Item>& item) {
-    auto& list = *vb::Need(process_.gSendAcct);
+    auto& list = *core::vb::Need(process_.gSendAcct);
     std::string account = list.GetSelectedMailAccount(item);
     if (account.empty()) account = list.GetAccountInUse();
     return account;
 }
 
 void OutAddIn::SendFromAccount(const std::shared_ptr<outlook::Item>& item, const std::string& account) {
-    auto& list = *vb::Need(process_.gSendAcct);
+    auto& list = *core::vb::Need(process_.gSendAcct);
     list.SendUsingPrefAccount(item, account);
     list.strChangeAcct("");
 }

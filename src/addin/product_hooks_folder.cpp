@@ -3,7 +3,7 @@
 
 namespace corvane::addin {
 
-bool ProductHooks::MoveCorvaneDataFolder(AddinProcess& p, const std::shared_ptr<outlook::Folder>& oldFolder) {
+bool ProductHooks::MoveCorvaneDataFolder(core::AddinProcess& p, const std::shared_ptr<outlook::Folder>& oldFolder) {
     return accounts::MoveCorvaneDataFolder(p, oldFolder);
 }
 

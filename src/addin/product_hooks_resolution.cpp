@@ -3,13 +3,13 @@
 
 namespace corvane::addin {
 
-std::string ProductHooks::RecipientEmail(AddinProcess& p, const std::shared_ptr<outlook::Item>& item, int index) {
+std::string ProductHooks::RecipientEmail(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item, int index) {
     // The window's own-address removal asks quietly, without Word's MAPI binding.
     return accounts::RecipientEmail(p, item, index);
 }
-bool ProductHooks::EntryIdFails(AddinProcess&, const std::shared_ptr<outlook::Item>& item) {
+bool ProductHooks::EntryIdFails(core::AddinProcess&, const std::shared_ptr<outlook::Item>& item) {
     return accounts::EntryIdFails(item);
 }
-void ProductHooks::ResetMapiUtils(AddinProcess& p) { accounts::ResetMapiUtils(p); }
+void ProductHooks::ResetMapiUtils(core::AddinProcess& p) { accounts::ResetMapiUtils(p); }
 
 }  // namespace corvane::addin

@@ -3,13 +3,13 @@
 
 namespace corvane::addin {
 
-Confirmation ProductHooks::ConfirmSend(AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+core::Confirmation ProductHooks::ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     return checks::basCorvane::ConfirmSend(p, item);
 }
-bool ProductHooks::ConfirmRecipientCount(AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+bool ProductHooks::ConfirmRecipientCount(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     return checks::basCorvane::ConfirmRecipientCount(p, item);
 }
-void ProductHooks::cvDelayEmailSending(AddinProcess& p, const std::shared_ptr<outlook::Item>& item, bool& cancel) {
+void ProductHooks::cvDelayEmailSending(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item, bool& cancel) {
     checks::basCorvane::cvDelayEmailSending(p, item, cancel);
 }
 

@@ -1,23 +1,23 @@
 #include "corvane/addin/word_macro.h"
 
 #include "corvane/access/safe_inspector.h"
-#include "corvane/addin/vb_errors.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/inspector.h"
-#include "corvane/platform/outlook/word.h"
+#include "corvane/core/vb_errors.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/inspector.h"
+#include "corvane/outlook/word.h"
 
 namespace corvane::addin {
 
-bool WordEditorMode(AddinProcess& process) {
-    auto inspector = vb::Need(vb::Need(process.gOutlook)->ActiveInspector());
-    return inspector->EditorType() == outlook::oleditor::Word && OutlookMajorVersionNumber(process) < 12;
+bool WordEditorMode(core::AddinProcess& process) {
+    auto inspector = core::vb::Need(core::vb::Need(process.gOutlook)->ActiveInspector());
+    return inspector->EditorType() == outlook::oleditor::Word && core::OutlookMajorVersionNumber(process) < 12;
 }
 
-void RunWordMacro(AddinProcess& process, std::string_view macro, std::vector<outlook::Variant>& args) {
+void RunWordMacro(core::AddinProcess& process, std::string_view macro, std::vector<outlook::Variant>& args) {
     auto safe = access::CreateAccessObject<access::SafeInspector>(*process.access);
-    safe->SetItem(vb::Need(vb::Need(process.gOutlook)->ActiveInspector()));
-    auto document = vb::Need(safe->WordEditor());
-    vb::Need(document->Application())->Run(macro, args);
+    safe->SetItem(core::vb::Need(core::vb::Need(process.gOutlook)->ActiveInspector()));
+    auto document = core::vb::Need(safe->WordEditor());
+    core::vb::Need(document->Application())->Run(macro, args);
 }
 
 bool VariantBool(const outlook::Variant& v) {
@@ -25,7 +25,7 @@ bool VariantBool(const outlook::Variant& v) {
     if (const std::int32_t* n = std::get_if<std::int32_t>(&v)) return *n != 0;
     if (const double* d = std::get_if<double>(&v)) return *d != 0;
     if (std::holds_alternative<std::monostate>(v)) return false;
-    throw vb::TypeMismatch();
+    throw core::vb::TypeMismatch();
 }
 
 std::string VariantText(const outlook::Variant& v) {

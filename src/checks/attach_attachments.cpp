@@ -1,5 +1,5 @@
 #include "corvane/checks/attach_missing.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "corvane/checks/attach_missing.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "word_bytes.h"
 
 namespace corvane::checks::basCorvane {

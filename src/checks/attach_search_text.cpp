@@ -2,7 +2,7 @@
 #include <cstddef>
 
 #include "corvane/checks/attach_missing.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "word_bytes.h"
 
 namespace corvane::checks::basCorvane {

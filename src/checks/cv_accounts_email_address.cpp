@@ -1,11 +1,11 @@
 #include "corvane/access/rdo_session.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/mapi/objects.h"
-#include "corvane/platform/outlook/accounts.h"
-#include "corvane/platform/outlook/application.h"
+#include "corvane/mapi/objects.h"
+#include "corvane/outlook/accounts.h"
+#include "corvane/outlook/application.h"
 #include "reply_support.h"
 
 namespace corvane::checks::basCorvane {
@@ -18,9 +18,9 @@ void Append(std::string& joined, const std::string& address) {
 }
 
 // Outlook 2010 and later list the accounts with their SMTP addresses themselves.
-std::string FromOutlookAccounts(addin::AddinProcess& p) {
+std::string FromOutlookAccounts(core::AddinProcess& p) {
     std::string joined;
-    auto accounts = addin::vb::Need(p.gOutlook)->GetNamespace("MAPI")->Accounts();
+    auto accounts = core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->Accounts();
     const int count = accounts->Count();
     for (int i = 1; i <= count; ++i)
         platform::IgnoreErrors([&] { Append(joined, accounts->Item(i)->SmtpAddress()); });
@@ -29,7 +29,7 @@ std::string FromOutlookAccounts(addin::AddinProcess& p) {
 
 // Earlier versions: the component's accounts in sending order; an Exchange account's
 // address is its mailbox owner's.
-std::string FromComponentAccounts(addin::AddinProcess& p) {
+std::string FromComponentAccounts(core::AddinProcess& p) {
     std::string joined;
     auto session = OpenProfileSession(p);
     for (const auto& account : session->Accounts()->GetOrder(2)) {
@@ -42,10 +42,10 @@ std::string FromComponentAccounts(addin::AddinProcess& p) {
 
 }  // namespace
 
-std::string cvAccountsEmailAddress(addin::AddinProcess& p) {
+std::string cvAccountsEmailAddress(core::AddinProcess& p) {
     try {
         const std::string joined =
-            addin::OutlookMajorVersionNumber(p) >= 14 ? FromOutlookAccounts(p) : FromComponentAccounts(p);
+            core::OutlookMajorVersionNumber(p) >= 14 ? FromOutlookAccounts(p) : FromComponentAccounts(p);
         return joined.empty() ? joined : joined.substr(1);
     } catch (const platform::PlatformError& e) {
         platform::ReportReplyCheckError(p.host.ui, p.appTitle, "cvAccountsEmailAddress", e);
@@ -53,7 +53,7 @@ std::string cvAccountsEmailAddress(addin::AddinProcess& p) {
     }
 }
 
-std::string ExchangeAccountSMTPAddress(addin::AddinProcess& p) {
+std::string ExchangeAccountSMTPAddress(core::AddinProcess& p) {
     try {
         auto session = access::CreateAccessObject<access::RDOSession>(*p.access);
         session->Logon();
@@ -67,7 +67,7 @@ std::string ExchangeAccountSMTPAddress(addin::AddinProcess& p) {
             platform::IgnoreErrors([&] {
                 auto store = stores->Item(i);
                 if (store->StoreKind() != mapi::storekind::PrimaryExchangeMailbox) return;
-                owner = addin::vb::Need(store->Owner())->SmtpAddress();
+                owner = core::vb::Need(store->Owner())->SmtpAddress();
                 found = true;
             });
             if (found) return owner;

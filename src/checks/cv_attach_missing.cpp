@@ -6,7 +6,7 @@
 #include "corvane/checks/attach_missing.h"
 #include "corvane/checks/basCorvane_attach.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 #include "corvane/settings/setting_keys.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 constexpr mapi::PropTag kContentId = 0x3712001E;  // PR_ATTACH_CONTENT_ID
 
-AttachCheckSettings ReadSettings(addin::AddinProcess& process) {
+AttachCheckSettings ReadSettings(core::AddinProcess& process) {
     const auto keys = process.regKeys();
     const auto store = process.store();
     AttachCheckSettings s;
@@ -45,7 +45,7 @@ bool CarriesRealAttachment(access::SafeMailItem& safe, const AttachCheckSettings
 }
 
 // Whether the message mentions an attachment it does not carry.
-bool MentionsMissingAttachment(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+bool MentionsMissingAttachment(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
                                const AttachCheckSettings& s) {
     auto safe = access::CreateAccessObject<access::SafeMailItem>(*process.access);
     safe->SetItem(item);
@@ -61,7 +61,7 @@ bool MentionsMissingAttachment(addin::AddinProcess& process, const std::shared_p
 
 }  // namespace
 
-void cvAttachMissingCheck(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel) {
+void cvAttachMissingCheck(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel) {
     try {
         if (!process.regKeys().CheckAttachMissing()) return;
         if (!MentionsMissingAttachment(process, item, ReadSettings(process))) return;

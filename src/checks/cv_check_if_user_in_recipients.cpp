@@ -1,11 +1,11 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "reply_support.h"
 
 namespace corvane::checks::basCorvane {
@@ -14,7 +14,7 @@ namespace {
 
 // Whether a recipient of the item has the own address `own`; gathers the distribution
 // list flag over the recipients it reads.
-bool AnyRecipientIs(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
+bool AnyRecipientIs(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
                     access::SafeMailItem& safe, const std::string& own, bool& isDistributionList) {
     const int count = safe.Recipients()->Count();
     for (int j = 1; j <= count; ++j) {
@@ -28,7 +28,7 @@ bool AnyRecipientIs(addin::AddinProcess& p, const std::shared_ptr<outlook::MailI
 
 }  // namespace
 
-bool cvCheckIfUserInRecipients(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
+bool cvCheckIfUserInRecipients(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
                                std::string_view address, bool& isDistributionList) {
     bool found = false;
     std::shared_ptr<access::SafeMailItem> safe;

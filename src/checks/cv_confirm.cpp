@@ -3,10 +3,10 @@
 // the send event, which stops the send.
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 
 namespace corvane::checks::basCorvane {
@@ -17,7 +17,7 @@ constexpr int ConfirmListedAddresses = 2;
 
 }  // namespace
 
-bool AskToSend(addin::AddinProcess& p, std::string_view question) {
+bool AskToSend(core::AddinProcess& p, std::string_view question) {
     settings::PlayPromptSound(p.store(), p.host.ui);
     const int answer = platform::ShowMessageBox(p.host.ui, ConfirmationPrompt(question),
                                                 platform::mb::InformationYesNo,
@@ -25,20 +25,20 @@ bool AskToSend(addin::AddinProcess& p, std::string_view question) {
     return answer == platform::mb::IdYes;
 }
 
-addin::Confirmation ConfirmSend(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+core::Confirmation ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     // The question names the first To entry whether or not it is asked.
     const std::string first = GetFirstTORecipient(p, item);
     const int mode = p.regKeys().DisplayConfirmation();
     const bool ask = mode == ConfirmEveryMessage || (mode == ConfirmListedAddresses && AtLeast1EmailInRecipt(p, item));
-    if (!ask) return addin::Confirmation::NotAsked;
-    return AskToSend(p, first) ? addin::Confirmation::Yes : addin::Confirmation::No;
+    if (!ask) return core::Confirmation::NotAsked;
+    return AskToSend(p, first) ? core::Confirmation::Yes : core::Confirmation::No;
 }
 
-bool ConfirmRecipientCount(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+bool ConfirmRecipientCount(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     auto keys = p.regKeys();
     if (!keys.ConfirmForXRecipients()) return true;
     const auto limit = text::wholeNumber(keys.XRecipients());
-    if (!limit) throw addin::vb::TypeMismatch();
+    if (!limit) throw core::vb::TypeMismatch();
 
     int count = 0;
     {

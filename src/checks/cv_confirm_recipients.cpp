@@ -7,7 +7,7 @@
 
 namespace corvane::checks::basCorvane {
 
-std::string GetFirstTORecipient(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+std::string GetFirstTORecipient(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     std::string first;
     try {
         auto safe = access::CreateAccessObject<access::SafeMailItem>(*p.access);
@@ -19,7 +19,7 @@ std::string GetFirstTORecipient(addin::AddinProcess& p, const std::shared_ptr<ou
     return first;
 }
 
-bool AtLeast1EmailInRecipt(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+bool AtLeast1EmailInRecipt(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     try {
         const std::string list = p.regKeys().ConfirmEmailAddrs();
         if (list.empty()) return false;

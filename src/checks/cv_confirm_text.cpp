@@ -1,6 +1,6 @@
 // The texts of the send confirmation and the list matching shared with the delay.
 #include "corvane/checks/basCorvane_send.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 

@@ -4,27 +4,27 @@
 
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 namespace {
 
 // DelayTime as a whole number of seconds, within the range of a 32-bit number.
 std::int64_t DelaySeconds(std::string_view delayTime) {
-    if (!text::parseNumber(delayTime)) throw addin::vb::TypeMismatch();
+    if (!text::parseNumber(delayTime)) throw core::vb::TypeMismatch();
     const auto seconds = text::wholeNumber(delayTime);
     if (!seconds || *seconds < std::numeric_limits<std::int32_t>::min() ||
         *seconds > std::numeric_limits<std::int32_t>::max())
-        throw addin::vb::Overflow();
+        throw core::vb::Overflow();
     return *seconds;
 }
 
 }  // namespace
 
-void cvDelayEmailSending(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item, bool& /*Cancel*/) {
+void cvDelayEmailSending(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item, bool& /*Cancel*/) {
     try {
         auto keys = p.regKeys();
         if (!keys.DelayEmails()) return;

@@ -5,7 +5,7 @@
 
 namespace corvane::checks::basCorvane {
 
-bool DelayPrompt(addin::AddinProcess& p, std::int64_t seconds, std::string_view address) {
+bool DelayPrompt(core::AddinProcess& p, std::int64_t seconds, std::string_view address) {
     // Without the question, and when the window is closed, the message is delayed.
     p.delayDecision = true;
     auto keys = p.regKeys();

@@ -1,15 +1,15 @@
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 
-std::string cvGetUserEmails(addin::AddinProcess& p) {
+std::string cvGetUserEmails(core::AddinProcess& p) {
     try {
         auto keys = p.regKeys();
         // Outlook 2000 cannot list its accounts' addresses; the stored list stands in.
-        if (keys.UseOutlookSettings() && addin::OutlookMajorVersion(p) != "9")
+        if (keys.UseOutlookSettings() && core::OutlookMajorVersion(p) != "9")
             return text::trim(cvAccountsEmailAddress(p));
         return text::trim(keys.EmailList());
     } catch (const platform::PlatformError& e) {

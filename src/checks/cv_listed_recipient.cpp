@@ -7,7 +7,7 @@
 
 namespace corvane::checks::basCorvane {
 
-std::optional<ListedRecipient> FirstListedRecipient(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item,
+std::optional<ListedRecipient> FirstListedRecipient(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item,
                                                     std::string_view listText) {
     int count = 0;
     {

@@ -3,11 +3,11 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -22,7 +22,7 @@ std::optional<std::string> DomainOf(const std::string& address) {
 
 }  // namespace
 
-bool cvRecipientsAllSameDomain(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail) {
+bool cvRecipientsAllSameDomain(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail) {
     bool result = false;
     std::shared_ptr<access::SafeMailItem> safe;
     try {

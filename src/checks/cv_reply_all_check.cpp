@@ -1,11 +1,11 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/checks/frmReplyMultRecipt.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/outlook/items.h"
 #include "corvane/settings/prompt_sound.h"
 
 namespace corvane::checks::basCorvane {
@@ -30,7 +30,7 @@ enum class Warning { NotShown, Yes, No };
 
 // The user is not among the recipients and did not send the message: the reply to all
 // would tell everyone that the user got a blind copy.
-Warning WarnIfBlindCopy(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail) {
+Warning WarnIfBlindCopy(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail) {
     bool isDistributionList = false;
     if (cvCheckIfUserInRecipients(p, mail, kAnyRecipient, isDistributionList)) return Warning::NotShown;
     if (!p.regKeys().ReplyALL_BCC()) return Warning::NotShown;
@@ -44,7 +44,7 @@ Warning WarnIfBlindCopy(addin::AddinProcess& p, const std::shared_ptr<outlook::M
     return answer == platform::mb::IdNo ? Warning::No : Warning::Yes;
 }
 
-bool RecipientDialogWanted(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail) {
+bool RecipientDialogWanted(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail) {
     auto keys = p.regKeys();
     const bool allInternal = keys.ReplyInternalCheck() && cvRecipientsAllSameDomain(p, mail);
     return !(allInternal || p.gblnReplyReplacing || !keys.ReplyAllAny());
@@ -52,7 +52,7 @@ bool RecipientDialogWanted(addin::AddinProcess& p, const std::shared_ptr<outlook
 
 // Every recipient of the reply ticked; the user unticks whom to leave out. Returns false
 // when the user cancelled; otherwise the unticked positions are left on the reply.
-bool ChooseRecipients(addin::AddinProcess& p, frmReplyMultRecipt& frm, access::SafeMailItem& safe,
+bool ChooseRecipients(core::AddinProcess& p, frmReplyMultRecipt& frm, access::SafeMailItem& safe,
                       const std::shared_ptr<outlook::Item>& response) {
     frm.load();
     frm.Set_ReplyToAll();
@@ -85,7 +85,7 @@ bool ChooseRecipients(addin::AddinProcess& p, frmReplyMultRecipt& frm, access::S
 
 }  // namespace
 
-void cvReplyAllCheck(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
+void cvReplyAllCheck(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
                      const std::shared_ptr<outlook::Item>& response) {
     // The reply to all that cvReplyCheck makes in place of a reply passes unchecked.
     if (p.gblnReplyReplacing) return;
@@ -106,7 +106,7 @@ void cvReplyAllCheck(addin::AddinProcess& p, const std::shared_ptr<outlook::Mail
                 frm.unload();
             }
             // The recipients themselves go when the reply's window is first activated.
-            if (go && addin::OutlookMajorVersion(p) != "10" && p.regKeys().ReplyAllAutoRemove())
+            if (go && core::OutlookMajorVersion(p) != "10" && p.regKeys().ReplyAllAutoRemove())
                 AddUserProperties(response, kClearMyEmailProperty, "Yes");
         }
     } catch (const platform::PlatformError& e) {

@@ -2,16 +2,16 @@
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/hooks.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/hooks.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/checks/frmReplyMultRecipt.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/outlook/recipients.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/items.h"
+#include "corvane/outlook/recipients.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 #include "reply_support.h"
 
@@ -96,10 +96,10 @@ void KeepTickedRecipients(frmReplyMultRecipt& frm, access::SafeMailItem& reply) 
 
 // From the cancelled plain reply on: every step runs whatever the one before it did,
 // except that nothing more happens when the reply to all cannot be made.
-void ReplaceByReplyToAll(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
+void ReplaceByReplyToAll(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
                          std::shared_ptr<access::SafeMailItem>& safe, const std::string& newSubject) {
     std::shared_ptr<outlook::MailItem> reply;
-    if (!IgnoreErrors([&] { reply = addin::vb::Need(safe->ReplyAll()); })) return;
+    if (!IgnoreErrors([&] { reply = core::vb::Need(safe->ReplyAll()); })) return;
 
     frmReplyMultRecipt frm(p.appTitle);
     IgnoreErrors([&] { frm.load(); });
@@ -130,17 +130,17 @@ void ReplaceByReplyToAll(addin::AddinProcess& p, const std::shared_ptr<outlook::
         safeReply.reset();
         reply.reset();
         std::shared_ptr<outlook::Item> reopened;
-        IgnoreErrors([&] { reopened = addin::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetItemFromID(entryId, ""); });
-        if (newSubject != addin::NoSubjectChange)
-            IgnoreErrors([&] { addin::vb::Need(reopened)->SetSubject(newSubject); });
-        IgnoreErrors([&] { addin::vb::Need(reopened)->Display(false); });
+        IgnoreErrors([&] { reopened = core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetItemFromID(entryId, ""); });
+        if (newSubject != core::NoSubjectChange)
+            IgnoreErrors([&] { core::vb::Need(reopened)->SetSubject(newSubject); });
+        IgnoreErrors([&] { core::vb::Need(reopened)->Display(false); });
     }
     IgnoreErrors([&] { frm.unload(); });
 }
 
 }  // namespace
 
-void cvReplyCheck(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
+void cvReplyCheck(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
                   const std::string& newSubject) {
     std::shared_ptr<access::SafeMailItem> safe;
     try {

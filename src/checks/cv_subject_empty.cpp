@@ -1,18 +1,18 @@
 // cvEmptySubjectCheck: a message sent without a subject asks for one.
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
 #include "corvane/checks/frmNoSubject.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 
 namespace corvane::checks::basCorvane {
 
-void cvEmptySubjectCheck(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel) {
+void cvEmptySubjectCheck(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel) {
     try {
         if (!process.regKeys().CheckEmptySubject()) return;
-        const auto& mail = addin::vb::Need(item);
+        const auto& mail = core::vb::Need(item);
         const std::string subject = mail->Subject();
         if (!text::trim(subject).empty()) return;
 

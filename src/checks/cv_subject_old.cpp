@@ -2,12 +2,12 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
 #include "corvane/checks/frmOldSubject.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 
 namespace corvane::checks::basCorvane {
@@ -19,25 +19,25 @@ constexpr mapi::PropTag kDeliveryTime = 0x0E060040;  // PR_MESSAGE_DELIVERY_TIME
 // When the answered message reached the mailbox, read past Outlook's guard. A message
 // that never arrived (a draft) has no delivery time: that is a failure of the check, not
 // a message from 1899.
-platform::DateTime DeliveryTime(addin::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered) {
+platform::DateTime DeliveryTime(core::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered) {
     auto safe = access::CreateAccessObject<access::SafeMailItem>(*process.access);
     safe->SetItem(answered);
     const mapi::PropValue value = safe->Fields(kDeliveryTime);
-    if (access::IsEmpty(value)) throw addin::vb::TypeMismatch();
+    if (access::IsEmpty(value)) throw core::vb::TypeMismatch();
     return access::AsDate(value);
 }
 
 long long WholeDays(const std::string& setting) {
     const auto days = text::wholeNumber(setting);
-    if (!days) throw addin::vb::TypeMismatch();
+    if (!days) throw core::vb::TypeMismatch();
     return *days;
 }
 
 }  // namespace
 
-std::string cvOldSubject(addin::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered,
+std::string cvOldSubject(core::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered,
                          const std::shared_ptr<outlook::Item>& reply) {
-    std::string result(addin::NoSubjectChange);
+    std::string result(core::NoSubjectChange);
     try {
         const auto keys = process.regKeys();
         if (!keys.PromptReplyOnOlderEmails() || process.gblnReplyReplacing) return result;
@@ -46,7 +46,7 @@ std::string cvOldSubject(addin::AddinProcess& process, const std::shared_ptr<out
         // Exactly `days` calendar days old does not ask yet.
         if (platform::calendarDaysBetween(received, process.host.clock.now()) <= days) return result;
 
-        const auto& item = addin::vb::Need(reply);
+        const auto& item = core::vb::Need(reply);
         frmOldSubject frm(process.appTitle);
         frm.fill(days, item->Subject());
         settings::PlayPromptSound(process.store(), process.host.ui);
@@ -62,7 +62,7 @@ std::string cvOldSubject(addin::AddinProcess& process, const std::shared_ptr<out
         frm.unload();
     } catch (const platform::PlatformError& e) {
         platform::ReportModuleError(process.host.ui, process.appTitle, "basCorvane", "cvOldSubject", e);
-        return std::string(addin::NoSubjectChange);
+        return std::string(core::NoSubjectChange);
     }
     return result;
 }

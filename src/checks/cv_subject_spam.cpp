@@ -1,13 +1,13 @@
 // cvRemoveSpamMarks: the subject of a new reply or forward, cleaned of anti-spam marks and
 // repeated prefixes.
-#include "corvane/addin/vb_errors.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
 #include "corvane/checks/frmRemoveSpam.h"
 #include "corvane/checks/spam_marks.h"
 #include "corvane/checks/tag_file.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/text.h"
+#include "corvane/outlook/items.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 
 namespace corvane::checks::basCorvane {
@@ -15,14 +15,14 @@ namespace corvane::checks::basCorvane {
 namespace {
 
 // Tags.txt is read afresh at every reply, so an edit takes effect at once.
-std::optional<std::vector<std::string>> CurrentTags(addin::AddinProcess& process) {
+std::optional<std::vector<std::string>> CurrentTags(core::AddinProcess& process) {
     const std::string path = platform::JoinPath(process.host.system.addinFolder(), kTagFileName);
     return ReadTagFile(process.host.files, path);
 }
 
 // The user's answer to the offered subject: the edited proposal, or the subject as it
 // came (repeated prefixes included).
-std::string AskAboutCleanedSubject(addin::AddinProcess& process, const CleanedSubject& cleaned) {
+std::string AskAboutCleanedSubject(core::AddinProcess& process, const CleanedSubject& cleaned) {
     frmRemoveSpam frm(process.host.ui, process.store(), process.appTitle);
     frm.fill(cleaned.before, cleaned.subject);
     settings::PlayPromptSound(process.store(), process.host.ui);
@@ -34,9 +34,9 @@ std::string AskAboutCleanedSubject(addin::AddinProcess& process, const CleanedSu
 
 }  // namespace
 
-std::string cvRemoveSpamMarks(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item) {
+std::string cvRemoveSpamMarks(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item) {
     try {
-        const auto& response = addin::vb::Need(item);
+        const auto& response = core::vb::Need(item);
         // The reply to all that replaces a plain reply keeps the subject it was given.
         if (process.gblnReplyReplacing) return response->Subject();
 
@@ -58,7 +58,7 @@ std::string cvRemoveSpamMarks(addin::AddinProcess& process, const std::shared_pt
     } catch (const platform::PlatformError& e) {
         platform::ReportModuleError(process.host.ui, process.appTitle, "basCorvane", "cvRemoveSpamMarks", e);
         // Nothing was written; the reply check must not put an empty subject on the reply.
-        return std::string(addin::NoSubjectChange);
+        return std::string(core::NoSubjectChange);
     }
 }
 

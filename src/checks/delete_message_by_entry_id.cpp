@@ -6,7 +6,7 @@ namespace corvane::checks::basCorvane {
 
 // Through the component rather than Outlook, so that the message goes for good instead of
 // into Deleted Items.
-void DeleteMessageByEntryID(addin::AddinProcess& p, const std::string& entryID) {
+void DeleteMessageByEntryID(core::AddinProcess& p, const std::string& entryID) {
     OpenProfileSession(p)->GetMessageFromID(entryID)->Delete();
 }
 

@@ -1,7 +1,7 @@
 #include "corvane/checks/frmReplyMultRecipt.h"
 
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks {
 

@@ -1,7 +1,7 @@
 #include "corvane/checks/frmSigDisclaimer.h"
 
 #include "corvane/platform/conventions.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/modRegKeys.h"
 #include "corvane/settings/setting_keys.h"
 

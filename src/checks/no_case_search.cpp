@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks {
 

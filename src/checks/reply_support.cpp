@@ -3,25 +3,25 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/rdo_session.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/vb_errors.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/text.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/vb_errors.h"
+#include "corvane/outlook/application.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 
-std::shared_ptr<access::RDOSession> OpenProfileSession(addin::AddinProcess& p) {
+std::shared_ptr<access::RDOSession> OpenProfileSession(core::AddinProcess& p) {
     auto session = access::CreateAccessObject<access::RDOSession>(*p.access);
-    if (addin::OutlookMajorVersion(p) == "9")
+    if (core::OutlookMajorVersion(p) == "9")
         session->Logon();
     else
-        session->SetMAPIOBJECT(addin::vb::Need(p.gOutlook)->GetNamespace("MAPI")->MAPIOBJECT());
+        session->SetMAPIOBJECT(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->MAPIOBJECT());
     return session;
 }
 
 std::string RecipientDisplayName(access::SafeRecipient& recipient) {
     std::string name = recipient.Name();
-    if (name.starts_with("=SMTP:")) return addin::vb::Need(recipient.AddressEntry())->Name();
+    if (name.starts_with("=SMTP:")) return core::vb::Need(recipient.AddressEntry())->Name();
     return name;
 }
 

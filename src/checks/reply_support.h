@@ -8,7 +8,7 @@ class RDOSession;
 class SafeRecipient;
 }  // namespace corvane::access
 
-namespace corvane::addin {
+namespace corvane::core {
 struct AddinProcess;
 }
 
@@ -16,7 +16,7 @@ namespace corvane::checks::basCorvane {
 
 // A component session on the profile: Outlook's own session handed over, or, in Outlook
 // 2000, which has none to hand over, a session of its own logged on.
-std::shared_ptr<access::RDOSession> OpenProfileSession(addin::AddinProcess& p);
+std::shared_ptr<access::RDOSession> OpenProfileSession(core::AddinProcess& p);
 
 // The name a recipient is shown with: the address entry's name when Outlook named the
 // recipient by a raw "=SMTP:" address, else the recipient's own name.

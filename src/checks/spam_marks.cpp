@@ -1,7 +1,7 @@
 #include "corvane/checks/spam_marks.h"
 
 #include "corvane/checks/subject_tags.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "no_case_search.h"
 
 namespace corvane::checks::basCorvane {

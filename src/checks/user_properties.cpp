@@ -1,7 +1,7 @@
 // The user properties that carry pending work from a reply check to the reply's window.
 #include "corvane/checks/basCorvane_reply.h"
-#include "corvane/platform/outlook/attachments.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/outlook/attachments.h"
+#include "corvane/outlook/items.h"
 
 namespace corvane::checks::basCorvane {
 

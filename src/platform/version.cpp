@@ -1,6 +1,6 @@
 #include "corvane/platform/version.h"
 
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::platform {
 

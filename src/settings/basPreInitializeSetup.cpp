@@ -6,7 +6,7 @@
 
 #include "corvane/platform/conventions.h"
 #include "corvane/platform/error.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "corvane/platform/error.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 
 namespace corvane::settings {
 

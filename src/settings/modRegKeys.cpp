@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "corvane/platform/error.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/classic_conversion.h"
 #include "corvane/settings/setting_keys.h"
 

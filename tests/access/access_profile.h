@@ -9,11 +9,11 @@
 
 #include "corvane/access/factory.h"
 #include "corvane/platform/clock.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/mapi_views.h"
-#include "corvane/sim/outlook/name_space.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/mapi_views.h"
+#include "corvane/sim/name_space.h"
 #include "support/memory_file_system.h"
 
 namespace corvane::testing {

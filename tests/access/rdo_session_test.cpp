@@ -4,7 +4,7 @@
 #include "corvane/access/field_values.h"
 #include "corvane/access/rdo_session.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/platform/outlook/errors.h"
+#include "corvane/outlook/errors.h"
 #include "error_number.h"
 
 namespace corvane::access {

@@ -4,8 +4,8 @@
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_inspector.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/platform/outlook/errors.h"
-#include "corvane/sim/outlook/inspector.h"
+#include "corvane/outlook/errors.h"
+#include "corvane/sim/inspector.h"
 #include "error_number.h"
 
 namespace corvane::access {

@@ -1,6 +1,6 @@
 #include "corvane/access/mapi_utils.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/platform/outlook/application.h"
+#include "corvane/outlook/application.h"
 #include "resolution_fixture.h"
 
 namespace corvane::accounts::testing {

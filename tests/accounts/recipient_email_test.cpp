@@ -1,8 +1,8 @@
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/inspector.h"
-#include "corvane/platform/outlook/recipients.h"
-#include "corvane/sim/outlook/inspector.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/inspector.h"
+#include "corvane/outlook/recipients.h"
+#include "corvane/sim/inspector.h"
 #include "resolution_fixture.h"
 
 namespace corvane::accounts::testing {

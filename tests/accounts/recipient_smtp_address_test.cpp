@@ -1,6 +1,6 @@
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/recipients.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/recipients.h"
 #include "resolution_fixture.h"
 
 namespace corvane::accounts::testing {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "access/access_profile.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/sim/outlook/address_book.h"
-#include "corvane/sim/registry.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/sim/address_book.h"
+#include "corvane/simhost/registry.h"
 #include "support/fake_ui.h"
 
 namespace corvane::accounts::testing {
@@ -47,12 +47,12 @@ protected:
     int cleanUps() const { return access->State().cleanUps; }
 
     corvane::testing::AccessProfile p;
-    sim::SimRegistry registry;
+    simhost::SimRegistry registry;
     corvane::testing::FakeUi ui;
     StubServices stubs;
     platform::Host host{registry, ui, stubs, stubs, stubs, p.clock, p.files};
     std::shared_ptr<access::ComponentFactory> access = std::make_shared<access::ComponentFactory>(p.subsystem);
-    std::unique_ptr<addin::AddinProcess> process = std::make_unique<addin::AddinProcess>(host, nullptr, access);
+    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, nullptr, access);
 };
 
 // The message every failed resolution shows when asked to.

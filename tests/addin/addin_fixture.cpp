@@ -1,14 +1,14 @@
 #include "addin_fixture.h"
 
-#include "corvane/platform/mapi/objects.h"
-#include "corvane/platform/outlook/attachments.h"
-#include "corvane/platform/outlook/folders.h"
-#include "corvane/platform/outlook/recipients.h"
+#include "corvane/mapi/objects.h"
+#include "corvane/outlook/attachments.h"
+#include "corvane/outlook/folders.h"
+#include "corvane/outlook/recipients.h"
 #include "corvane/settings/setting_store.h"
 
 namespace corvane::addin::testing {
 
-bool RecordingHooks::MoveCorvaneDataFolder(AddinProcess&, const std::shared_ptr<ol::Folder>& old) {
+bool RecordingHooks::MoveCorvaneDataFolder(core::AddinProcess&, const std::shared_ptr<ol::Folder>& old) {
     log.push_back("MoveCorvaneDataFolder " + old->Name());
     if (!moveWorks) return false;
     auto root = std::dynamic_pointer_cast<ol::Folder>(std::dynamic_pointer_cast<ol::Folder>(old->Parent())->Parent());
@@ -22,7 +22,7 @@ bool RecordingHooks::MoveCorvaneDataFolder(AddinProcess&, const std::shared_ptr<
     return true;
 }
 
-void RecordingHooks::DeleteUserProperties(AddinProcess&, const std::shared_ptr<ol::Item>& item,
+void RecordingHooks::DeleteUserProperties(core::AddinProcess&, const std::shared_ptr<ol::Item>& item,
                                           const std::string& name) {
     log.push_back("DeleteUserProperties " + name);
     auto props = item->UserProperties();
@@ -32,7 +32,7 @@ void RecordingHooks::DeleteUserProperties(AddinProcess&, const std::shared_ptr<o
     }
 }
 
-std::string RecordingHooks::RecipientEmail(AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) {
+std::string RecordingHooks::RecipientEmail(core::AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) {
     auto mail = std::dynamic_pointer_cast<ol::MailItem>(item);
     auto entry = mail->Recipients()->Item(index)->AddressEntry();
     return entry ? entry->MAPIOBJECT()->SmtpAddress() : "";
@@ -57,10 +57,10 @@ AddinTest::AddinTest(OutlookSetup setup) {
     profile->addAccount({"Kelderon", "john@kelderon.example", ol::olaccount::Exchange, "John Smith"});
     profile->addAccount({"Home", "john@home.example", ol::olaccount::Pop3, "John at home"});
 
-    process = std::make_shared<AddinProcess>(host, hooks);
+    process = std::make_shared<core::AddinProcess>(host, hooks);
     process->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
     connect = Connect::Create(process);
-    app->registerClass(ConnectProgId, [p = std::weak_ptr<AddinProcess>(process)] {
+    app->registerClass(ConnectProgId, [p = std::weak_ptr<core::AddinProcess>(process)] {
         return std::shared_ptr<ol::Dispatch>(Connect::Create(p.lock()));
     });
     // The first start is over: no wizard, no reminder unless a test asks for them.

@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/addin/connect.h"
 #include "corvane/platform/clock.h"
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_keys.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/explorer.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/inspector.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/name_space.h"
-#include "corvane/sim/registry.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/explorer.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/inspector.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
+#include "corvane/simhost/registry.h"
 #include "support/fake_ui.h"
 #include "support/memory_file_system.h"
 
@@ -46,7 +46,7 @@ public:
 };
 
 // A list object that records what is asked of it.
-class FakeSendAcct final : public SendAcct {
+class FakeSendAcct final : public core::SendAcct {
 public:
     explicit FakeSendAcct(std::vector<std::string>& log) : log_(log) {}
     void CreateQuenlowFolder() override { log_.push_back("CreateQuenlowFolder"); }
@@ -82,108 +82,108 @@ private:
 };
 
 // Hooks that log each call ("name arg...") and answer from their fields.
-class RecordingHooks : public Hooks {
+class RecordingHooks : public core::Hooks {
 public:
-    std::shared_ptr<SendAcct> NewSendAcct(AddinProcess&) override {
+    std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
         log.push_back("NewSendAcct");
         auto list = std::make_shared<FakeSendAcct>(log);
         list->loads = listLoads;
         lastList = list;
         return list;
     }
-    void LoadSettingsFile(AddinProcess&) override { log.push_back("LoadSettingsFile"); }
-    bool MoveCorvaneDataFolder(AddinProcess&, const std::shared_ptr<ol::Folder>& old) override;
-    std::string FolderPathText(AddinProcess&, const std::shared_ptr<ol::Folder>& f) override {
+    void LoadSettingsFile(core::AddinProcess&) override { log.push_back("LoadSettingsFile"); }
+    bool MoveCorvaneDataFolder(core::AddinProcess&, const std::shared_ptr<ol::Folder>& old) override;
+    std::string FolderPathText(core::AddinProcess&, const std::shared_ptr<ol::Folder>& f) override {
         return "\\" + f->Name();
     }
-    void ShowStartupWizard(AddinProcess&, const std::optional<resources::ResourceBitmap>&) override {
+    void ShowStartupWizard(core::AddinProcess&, const std::optional<resources::ResourceBitmap>&) override {
         log.push_back("ShowStartupWizard");
     }
-    std::string cvAccountsEmailAddress(AddinProcess&) override { return accountsEmail; }
-    void ShowConfirmCheckUpdate(AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
-    void SendTo_RemoveExplMenu(AddinProcess& p, const std::string& name) override {
+    std::string cvAccountsEmailAddress(core::AddinProcess&) override { return accountsEmail; }
+    void ShowConfirmCheckUpdate(core::AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
+    void SendTo_RemoveExplMenu(core::AddinProcess& p, const std::string& name) override {
         log.push_back("SendTo_RemoveExplMenu " + name);
         wrappersAtMenuRemoval = p.gcolExplWrap ? p.gcolExplWrap->Count() : 0;
     }
-    std::shared_ptr<void> BuildExplorerMenu(AddinProcess&, const std::shared_ptr<ol::Explorer>&) override {
+    std::shared_ptr<void> BuildExplorerMenu(core::AddinProcess&, const std::shared_ptr<ol::Explorer>&) override {
         log.push_back("BuildExplorerMenu");
         return nullptr;
     }
-    std::string cvOldSubject(AddinProcess&, const std::shared_ptr<ol::MailItem>&,
+    std::string cvOldSubject(core::AddinProcess&, const std::shared_ptr<ol::MailItem>&,
                              const std::shared_ptr<ol::Item>&) override {
         log.push_back("cvOldSubject");
-        return std::string(NoSubjectChange);
+        return std::string(core::NoSubjectChange);
     }
-    std::string cvRemoveSpamMarks(AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+    std::string cvRemoveSpamMarks(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
         log.push_back("cvRemoveSpamMarks");
         return "RE: cleaned";
     }
-    void cvReplyCheck(AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool&, const std::string& s) override {
+    void cvReplyCheck(core::AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool&, const std::string& s) override {
         log.push_back("cvReplyCheck " + s);
     }
-    void cvReplyAllCheck(AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool& cancel,
+    void cvReplyAllCheck(core::AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool& cancel,
                          const std::shared_ptr<ol::Item>&) override {
         log.push_back("cvReplyAllCheck");
         cancel = cancel || cancelReplyAll;
     }
-    void DeleteUserProperties(AddinProcess&, const std::shared_ptr<ol::Item>& item, const std::string& name) override;
-    std::string RecipientEmail(AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) override;
-    bool EntryIdFails(AddinProcess&, const std::shared_ptr<ol::Item>&) override { return entryIdFails; }
-    void ResetMapiUtils(AddinProcess&) override { log.push_back("ResetMapiUtils"); }
-    void LoadAddin(AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
+    void DeleteUserProperties(core::AddinProcess&, const std::shared_ptr<ol::Item>& item, const std::string& name) override;
+    std::string RecipientEmail(core::AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) override;
+    bool EntryIdFails(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override { return entryIdFails; }
+    void ResetMapiUtils(core::AddinProcess&) override { log.push_back("ResetMapiUtils"); }
+    void LoadAddin(core::AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
         log.push_back("LoadAddin " + t);
     }
-    void TemplateMarkSaved(AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
+    void TemplateMarkSaved(core::AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
         log.push_back("TemplateMarkSaved " + t);
     }
-    bool IsOutlook2002LateBuild(AddinProcess&) override { return lateBuild; }
-    void cvEmptySubjectCheck(AddinProcess&, const std::shared_ptr<ol::Item>&, bool& cancel) override {
+    bool IsOutlook2002LateBuild(core::AddinProcess&) override { return lateBuild; }
+    void cvEmptySubjectCheck(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool& cancel) override {
         log.push_back("cvEmptySubjectCheck");
         if (failIn == "cvEmptySubjectCheck") throw platform::PlatformError(91, "Object variable not set");
         cancel = cancel || cancelEmptySubject;
     }
-    void cvAttachMissingCheck(AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
+    void cvAttachMissingCheck(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvAttachMissingCheck");
     }
-    Confirmation ConfirmSend(AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+    core::Confirmation ConfirmSend(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
         log.push_back("ConfirmSend");
         if (failIn == "ConfirmSend") throw platform::PlatformError(13, "Type mismatch");
         return confirmation;
     }
-    bool ConfirmRecipientCount(AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+    bool ConfirmRecipientCount(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
         log.push_back("ConfirmRecipientCount");
         return countAnswer;
     }
-    void cvDelayEmailSending(AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
+    void cvDelayEmailSending(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvDelayEmailSending");
     }
-    bool IsFirstRecipientListed(AddinProcess&, const std::shared_ptr<ol::Item>&, std::string& address) override {
+    bool IsFirstRecipientListed(core::AddinProcess&, const std::shared_ptr<ol::Item>&, std::string& address) override {
         log.push_back("IsFirstRecipientListed");
         if (failIn == "IsFirstRecipientListed") throw platform::PlatformError(91, "Object variable not set");
         address = firstAddress;
         return listed;
     }
-    std::string PrefAccountFor(AddinProcess&, const std::string&) override { return prefAccount; }
-    int OrderedAccountsCount(AddinProcess&) override { return accountCount; }
-    std::string PrefAcctMissingMessage(AddinProcess&, const std::string& a, const std::string&) override {
+    std::string PrefAccountFor(core::AddinProcess&, const std::string&) override { return prefAccount; }
+    int OrderedAccountsCount(core::AddinProcess&) override { return accountCount; }
+    std::string PrefAcctMissingMessage(core::AddinProcess&, const std::string& a, const std::string&) override {
         return "gone " + a;
     }
-    std::string ShowSelectSendAcct(AddinProcess&, const std::string& cur, const std::string& pref,
+    std::string ShowSelectSendAcct(core::AddinProcess&, const std::string& cur, const std::string& pref,
                                    const std::string&) override {
         log.push_back("ShowSelectSendAcct " + cur + "/" + pref);
         return selectAnswer;
     }
-    void ShowAddEmailToList(AddinProcess& p, const std::string& address, const std::string& account) override {
+    void ShowAddEmailToList(core::AddinProcess& p, const std::string& address, const std::string& account) override {
         log.push_back("ShowAddEmailToList " + address + "/" + account);
         answerEditDialog(p);
     }
-    void ShowEmailAddressEdit(AddinProcess& p, const std::string& account, const std::string& message,
+    void ShowEmailAddressEdit(core::AddinProcess& p, const std::string& account, const std::string& message,
                               const std::string&) override {
         log.push_back("ShowEmailAddressEdit " + account + "/" + message);
         answerEditDialog(p);
     }
     // What the address edit dialog hands back: Cancel, or an address stored with a new account.
-    void answerEditDialog(AddinProcess& p) {
+    void answerEditDialog(core::AddinProcess& p) {
         if (dialogCancels) p.gCancelSend = true;
         if (!dialogStores.empty()) {
             prefAccount = dialogStores;
@@ -201,7 +201,7 @@ public:
     bool entryIdFails = false;
     bool lateBuild = false;
     bool cancelEmptySubject = false;
-    Confirmation confirmation = Confirmation::NotAsked;
+    core::Confirmation confirmation = core::Confirmation::NotAsked;
     bool countAnswer = true;
     std::string failIn;
     bool listed = true;
@@ -242,7 +242,7 @@ protected:
 
     platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
     corvane::testing::MemoryFileSystem files;
-    sim::SimRegistry registry;
+    simhost::SimRegistry registry;
     corvane::testing::FakeUi ui;
     StubShell shell;
     StubHttp http;
@@ -251,7 +251,7 @@ protected:
     std::shared_ptr<sim::SimApplication> app;
     std::shared_ptr<sim::SimAddressEntry> me, carol, ann, bob, team;
     std::shared_ptr<RecordingHooks> hooks = std::make_shared<RecordingHooks>();
-    std::shared_ptr<AddinProcess> process;
+    std::shared_ptr<core::AddinProcess> process;
     std::shared_ptr<Connect> connect;
 };
 

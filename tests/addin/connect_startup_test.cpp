@@ -1,7 +1,7 @@
 // Start-up: what the connection sets up, depending on the windows Outlook has open.
 #include "addin_fixture.h"
 #include "corvane/addin/out_addin.h"
-#include "corvane/platform/outlook/folders.h"
+#include "corvane/outlook/folders.h"
 
 namespace corvane::addin::testing {
 namespace {
@@ -101,7 +101,7 @@ TEST_F(StartWithExplorers, TitleDefaultsWithoutResourceLibraryAndComesFromIt) {
     EXPECT_EQ(process->appTitle, "Corvane");
 
     files.files[std::string(AddinFolder) + "\\Resource.dll"] = "STRINGTABLE\nBEGIN\n515, \"Acme Guard\"\nEND\n";
-    auto second = std::make_shared<AddinProcess>(host, hooks);
+    auto second = std::make_shared<core::AddinProcess>(host, hooks);
     Connect::Create(second)->AddinInstance_OnConnection(app, ol::extconnect::Startup, nullptr);
     EXPECT_EQ(second->appTitle, "Acme Guard");
 }

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "corvane/access/factory.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/product_hooks.h"
-#include "corvane/platform/outlook/attachments.h"
-#include "corvane/platform/outlook/recipients.h"
-#include "corvane/sim/outlook/explorer.h"
+#include "corvane/outlook/attachments.h"
+#include "corvane/outlook/recipients.h"
+#include "corvane/sim/explorer.h"
 #include "support/reply_world.h"
 
 namespace corvane::addin::testing {
@@ -33,7 +33,7 @@ protected:
         set(LastCheckUpdateDate, "DoNotCheck");
         set(blnMoveCV, "1");
         set(EmailList, "john@kelderon.example;jsmith@oldmail.example");
-        process = std::make_shared<AddinProcess>(host, std::make_shared<ProductHooks>(),
+        process = std::make_shared<core::AddinProcess>(host, std::make_shared<ProductHooks>(),
                                                  std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         connect = Connect::Create(process);
         explorer = app->openExplorer(folder(ol::olfolder::Inbox));
@@ -53,7 +53,7 @@ protected:
     }
 
     std::shared_ptr<sim::SimAddressEntry> oldMe;
-    std::shared_ptr<AddinProcess> process;
+    std::shared_ptr<core::AddinProcess> process;
     std::shared_ptr<Connect> connect;
     std::shared_ptr<sim::SimExplorer> explorer;
 };

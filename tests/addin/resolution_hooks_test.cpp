@@ -2,21 +2,21 @@
 // the reset after a failed send event.
 #include "addin_fixture.h"
 #include "corvane/addin/product_hooks.h"
-#include "corvane/platform/outlook/items.h"
-#include "corvane/platform/outlook/recipients.h"
+#include "corvane/outlook/items.h"
+#include "corvane/outlook/recipients.h"
 
 namespace corvane::addin::testing {
 namespace {
 
 // The recording hooks, with the product's address resolution.
 struct ResolvingHooks : RecordingHooks {
-    std::string RecipientEmail(AddinProcess& p, const std::shared_ptr<ol::Item>& item, int index) override {
+    std::string RecipientEmail(core::AddinProcess& p, const std::shared_ptr<ol::Item>& item, int index) override {
         return product.RecipientEmail(p, item, index);
     }
-    bool EntryIdFails(AddinProcess& p, const std::shared_ptr<ol::Item>& item) override {
+    bool EntryIdFails(core::AddinProcess& p, const std::shared_ptr<ol::Item>& item) override {
         return product.EntryIdFails(p, item);
     }
-    void ResetMapiUtils(AddinProcess& p) override { product.ResetMapiUtils(p); }
+    void ResetMapiUtils(core::AddinProcess& p) override { product.ResetMapiUtils(p); }
     ProductHooks product;
 };
 

@@ -8,15 +8,15 @@
 #include "corvane/addin/buttons.h"
 #include "corvane/addin/product_hooks.h"
 #include "corvane/addin/word_macro.h"
-#include "corvane/sim/outlook/word.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/sim/word.h"
+#include "corvane/simhost/sim_ui.h"
 #include "support/send_scene.h"
 
 namespace corvane::addin::testing {
 namespace {
 
 namespace keys = settings::keys;
-namespace act = sim::action;
+namespace act = simhost::action;
 using platform::DateTime;
 using platform::mb::IdNo;
 using platform::mb::IdYes;
@@ -25,14 +25,14 @@ using platform::mb::IdYes;
 // account, so that the account steps after the delay leave every message alone.
 class SendHooks final : public ProductHooks {
 public:
-    std::shared_ptr<SendAcct> NewSendAcct(AddinProcess&) override { return std::make_shared<FakeSendAcct>(log); }
+    std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override { return std::make_shared<FakeSendAcct>(log); }
     std::vector<std::string> log;
 };
 
 class SendChecksEndToEnd : public ::testing::Test, protected corvane::testing::SendScene {
 protected:
     explicit SendChecksEndToEnd(OutlookSetup setup = {}) : SendScene(setup.version, setup.wordEditor) {
-        app->registerClass(ConnectProgId, [p = std::weak_ptr<AddinProcess>(process)] {
+        app->registerClass(ConnectProgId, [p = std::weak_ptr<core::AddinProcess>(process)] {
             return std::shared_ptr<ol::Dispatch>(Connect::Create(p.lock()));
         });
         set(keys::ShowStartupWizard, "False");
@@ -51,7 +51,7 @@ protected:
         window = app->openItem(mail);
         return window->clickSend();
     }
-    void expectDelayPrompt(std::string status, std::vector<sim::FormAction> actions) {
+    void expectDelayPrompt(std::string status, std::vector<simhost::FormAction> actions) {
         SendScene::expectDelayPrompt(std::move(actions));
         statuses.push_back("  label lblDelayStatus \"" + std::move(status) + "\"");
     }
@@ -67,7 +67,7 @@ protected:
     }
 
     const DateTime sendTime = clock.now();
-    std::shared_ptr<AddinProcess> process = std::make_shared<AddinProcess>(host, std::make_shared<SendHooks>(),
+    std::shared_ptr<core::AddinProcess> process = std::make_shared<core::AddinProcess>(host, std::make_shared<SendHooks>(),
                                               std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
     std::shared_ptr<Connect> connect = Connect::Create(process);
     std::shared_ptr<sim::SimInspector> window;
@@ -172,7 +172,7 @@ TEST_F(SendChecksOnOutlook2002, ConfirmsAndDelays) {
 class SendChecksWithWord : public SendChecksEndToEnd {
 protected:
     explicit SendChecksWithWord(OutlookSetup setup = {"11.0.0.8010", true}) : SendChecksEndToEnd(std::move(setup)) {
-        wordProcess = std::make_shared<AddinProcess>(host, std::make_shared<SendHooks>(),
+        wordProcess = std::make_shared<core::AddinProcess>(host, std::make_shared<SendHooks>(),
                                               std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         wordProcess->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         const std::string path = system.addinFolder() + "\\Corvane.dot";
@@ -191,7 +191,7 @@ protected:
         set(keys::DisplayConfirmation, "1");
         set(keys::DelayEmails, "True");
     }
-    std::shared_ptr<AddinProcess> wordProcess;
+    std::shared_ptr<core::AddinProcess> wordProcess;
     std::vector<std::string> macros;
 };
 

@@ -79,7 +79,7 @@ TEST_F(SendPipeline, AnErrorBeforeTheAccountStepsIsShownAndStopsTheSend) {
 
 TEST_F(SendPipeline, NoToTheConfirmationCancels) {
     start();
-    hooks->confirmation = Confirmation::No;
+    hooks->confirmation = core::Confirmation::No;
     EXPECT_EQ(sendToAnn(), sim::SendOutcome::Cancelled);
     EXPECT_FALSE(called("ConfirmRecipientCount"));
     EXPECT_FALSE(called("cvDelayEmailSending"));
@@ -87,7 +87,7 @@ TEST_F(SendPipeline, NoToTheConfirmationCancels) {
 
 TEST_F(SendPipeline, YesToTheConfirmationSkipsTheRecipientCount) {
     start();
-    hooks->confirmation = Confirmation::Yes;
+    hooks->confirmation = core::Confirmation::Yes;
     EXPECT_EQ(sendToAnn(), sim::SendOutcome::Sent);
     EXPECT_FALSE(called("ConfirmRecipientCount"));
     EXPECT_TRUE(called("cvDelayEmailSending"));

@@ -8,12 +8,12 @@
 #include "corvane/access/factory.h"
 #include "corvane/addin/product_hooks.h"
 #include "corvane/checks/attach_missing.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/simhost/sim_ui.h"
 
 namespace corvane::addin::testing {
 namespace {
 
-namespace act = sim::action;
+namespace act = simhost::action;
 namespace keys = settings::keys;
 using corvane::testing::boxStep;
 using corvane::testing::formStep;
@@ -32,7 +32,7 @@ protected:
         profile->setCurrentUser(me);
         profile->addAccount({"Kelderon", "john@kelderon.example", ol::olaccount::Exchange, "John Smith"});
 
-        process = std::make_shared<AddinProcess>(host, std::make_shared<ProductHooks>(),
+        process = std::make_shared<core::AddinProcess>(host, std::make_shared<ProductHooks>(),
                                                  std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         process->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         connect = Connect::Create(process);
@@ -80,7 +80,7 @@ protected:
     static std::string subjectOf(const std::shared_ptr<sim::SimInspector>& window) {
         return window->CurrentItem()->Subject();
     }
-    void expectForm(std::string form, std::vector<sim::FormAction> actions) {
+    void expectForm(std::string form, std::vector<simhost::FormAction> actions) {
         ui.addStep(formStep(std::move(form), std::move(actions)));
     }
     void expectAttachQuestion(int answer) {
@@ -93,15 +93,15 @@ protected:
 
     platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
     corvane::testing::MemoryFileSystem files;
-    sim::SimRegistry registry;
-    sim::ScriptedUi ui;
+    simhost::SimRegistry registry;
+    simhost::ScriptedUi ui;
     StubShell shell;
     StubHttp http;
     StubSystem system;
     platform::Host host{registry, ui, shell, http, system, clock, files};
     std::shared_ptr<sim::SimApplication> app;
     std::shared_ptr<sim::SimAddressEntry> me, ann;
-    std::shared_ptr<AddinProcess> process;
+    std::shared_ptr<core::AddinProcess> process;
     std::shared_ptr<Connect> connect;
     std::shared_ptr<sim::SimExplorer> explorer;
     std::shared_ptr<sim::SimInspector> window;

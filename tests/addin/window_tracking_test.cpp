@@ -5,7 +5,7 @@
 #include "corvane/addin/insp_wrap.h"
 #include "corvane/addin/out_addin.h"
 #include "corvane/addin/window_registry.h"
-#include "corvane/platform/outlook/errors.h"
+#include "corvane/outlook/errors.h"
 
 namespace corvane::addin::testing {
 namespace {

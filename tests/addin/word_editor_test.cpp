@@ -3,7 +3,7 @@
 #include "addin_fixture.h"
 #include "corvane/addin/buttons.h"
 #include "corvane/addin/word_macro.h"
-#include "corvane/sim/outlook/word.h"
+#include "corvane/sim/word.h"
 
 namespace corvane::addin::testing {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 class WordEditor : public AddinTest {
 protected:
     explicit WordEditor(OutlookSetup setup = {"11.0.0.8010", true}) : AddinTest(std::move(setup)) {
-        wordProcess = std::make_shared<AddinProcess>(host, wordHooks);
+        wordProcess = std::make_shared<core::AddinProcess>(host, wordHooks);
         wordProcess->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
     }
     void start() {
@@ -51,7 +51,7 @@ protected:
     }
 
     std::shared_ptr<RecordingHooks> wordHooks = std::make_shared<RecordingHooks>();
-    std::shared_ptr<AddinProcess> wordProcess;
+    std::shared_ptr<core::AddinProcess> wordProcess;
     std::vector<std::string> macros;
     bool cancelSubject = false;
 };
@@ -104,11 +104,11 @@ TEST_F(WordEditor, ButtonsWorksOnTheAddinsOwnListAndHandsTheCancelBack) {
 
 TEST_F(WordEditor, ConnectHandsTheListOverAndTakesItBack) {
     start();
-    auto other = std::make_shared<NeutralSendAcct>();
-    std::shared_ptr<SendAcct> got;
+    auto other = std::make_shared<core::NeutralSendAcct>();
+    std::shared_ptr<core::SendAcct> got;
     connect->WordEditorVariablesGet(got);
     EXPECT_EQ(got, process->gSendAcct);
-    std::shared_ptr<SendAcct> given = other;
+    std::shared_ptr<core::SendAcct> given = other;
     bool cancel = true;
     connect->WordEditorVariablesSet(given, cancel);
     EXPECT_EQ(process->gSendAcct, other);

@@ -8,13 +8,13 @@ namespace corvane::testing {
 namespace {
 
 namespace cv = checks::basCorvane;
-using addin::Confirmation;
+using core::Confirmation;
 using platform::mb::IdNo;
 using platform::mb::IdYes;
 
 class SendConfirmation : public SendChecksTest {
 protected:
-    Confirmation confirm(const std::shared_ptr<sim::SimMailItem>& m) { return cv::ConfirmSend(*process, m->asItem()); }
+    core::Confirmation confirm(const std::shared_ptr<sim::SimMailItem>& m) { return cv::ConfirmSend(*process, m->asItem()); }
     bool count(const std::shared_ptr<sim::SimMailItem>& m) { return cv::ConfirmRecipientCount(*process, m->asItem()); }
     void withoutComponent() { access->SetRegistered(access::progid::SafeMailItem, false); }
     void expectError(const std::string& procedure) {
@@ -40,7 +40,7 @@ TEST(ListedAddress, IsAPlainSubstringIgnoringCase) {
 TEST_F(SendConfirmation, IsOffUnlessDisplayConfirmationIsOneOrTwo) {
     for (const char* value : {"0", "3", ""}) {
         set(keys::DisplayConfirmation, value);
-        EXPECT_EQ(confirm(draft({ann})), Confirmation::NotAsked) << value;
+        EXPECT_EQ(confirm(draft({ann})), core::Confirmation::NotAsked) << value;
     }
 }
 
@@ -48,24 +48,24 @@ TEST_F(SendConfirmation, AsksForEveryMessageNamingTheFirstToEntry) {
     set(keys::DisplayConfirmation, "1");
     set(keys::PlaySound, "True");
     expectConfirmation("Do you wish to send this email to Ann Lee?", IdYes);
-    EXPECT_EQ(confirm(draft({ann, bob})), Confirmation::Yes);
+    EXPECT_EQ(confirm(draft({ann, bob})), core::Confirmation::Yes);
     expectConfirmation("Do you wish to send this email?", IdNo);  // only Cc recipients
-    EXPECT_EQ(confirm(draft({}, {bob})), Confirmation::No);
+    EXPECT_EQ(confirm(draft({}, {bob})), core::Confirmation::No);
     EXPECT_EQ(ui.beeps(), 2);
 }
 
 TEST_F(SendConfirmation, AsksForListedAddressesFoundAnywhereAmongTheRecipients) {
     set(keys::DisplayConfirmation, "2");
-    EXPECT_EQ(confirm(draft({ann})), Confirmation::NotAsked);  // nothing listed
+    EXPECT_EQ(confirm(draft({ann})), core::Confirmation::NotAsked);  // nothing listed
     set(keys::ConfirmEmailAddrs, "boss@example.com;joann@example.com");
     // Ann's whole address is the tail of a listed one, and she is only a Bcc recipient.
     expectConfirmation("Do you wish to send this email to Bob Ray?", IdYes);
-    EXPECT_EQ(confirm(draft({bob}, {}, {ann})), Confirmation::Yes);
-    EXPECT_EQ(confirm(draft({bob, john})), Confirmation::NotAsked);
+    EXPECT_EQ(confirm(draft({bob}, {}, {ann})), core::Confirmation::Yes);
+    EXPECT_EQ(confirm(draft({bob, john})), core::Confirmation::NotAsked);
     // A personal list has no address of its own and is looked up as "General".
     set(keys::ConfirmEmailAddrs, "general@kelderon.example");
     expectConfirmation("Do you wish to send this email to Friends?", IdNo);
-    EXPECT_EQ(confirm(draft({friends})), Confirmation::No);
+    EXPECT_EQ(confirm(draft({friends})), core::Confirmation::No);
 }
 
 TEST_F(SendConfirmation, AMessageThatCannotBeReadIsReportedAndStillConfirmed) {
@@ -73,12 +73,12 @@ TEST_F(SendConfirmation, AMessageThatCannotBeReadIsReportedAndStillConfirmed) {
     withoutComponent();
     expectError("GetFirstTORecipient");
     expectConfirmation("Do you wish to send this email?", IdYes);
-    EXPECT_EQ(confirm(draft({ann})), Confirmation::Yes);
+    EXPECT_EQ(confirm(draft({ann})), core::Confirmation::Yes);
     set(keys::DisplayConfirmation, "2");
     set(keys::ConfirmEmailAddrs, "ann@example.com");
     expectError("GetFirstTORecipient");
     expectError("AtLeast1EmailInRecipt");
-    EXPECT_EQ(confirm(draft({ann})), Confirmation::NotAsked);
+    EXPECT_EQ(confirm(draft({ann})), core::Confirmation::NotAsked);
 }
 
 TEST_F(SendConfirmation, CountsOnlyWhenAskedAndAboveTheLimit) {

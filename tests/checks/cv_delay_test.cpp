@@ -7,7 +7,7 @@ namespace corvane::testing {
 namespace {
 
 namespace cv = checks::basCorvane;
-namespace act = sim::action;
+namespace act = simhost::action;
 using platform::DateTime;
 
 class DelayedSending : public SendChecksTest {

@@ -16,7 +16,7 @@ const std::string kWarning =
     "A Reply to All means that all recipients will become aware that you also received a copy of the email.\r\n\r\n"
     "Do you want to do a Reply to All to this e-mail?";
 
-sim::MessageBoxStep warning(std::string text, int answer) {
+simhost::MessageBoxStep warning(std::string text, int answer) {
     return box("BCCed e-mail - Corvane", std::move(text), platform::mb::QuestionYesNo, answer);
 }
 

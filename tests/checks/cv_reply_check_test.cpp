@@ -1,7 +1,7 @@
 // cvReplyCheck: when a plain Reply becomes a reply to chosen people, the dialog's rows and
 // pre-ticked row, Cancel leaving nothing behind, and the To and CC of the reply that opens.
 #include "corvane/access/progids.h"
-#include "corvane/platform/outlook/recipients.h"
+#include "corvane/outlook/recipients.h"
 #include "reply_fixture.h"
 
 namespace corvane::testing {
@@ -75,7 +75,7 @@ TEST_F(ReplyCheck, AReplyToPersonOrAnExchangeSenderIsThePreTickedRow) {
 TEST_F(ReplyCheck, CancelOrClosingTheDialogOpensNothingAndLeavesNoSavedReply) {
     ui.addStep(recipientDialog({kCancel}));
     EXPECT_TRUE(reply(received({me, carol}, {bob})));
-    ui.addStep(recipientDialog({sim::action::Close{}}));
+    ui.addStep(recipientDialog({simhost::action::Close{}}));
     EXPECT_TRUE(reply(received({me, carol}, {bob})));
     EXPECT_TRUE(nothingLeft());
 }
@@ -104,7 +104,7 @@ TEST_F(ReplyCheck, KeptRecipientsStandInReverseOrderInToAndCcAndOutlooksSubjectS
 // Watches the message's ReplyAll event: records the replacing flag, or refuses the reply.
 class ReplyAllWatcher final : public ol::ItemEvents {
 public:
-    ReplyAllWatcher(addin::AddinProcess& p, bool refuse) : p_(p), refuse_(refuse) {}
+    ReplyAllWatcher(core::AddinProcess& p, bool refuse) : p_(p), refuse_(refuse) {}
     void ReplyAll(const std::shared_ptr<ol::Item>&, bool& cancel) override {
         flags.push_back(p_.gblnReplyReplacing);
         cancel = refuse_;
@@ -112,7 +112,7 @@ public:
     std::vector<bool> flags;
 
 private:
-    addin::AddinProcess& p_;
+    core::AddinProcess& p_;
     bool refuse_;
 };
 

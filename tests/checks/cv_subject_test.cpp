@@ -1,14 +1,14 @@
 // The subject checks as the add-in calls them, for what the end-to-end runs do not reach:
 // calendar days, the reply-to-all hand-over, Tags.txt, non-ASCII text and failures.
 #include "corvane/checks/basCorvane_subject.h"
-#include "corvane/platform/outlook/errors.h"
+#include "corvane/outlook/errors.h"
 #include "corvane/settings/setting_keys.h"
 #include "subject_check_fixture.h"
 
 namespace corvane::testing {
 namespace {
 
-namespace act = sim::action;
+namespace act = simhost::action;
 namespace keys = settings::keys;
 using checks::basCorvane::cvEmptySubjectCheck;
 using checks::basCorvane::cvOldSubject;

@@ -7,8 +7,8 @@
 
 #include "corvane/platform/error.h"
 #include "corvane/platform/registry.h"
-#include "corvane/sim/sim_ui.h"
-#include "corvane/sim/text_presenter.h"
+#include "corvane/simhost/sim_ui.h"
+#include "corvane/ui/text_presenter.h"
 
 namespace corvane::testing {
 
@@ -17,20 +17,20 @@ inline const std::string kTitle = "Corvane";
 // The text presenter's lines, each ended by "\n".
 inline std::string rendered(const ui::Form& form) {
     std::string out;
-    for (const std::string& line : sim::renderForm(form)) out += line + "\n";
+    for (const std::string& line : ui::renderForm(form)) out += line + "\n";
     return out;
 }
 
-inline sim::UiStep formStep(std::string form, std::vector<sim::FormAction> actions) {
-    sim::UiStep step{std::in_place_type<sim::FormStep>};
-    auto& f = std::get<sim::FormStep>(step);
+inline simhost::UiStep formStep(std::string form, std::vector<simhost::FormAction> actions) {
+    simhost::UiStep step{std::in_place_type<simhost::FormStep>};
+    auto& f = std::get<simhost::FormStep>(step);
     f.form = std::move(form);
     f.actions = std::move(actions);
     return step;
 }
 
-inline sim::MessageBoxStep boxStep(std::string title, std::string text, int buttons) {
-    sim::MessageBoxStep step;
+inline simhost::MessageBoxStep boxStep(std::string title, std::string text, int buttons) {
+    simhost::MessageBoxStep step;
     step.title = std::move(title);
     step.text = std::move(text);
     step.buttons = buttons;

@@ -9,10 +9,10 @@ namespace corvane::testing {
 namespace {
 
 using checks::frmNoSubject;
-namespace act = sim::action;
+namespace act = simhost::action;
 
-void run(frmNoSubject& frm, std::vector<sim::FormAction> actions) {
-    sim::ScriptedUi ui({formStep("frmNoSubject", std::move(actions))});
+void run(frmNoSubject& frm, std::vector<simhost::FormAction> actions) {
+    simhost::ScriptedUi ui({formStep("frmNoSubject", std::move(actions))});
     frm.fill("");
     frm.show(ui);
     ui.finish();
@@ -47,8 +47,8 @@ TEST(frmNoSubject, OkClearsCancelledAndKeepsWhatWasTypedEvenNothing) {
 }
 
 TEST(frmNoSubject, CancelEscapeAndTheWindowsXAllGoBackToTheMessage) {
-    for (const sim::FormAction& leave :
-         std::vector<sim::FormAction>{act::Click{"cmdCancel"}, act::PressKey{"txtSubject", 27}, act::Close{}}) {
+    for (const simhost::FormAction& leave :
+         std::vector<simhost::FormAction>{act::Click{"cmdCancel"}, act::PressKey{"txtSubject", 27}, act::Close{}}) {
         frmNoSubject frm(kTitle);
         run(frm, {act::Type{"txtSubject", "x"}, leave});
         EXPECT_TRUE(frm.cancelled);

@@ -11,19 +11,19 @@ namespace corvane::testing {
 namespace {
 
 using checks::frmNotifyB4Delay;
-namespace act = sim::action;
+namespace act = simhost::action;
 using settings::keys::NotifyBeforeDelaying;
 
 class frmNotifyB4DelayTest : public ::testing::Test {
 protected:
-    void run(std::vector<sim::FormAction> actions) {
+    void run(std::vector<simhost::FormAction> actions) {
         ui.addStep(formStep("frmNotifyB4Delay", std::move(actions)));
         frm.setDelayStatus(1, 60, "");
         frm.show(ui);
         ui.finish();
     }
     SettingsFixture settings;
-    sim::ScriptedUi ui;
+    simhost::ScriptedUi ui;
     frmNotifyB4Delay frm{ui, settings.store, kTitle};
 };
 

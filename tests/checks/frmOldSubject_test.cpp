@@ -8,7 +8,7 @@ namespace corvane::testing {
 namespace {
 
 using checks::frmOldSubject;
-namespace act = sim::action;
+namespace act = simhost::action;
 
 TEST(frmOldSubject, RendersTheAgeTheSubjectAndItsOneButton) {
     frmOldSubject frm(kTitle);
@@ -25,7 +25,7 @@ TEST(frmOldSubject, RendersTheAgeTheSubjectAndItsOneButton) {
 }
 
 TEST(frmOldSubject, OkSetsTheFlagAndKeepsTheSubjectAsTyped) {
-    sim::ScriptedUi ui({formStep("frmOldSubject", {act::Type{"txtSubject", " RE: Q3 "}, act::PressKey{"txtSubject", 13}})});
+    simhost::ScriptedUi ui({formStep("frmOldSubject", {act::Type{"txtSubject", " RE: Q3 "}, act::PressKey{"txtSubject", 13}})});
     frmOldSubject frm(kTitle);
     frm.fill(28, "RE: Budget");
     frm.show(ui);
@@ -40,7 +40,7 @@ TEST(frmOldSubject, ClosingTheWindowLeavesTheFlagFalseEvenAfterAnEarlierOk) {
     frm.mdOK.click();
     frm.unload();
     EXPECT_TRUE(frm.ok);  // readable after the unload
-    sim::ScriptedUi ui({formStep("frmOldSubject", {act::Type{"txtSubject", "changed"}, act::Close{}})});
+    simhost::ScriptedUi ui({formStep("frmOldSubject", {act::Type{"txtSubject", "changed"}, act::Close{}})});
     frm.fill(28, "RE: Budget");
     frm.show(ui);
     ui.finish();

@@ -11,19 +11,19 @@ namespace corvane::testing {
 namespace {
 
 using checks::frmRemoveSpam;
-namespace act = sim::action;
+namespace act = simhost::action;
 using settings::keys::AutoRemoveSpamWords;
 
 class frmRemoveSpamTest : public ::testing::Test {
 protected:
-    void run(std::vector<sim::FormAction> actions) {
+    void run(std::vector<simhost::FormAction> actions) {
         ui.addStep(formStep("frmRemoveSpam", std::move(actions)));
         frm.fill("RE: [SPAM-LOW:] offer", "RE: [] offer");
         frm.show(ui);
         ui.finish();
     }
     SettingsFixture settings;
-    sim::ScriptedUi ui;
+    simhost::ScriptedUi ui;
     frmRemoveSpam frm{ui, settings.store, kTitle};
 };
 

@@ -9,7 +9,7 @@ namespace corvane::testing {
 namespace {
 
 using checks::frmReplyMultRecipt;
-namespace act = sim::action;
+namespace act = simhost::action;
 
 // Three recipients as a plain reply fills them: the one the reply would go to is ticked.
 void fillReply(frmReplyMultRecipt& frm) {
@@ -20,8 +20,8 @@ void fillReply(frmReplyMultRecipt& frm) {
 
 int icon(const frmReplyMultRecipt& frm) { return frm.lstVRecipients.column(1).icon(); }
 
-void run(frmReplyMultRecipt& frm, std::vector<sim::FormAction> actions) {
-    sim::ScriptedUi ui({formStep("frmReplyMultRecipt", std::move(actions))});
+void run(frmReplyMultRecipt& frm, std::vector<simhost::FormAction> actions) {
+    simhost::ScriptedUi ui({formStep("frmReplyMultRecipt", std::move(actions))});
     frm.show(ui);
     ui.finish();
 }
@@ -98,7 +98,7 @@ TEST(frmReplyMultRecipt, HeaderOneTicksAllOrUnticksAllByItsIconAndOtherHeadersDo
 }
 
 TEST(frmReplyMultRecipt, OkAndCancelSetTheResultAndTheWindowsXLeavesZero) {
-    const std::vector<std::pair<sim::FormAction, int>> endings{
+    const std::vector<std::pair<simhost::FormAction, int>> endings{
         {act::Click{"cmdOK"}, 1}, {act::PressKey{"lstVRecipients", 27}, 2}, {act::Close{}, 0}};
     for (const auto& [ending, result] : endings) {
         frmReplyMultRecipt frm(kTitle);

@@ -11,12 +11,12 @@ namespace corvane::testing {
 namespace {
 
 using checks::frmSigDisclaimer;
-namespace act = sim::action;
+namespace act = simhost::action;
 namespace keys = settings::keys;
 
 class frmSigDisclaimerTest : public ::testing::Test {
 protected:
-    void show(std::vector<sim::FormAction> actions, std::vector<sim::UiStep> boxes = {}) {
+    void show(std::vector<simhost::FormAction> actions, std::vector<simhost::UiStep> boxes = {}) {
         ui.addStep(formStep("frmSigDisclaimer", std::move(actions)));
         for (auto& box : boxes) ui.addStep(std::move(box));
         frm.show(ui);
@@ -25,7 +25,7 @@ protected:
     std::string stored(std::string_view key) { return settings.store.GetSetting(key, "(missing)"); }
 
     SettingsFixture settings;
-    sim::ScriptedUi ui;
+    simhost::ScriptedUi ui;
     frmSigDisclaimer frm{ui, settings.store, kTitle};
 };
 
@@ -90,8 +90,8 @@ TEST_F(frmSigDisclaimerTest, ClearBoxesSaveFalseWhateverTheirTexts) {
 }
 
 TEST_F(frmSigDisclaimerTest, CancelEscapeAndTheWindowsXStoreNothing) {
-    for (const sim::FormAction& leave :
-         std::vector<sim::FormAction>{act::Click{"cmdCancel"}, act::PressKey{"chkIgnoreText", 27}, act::Close{}})
+    for (const simhost::FormAction& leave :
+         std::vector<simhost::FormAction>{act::Click{"cmdCancel"}, act::PressKey{"chkIgnoreText", 27}, act::Close{}})
         show({act::Tick{"chkIgnoreText"}, act::Type{"txtSigDisclaimer", "Jo"}, leave});
     EXPECT_FALSE(frm.isLoaded());
     EXPECT_EQ(settings.reg.find(platform::Hive::CurrentUser, settings::UserSettingsPath), nullptr);
@@ -99,7 +99,7 @@ TEST_F(frmSigDisclaimerTest, CancelEscapeAndTheWindowsXStoreNothing) {
 
 TEST(frmSigDisclaimer, ARefusedSaveIsReportedAndKeepsTheFormOpen) {
     RefusingRegistry registry;
-    sim::ScriptedUi ui({formStep("frmSigDisclaimer", {act::Click{"cmdSave"}, act::Click{"cmdCancel"}}),
+    simhost::ScriptedUi ui({formStep("frmSigDisclaimer", {act::Click{"cmdSave"}, act::Click{"cmdCancel"}}),
                         boxStep("frmSigDisclaimer.cmdSave_Click - Corvane", "Error 5: Access is denied.", 16)});
     frmSigDisclaimer frm(ui, settings::SettingStore(registry), kTitle);
     frm.show(ui);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "corvane/access/factory.h"
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
-#include "corvane/platform/outlook/attachments.h"
+#include "corvane/outlook/attachments.h"
 #include "support/reply_world.h"
 
 namespace corvane::testing {
@@ -17,12 +17,12 @@ class ReplyTest : public ::testing::Test, protected ReplyWorld {
 protected:
     explicit ReplyTest(std::string version = "11.0.0.8010", std::string workAddress = "john@kelderon.example")
         : ReplyWorld(std::move(version), std::move(workAddress)),
-          process(std::make_shared<addin::AddinProcess>(
+          process(std::make_shared<core::AddinProcess>(
               host, nullptr, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()))) {
         process->gOutlook = app;
     }
 
-    addin::AddinProcess& p() { return *process; }
+    core::AddinProcess& p() { return *process; }
     std::string transcript() const { return ui.transcriptText(); }
     bool shows(const std::string& part) const { return transcript().find(part) != std::string::npos; }
     // The text of a user property, or "<none>".
@@ -31,7 +31,7 @@ protected:
         return found ? found->Value() : "<none>";
     }
 
-    std::shared_ptr<addin::AddinProcess> process;
+    std::shared_ptr<core::AddinProcess> process;
 };
 
 }  // namespace corvane::testing

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "corvane/access/factory.h"
-#include "corvane/addin/addin_process.h"
-#include "corvane/sim/outlook/mapi_views.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/sim/mapi_views.h"
 #include "support/send_scene.h"
 
 namespace corvane::testing {
@@ -21,7 +21,7 @@ protected:
 
     std::shared_ptr<access::ComponentFactory> access =
         std::make_shared<access::ComponentFactory>(std::make_shared<sim::SimMapiSubsystem>(app));
-    std::unique_ptr<addin::AddinProcess> process = std::make_unique<addin::AddinProcess>(host, nullptr, access);
+    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, nullptr, access);
 };
 
 }  // namespace corvane::testing

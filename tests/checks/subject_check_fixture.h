@@ -7,15 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "corvane/addin/addin_process.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_store.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/name_space.h"
-#include "corvane/sim/registry.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
+#include "corvane/simhost/registry.h"
+#include "corvane/simhost/sim_ui.h"
 #include "dialog_test_support.h"
 #include "support/memory_file_system.h"
 
@@ -75,7 +75,7 @@ protected:
     void set(std::string_view key, std::string_view value) { settings::SettingStore(registry).SaveSetting(key, value); }
     std::string setting(std::string_view key) { return settings::SettingStore(registry).GetSetting(key, "<missing>"); }
 
-    void expectForm(std::string form, std::vector<sim::FormAction> actions) {
+    void expectForm(std::string form, std::vector<simhost::FormAction> actions) {
         ui.addStep(formStep(std::move(form), std::move(actions)));
     }
     void expectBox(std::string title, std::string text, int buttons, int answer = platform::mb::IdOk) {
@@ -88,13 +88,13 @@ protected:
 
     platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
     MemoryFileSystem files;
-    sim::SimRegistry registry;
-    sim::ScriptedUi ui;
+    simhost::SimRegistry registry;
+    simhost::ScriptedUi ui;
     CheckHostStubs stubs;
     platform::Host host{registry, ui, stubs, stubs, stubs, clock, files};
     std::shared_ptr<sim::SimApplication> app;
     std::shared_ptr<sim::SimAddressEntry> me, ann;
-    addin::AddinProcess process{host};
+    core::AddinProcess process{host};
 };
 
 }  // namespace corvane::testing

@@ -6,7 +6,7 @@
 
 #include "corvane/settings/modRegKeys.h"
 #include "corvane/settings/setting_store.h"
-#include "corvane/sim/registry.h"
+#include "corvane/simhost/registry.h"
 
 namespace corvane::testing {
 
@@ -25,7 +25,7 @@ public:
         return reg.getValue(platform::Hive::CurrentUser, settings::UserSettingsPath, key);
     }
 
-    sim::SimRegistry reg;
+    simhost::SimRegistry reg;
     settings::SettingStore store{reg};
     settings::modRegKeys accessors{store};
 };

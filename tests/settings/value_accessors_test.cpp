@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "corvane/platform/error.h"
-#include "corvane/platform/text.h"
+#include "corvane/text/text.h"
 #include "corvane/settings/setting_keys.h"
 #include "settings_fixture.h"
 

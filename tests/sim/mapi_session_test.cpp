@@ -3,8 +3,8 @@
 // message files through the session.
 #include <gtest/gtest.h>
 
-#include "corvane/sim/outlook/mapi_views.h"
-#include "corvane/sim/outlook/msg_file.h"
+#include "corvane/sim/mapi_views.h"
+#include "corvane/sim/msg_file.h"
 #include "outlook_fixture.h"
 
 namespace corvane::sim::testing {

@@ -9,12 +9,12 @@
 
 #include "corvane/platform/clock.h"
 #include "corvane/platform/file_system.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/explorer.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/inspector.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/name_space.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/explorer.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/inspector.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
 
 namespace corvane::sim::testing {
 

@@ -1,8 +1,8 @@
 // The Word editor of Inspectors, Office command bars, ribbons and creatable classes.
 #include <gtest/gtest.h>
 
-#include "corvane/sim/outlook/command_bars.h"
-#include "corvane/sim/outlook/word.h"
+#include "corvane/sim/command_bars.h"
+#include "corvane/sim/word.h"
 #include "outlook_fixture.h"
 
 namespace corvane::sim::testing {

@@ -10,13 +10,13 @@
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/inspector.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/name_space.h"
-#include "corvane/sim/registry.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/inspector.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
+#include "corvane/simhost/registry.h"
+#include "corvane/simhost/sim_ui.h"
 #include "support/memory_file_system.h"
 
 namespace corvane::testing {
@@ -77,8 +77,8 @@ public:
 
     platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
     MemoryFileSystem files;
-    sim::SimRegistry registry;
-    sim::ScriptedUi ui;
+    simhost::SimRegistry registry;
+    simhost::ScriptedUi ui;
     QuietShell shell;
     NoHttp http;
     PlainSystem system;
@@ -89,21 +89,21 @@ public:
 };
 
 // The frmReplyMultRecipt step of a script.
-inline sim::UiStep recipientDialog(std::vector<sim::FormAction> actions) {
-    sim::UiStep step{std::in_place_type<sim::FormStep>};
-    std::get<sim::FormStep>(step).form = "frmReplyMultRecipt";
-    std::get<sim::FormStep>(step).actions = std::move(actions);
+inline simhost::UiStep recipientDialog(std::vector<simhost::FormAction> actions) {
+    simhost::UiStep step{std::in_place_type<simhost::FormStep>};
+    std::get<simhost::FormStep>(step).form = "frmReplyMultRecipt";
+    std::get<simhost::FormStep>(step).actions = std::move(actions);
     return step;
 }
-inline sim::FormAction ticking(std::vector<std::string> rows, bool ticked = true) {
-    return sim::action::TickRows{"lstVRecipients", std::move(rows), ticked};
+inline simhost::FormAction ticking(std::vector<std::string> rows, bool ticked = true) {
+    return simhost::action::TickRows{"lstVRecipients", std::move(rows), ticked};
 }
-inline const sim::FormAction kOK = sim::action::Click{"cmdOK"};
-inline const sim::FormAction kCancel = sim::action::Click{"cmdCancel"};
+inline const simhost::FormAction kOK = simhost::action::Click{"cmdOK"};
+inline const simhost::FormAction kCancel = simhost::action::Click{"cmdCancel"};
 
 // A message box step: its title, a part of its text, its buttons and the answer.
-inline sim::MessageBoxStep box(std::string title, std::string textPart, int buttons, int answer) {
-    sim::MessageBoxStep step;
+inline simhost::MessageBoxStep box(std::string title, std::string textPart, int buttons, int answer) {
+    simhost::MessageBoxStep step;
     step.title = std::move(title);
     step.textContains = std::move(textPart);
     step.buttons = buttons;

@@ -11,13 +11,13 @@
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
-#include "corvane/sim/outlook/address_book.h"
-#include "corvane/sim/outlook/application.h"
-#include "corvane/sim/outlook/folder.h"
-#include "corvane/sim/outlook/item_types.h"
-#include "corvane/sim/outlook/name_space.h"
-#include "corvane/sim/registry.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/sim/address_book.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/folder.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
+#include "corvane/simhost/registry.h"
+#include "corvane/simhost/sim_ui.h"
 #include "support/memory_file_system.h"
 
 namespace corvane::testing {
@@ -83,7 +83,7 @@ struct SendScene {
 
     // The confirmation box, answered Yes (6) or No (7).
     void expectConfirmation(const std::string& question, int answer) {
-        sim::MessageBoxStep step;
+        simhost::MessageBoxStep step;
         step.title = "Confirm Email Send - Corvane";
         step.text = question +
                     "\r\n\r\n(If you do not wish to see this message please go to the Corvane settings screen and "
@@ -93,17 +93,17 @@ struct SendScene {
         ui.addStep(step);
     }
     void expectBox(std::string title, std::string text, int buttons) {
-        sim::MessageBoxStep step;
+        simhost::MessageBoxStep step;
         step.title = std::move(title);
         step.text = std::move(text);
         step.buttons = buttons;
         ui.addStep(step);
     }
     // The question before delaying, and what the user does in it.
-    void expectDelayPrompt(std::vector<sim::FormAction> actions) {
-        sim::UiStep step{std::in_place_type<sim::FormStep>};
-        std::get<sim::FormStep>(step).form = "frmNotifyB4Delay";
-        std::get<sim::FormStep>(step).actions = std::move(actions);
+    void expectDelayPrompt(std::vector<simhost::FormAction> actions) {
+        simhost::UiStep step{std::in_place_type<simhost::FormStep>};
+        std::get<simhost::FormStep>(step).form = "frmNotifyB4Delay";
+        std::get<simhost::FormStep>(step).actions = std::move(actions);
         ui.addStep(std::move(step));
     }
     // What the last delay question said is delayed.
@@ -118,8 +118,8 @@ struct SendScene {
 
     platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
     MemoryFileSystem files;
-    sim::SimRegistry registry;
-    sim::ScriptedUi ui;
+    simhost::SimRegistry registry;
+    simhost::ScriptedUi ui;
     StubShell shell;
     StubHttp http;
     StubSystem system;

@@ -2,16 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "corvane/platform/error.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/simhost/sim_ui.h"
 #include "test_forms.h"
 
 namespace corvane::testing {
 namespace {
 
-using sim::FormStep;
-using sim::MessageBoxStep;
-using sim::ScriptedUi;
-namespace act = sim::action;
+using simhost::FormStep;
+using simhost::MessageBoxStep;
+using simhost::ScriptedUi;
+namespace act = simhost::action;
 
 TEST(FormUnload, PutsEveryControlBackToItsDesignState) {
     SubjectForm form;

@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "corvane/platform/conventions.h"
-#include "corvane/sim/sim_ui.h"
+#include "corvane/simhost/sim_ui.h"
 #include "test_forms.h"
 
 namespace corvane::testing {
 namespace {
 
-using sim::FolderStep;
-using sim::FormStep;
-using sim::MessageBoxStep;
-using sim::ScriptedUi;
-using sim::ScriptError;
-namespace act = sim::action;
+using simhost::FolderStep;
+using simhost::FormStep;
+using simhost::MessageBoxStep;
+using simhost::ScriptedUi;
+using simhost::ScriptError;
+namespace act = simhost::action;
 namespace mb = platform::mb;
 
 // Runs `body` and returns the ScriptError's message ("" when none was thrown).

@@ -1,7 +1,7 @@
 // The text presenter's format is what transcripts are compared by: these tests pin it.
 #include <gtest/gtest.h>
 
-#include "corvane/sim/text_presenter.h"
+#include "corvane/ui/text_presenter.h"
 #include "test_forms.h"
 
 namespace corvane::testing {
@@ -86,7 +86,7 @@ TEST(TextPresenter, RendersASmallFormExactly) {
     form.txtSubject.selectAll();
     form.chkRemember.setValue(1);
     form.cmdCancel.setEnabled(false);
-    EXPECT_EQ(joined(sim::renderForm(form)),
+    EXPECT_EQ(joined(ui::renderForm(form)),
               "form frmSubject \"Empty Subject - Corvane\"\n"
               "  label lblLine1 \"We recommend that you enter a Subject for the email.\"\n"
               "  image imgCorner \"question\"\n"
@@ -99,7 +99,7 @@ TEST(TextPresenter, RendersASmallFormExactly) {
 
 TEST(TextPresenter, RendersContainersListsAndMarksInReadingOrder) {
     PagesForm form;
-    EXPECT_EQ(joined(sim::renderForm(form)),
+    EXPECT_EQ(joined(ui::renderForm(form)),
               "form frmPages \"Settings\"\n"
               "  tabs TabStripWizard\n"
               "    tab \"Delay Vane\" (selected)\n"
@@ -126,14 +126,14 @@ TEST(TextPresenter, HiddenControlsAndTheirContentsAreLeftOut) {
     PagesForm form;
     form.fraStep[0].setVisible(false);
     form.lstVSettings.setVisible(false);
-    const std::string text = joined(sim::renderForm(form));
+    const std::string text = joined(ui::renderForm(form));
     EXPECT_EQ(text.find("optAutoDelay"), std::string::npos);
     EXPECT_EQ(text.find("lstVSettings"), std::string::npos);
     EXPECT_NE(text.find("cboYes"), std::string::npos);
 }
 
 TEST(TextPresenter, RendersAMessageBoxLineByLine) {
-    EXPECT_EQ(joined(sim::renderMessageBox("Do you wish to send this email?\r\n\r\n(If you do not...)", 68,
+    EXPECT_EQ(joined(ui::renderMessageBox("Do you wish to send this email?\r\n\r\n(If you do not...)", 68,
                                            "Confirm Email Send - Corvane")),
               "message box \"Confirm Email Send - Corvane\" buttons 68 (Yes No, information)\n"
               "  | Do you wish to send this email?\n"
@@ -142,17 +142,17 @@ TEST(TextPresenter, RendersAMessageBoxLineByLine) {
 }
 
 TEST(TextPresenter, NamesButtonsAndAnswers) {
-    EXPECT_EQ(sim::describeButtons(16), "OK, critical");
-    EXPECT_EQ(sim::describeButtons(36), "Yes No, question");
-    EXPECT_EQ(sim::describeButtons(0), "OK");
-    EXPECT_EQ(sim::answerName(7), "No");
-    EXPECT_TRUE(sim::buttonsOffer(36, 6));
-    EXPECT_FALSE(sim::buttonsOffer(36, 1));
-    EXPECT_FALSE(sim::buttonsOffer(64, 2));
+    EXPECT_EQ(ui::describeButtons(16), "OK, critical");
+    EXPECT_EQ(ui::describeButtons(36), "Yes No, question");
+    EXPECT_EQ(ui::describeButtons(0), "OK");
+    EXPECT_EQ(ui::answerName(7), "No");
+    EXPECT_TRUE(ui::buttonsOffer(36, 6));
+    EXPECT_FALSE(ui::buttonsOffer(36, 1));
+    EXPECT_FALSE(ui::buttonsOffer(64, 2));
 }
 
 TEST(TextPresenter, QuotesControlCharacters) {
-    EXPECT_EQ(sim::quote("a\\b\tc\rd\ne"), "\"a\\\\b\\x09c\\rd\\x0Ae\"");
+    EXPECT_EQ(ui::quote("a\\b\tc\rd\ne"), "\"a\\\\b\\x09c\\rd\\x0Ae\"");
 }
 
 }  // namespace

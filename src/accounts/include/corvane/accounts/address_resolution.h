@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "corvane/platform/outlook/fwd.h"
+#include "corvane/outlook/fwd.h"
 
-namespace corvane::addin {
+namespace corvane::core {
 struct AddinProcess;
 }
 
@@ -30,12 +30,12 @@ bool IsValidEmailAddress(std::string_view address);
 // The sender address the checks use: the on-behalf-of SMTP address when there is one that
 // differs (ignoring case) from the sender's own, else the sender's own SMTP address. Shows
 // no message itself; with showError the inner read of the sender's own address may.
-std::string SenderEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+std::string SenderEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
                         bool showError = false);
 
 // The sender's own SMTP address of a mail (43), post (45) or report (46) item, ignoring any
 // on-behalf-of sender. With showError a failure shows "E-mail address cannot be resolved."
-std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+std::string SenderEmailWithoutOnBehalf(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
                                        bool showError = false);
 
 // The SMTP address of the mail item's recipient at the 1-based index, after resolving it.
@@ -43,19 +43,19 @@ std::string SenderEmailWithoutOnBehalf(addin::AddinProcess& process, const std::
 // own MAPI session. A personal list without an address gives "General"; a recipient
 // without an address entry gives its name text. With showError a failure shows
 // "E-mail address cannot be resolved."
-std::string RecipientEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
+std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
                            bool showError = false, bool attachWordMapi = false);
 // The same, also telling distribution lists apart: with detectDistributionList in Outlook
 // 2007 and later, an Exchange distribution list sets isDistributionList to true. The flag
 // is never set back to false, so a caller can gather it over several recipients.
-std::string RecipientEmail(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
+std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
                            bool showError, bool attachWordMapi, bool detectDistributionList,
                            bool& isDistributionList);
 
 // A lighter recipient address that does not resolve the recipient (for recipient 1 when
 // choosing the sending account). Never shows a message; a recipient without an address
 // entry gives Outlook's recipient name text.
-std::string RecipientSmtpAddress(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
+std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
                                  int index, bool showError = false);
 
 // Whether the item has gone: true when reading its EntryID fails, false when it can be
@@ -63,6 +63,6 @@ std::string RecipientSmtpAddress(addin::AddinProcess& process, const std::shared
 bool EntryIdFails(const std::shared_ptr<outlook::Item>& item);
 
 // Lets the access component drop the MAPI state it keeps between items. Never fails.
-void ResetMapiUtils(addin::AddinProcess& process);
+void ResetMapiUtils(core::AddinProcess& process);
 
 }  // namespace corvane::accounts

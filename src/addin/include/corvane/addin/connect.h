@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/event_field.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/event_field.h"
 #include "corvane/addin/out_addin.h"
-#include "corvane/platform/outlook/addin.h"
-#include "corvane/platform/outlook/application.h"
-#include "corvane/platform/outlook/explorer.h"
-#include "corvane/platform/outlook/inspector.h"
+#include "corvane/outlook/addin.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/explorer.h"
+#include "corvane/outlook/inspector.h"
 
 namespace corvane::addin {
 
@@ -25,15 +25,15 @@ class Connect : public outlook::ComAddin,
                 public outlook::RibbonExtensibility,
                 public std::enable_shared_from_this<Connect> {
 public:
-    static std::shared_ptr<Connect> Create(std::shared_ptr<AddinProcess> process);
+    static std::shared_ptr<Connect> Create(std::shared_ptr<core::AddinProcess> process);
     ~Connect() override;
     Connect(const Connect&) = delete;
     Connect& operator=(const Connect&) = delete;
 
     // The public interface, in slot order.
     void TutorialScreen();
-    void WordEditorVariablesGet(std::shared_ptr<SendAcct>& objsnd);
-    void WordEditorVariablesSet(std::shared_ptr<SendAcct>& objsnd, bool& blnCancelSend);
+    void WordEditorVariablesGet(std::shared_ptr<core::SendAcct>& objsnd);
+    void WordEditorVariablesSet(std::shared_ptr<core::SendAcct>& objsnd, bool& blnCancelSend);
     std::string IRibbonExtensibility_GetCustomUI(std::string_view RibbonID);
     void Ribbon_OnLoad(const std::shared_ptr<outlook::RibbonUI>& ribbon);
     void cbbCVQuenlow_Click(const std::shared_ptr<outlook::RibbonControl>& control);
@@ -63,11 +63,11 @@ public:
     void colInsp_NewInspector(const std::shared_ptr<outlook::Inspector>& Inspector);
     void objInsp_Close();
 
-    AddinProcess& process() { return *process_; }
+    core::AddinProcess& process() { return *process_; }
     const std::shared_ptr<OutAddIn>& outAddIn() const { return outAddIn_; }
 
 private:
-    explicit Connect(std::shared_ptr<AddinProcess> process) : process_(std::move(process)) {}
+    explicit Connect(std::shared_ptr<core::AddinProcess> process) : process_(std::move(process)) {}
     // The start-up steps after the resources, the help file and the presets.
     void startWithOutlook();
     void registerOpenExplorers();
@@ -80,17 +80,17 @@ private:
     // The application the connection was given, or gOutlook when the process has one.
     std::shared_ptr<outlook::Application> outlookApp() const;
 
-    std::shared_ptr<AddinProcess> process_;
+    std::shared_ptr<core::AddinProcess> process_;
     std::shared_ptr<outlook::Application> applicationObject_;
     std::shared_ptr<outlook::AddInInstance> addInInstance_;
     std::shared_ptr<outlook::ExplorersEvents> explorersSink_;
     std::shared_ptr<outlook::ExplorerEvents> explorerSink_;
     std::shared_ptr<outlook::InspectorsEvents> inspectorsSink_;
     std::shared_ptr<outlook::InspectorEvents> inspectorSink_;
-    EventField<outlook::Explorer> objExpl;
-    EventField<outlook::Explorers> colExpl;
-    EventField<outlook::Inspector> objInsp;
-    EventField<outlook::Inspectors> colInsp;
+    core::EventField<outlook::Explorer> objExpl;
+    core::EventField<outlook::Explorers> colExpl;
+    core::EventField<outlook::Inspector> objInsp;
+    core::EventField<outlook::Inspectors> colInsp;
     std::shared_ptr<OutAddIn> outAddIn_;
 };
 

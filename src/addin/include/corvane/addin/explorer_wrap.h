@@ -5,18 +5,18 @@
 #include <cstdint>
 #include <memory>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/event_field.h"
-#include "corvane/platform/outlook/events.h"
-#include "corvane/platform/outlook/explorer.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/event_field.h"
+#include "corvane/outlook/events.h"
+#include "corvane/outlook/explorer.h"
+#include "corvane/outlook/items.h"
 
 namespace corvane::addin {
 
 class ExplorerWrap : public std::enable_shared_from_this<ExplorerWrap> {
 public:
     // Wrappers are shared: Outlook's event calls keep them alive while they run.
-    static std::shared_ptr<ExplorerWrap> Create(AddinProcess& process);
+    static std::shared_ptr<ExplorerWrap> Create(core::AddinProcess& process);
     ~ExplorerWrap();
     ExplorerWrap(const ExplorerWrap&) = delete;
     ExplorerWrap& operator=(const ExplorerWrap&) = delete;
@@ -42,18 +42,18 @@ public:
     void m_ObjMail_ReplyAll(const std::shared_ptr<outlook::Item>& response, bool& cancel);
 
 private:
-    explicit ExplorerWrap(AddinProcess& process) : process_(process) {}
+    explicit ExplorerWrap(core::AddinProcess& process) : process_(process) {}
     void setMail(std::shared_ptr<outlook::MailItem> mail);
     // True when the followed item is the one open in the active message window, whose own
     // wrapper then handles the click.
     bool openInActiveInspector();
 
-    AddinProcess& process_;
+    core::AddinProcess& process_;
     std::int16_t key_ = 0;
     std::shared_ptr<outlook::ExplorerEvents> explSink_;
     std::shared_ptr<outlook::ItemEvents> mailSink_;
-    EventField<outlook::Explorer> m_objExpl;
-    EventField<outlook::MailItem> m_ObjMail;
+    core::EventField<outlook::Explorer> m_objExpl;
+    core::EventField<outlook::MailItem> m_ObjMail;
     std::shared_ptr<void> menu_;  // the menu buttons and their click sinks
 };
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/event_field.h"
-#include "corvane/platform/outlook/events.h"
-#include "corvane/platform/outlook/inspector.h"
-#include "corvane/platform/outlook/items.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/event_field.h"
+#include "corvane/outlook/events.h"
+#include "corvane/outlook/inspector.h"
+#include "corvane/outlook/items.h"
 
 namespace corvane::addin {
 
@@ -19,7 +19,7 @@ inline constexpr const char* TemplateName = "\\Corvane.dot";
 
 class clsInspWrap : public std::enable_shared_from_this<clsInspWrap> {
 public:
-    static std::shared_ptr<clsInspWrap> Create(AddinProcess& process);
+    static std::shared_ptr<clsInspWrap> Create(core::AddinProcess& process);
     ~clsInspWrap();
     clsInspWrap(const clsInspWrap&) = delete;
     clsInspWrap& operator=(const clsInspWrap&) = delete;
@@ -53,21 +53,21 @@ public:
     void m_ObjMail_Send(bool& cancel);
 
 private:
-    explicit clsInspWrap(AddinProcess& process) : process_(process) {}
+    explicit clsInspWrap(core::AddinProcess& process) : process_(process) {}
     // True when this wrapper's window is the active message window (and shows an item).
     bool isActiveInspector();
     void applyPendingRemovals();
 
-    AddinProcess& process_;
+    core::AddinProcess& process_;
     std::int16_t key_ = 0;
     bool m_blnWordMail = false;
     bool m_blnTemplateChecked = false;
     std::shared_ptr<outlook::InspectorEvents> inspSink_;
     std::shared_ptr<outlook::ItemEvents> mailSink_;
     std::shared_ptr<outlook::ItemEvents> contactSink_;
-    EventField<outlook::Inspector> m_objInsp;
-    EventField<outlook::MailItem> m_ObjMail;
-    EventField<outlook::ContactItem> m_objContact;
+    core::EventField<outlook::Inspector> m_objInsp;
+    core::EventField<outlook::MailItem> m_ObjMail;
+    core::EventField<outlook::ContactItem> m_objContact;
     std::shared_ptr<outlook::PostItem> postItem_;
     std::shared_ptr<outlook::Item> taskItem_;
 };

@@ -4,15 +4,15 @@
 #include <memory>
 #include <string>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/event_field.h"
-#include "corvane/platform/outlook/application.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/event_field.h"
+#include "corvane/outlook/application.h"
 
 namespace corvane::addin {
 
 class OutAddIn : public std::enable_shared_from_this<OutAddIn> {
 public:
-    static std::shared_ptr<OutAddIn> Create(AddinProcess& process);
+    static std::shared_ptr<OutAddIn> Create(core::AddinProcess& process);
     ~OutAddIn();
     OutAddIn(const OutAddIn&) = delete;
     OutAddIn& operator=(const OutAddIn&) = delete;
@@ -35,7 +35,7 @@ public:
     void SendFromAccount(const std::shared_ptr<outlook::Item>& item, const std::string& account);
 
 private:
-    explicit OutAddIn(AddinProcess& process) : process_(process) {}
+    explicit OutAddIn(core::AddinProcess& process) : process_(process) {}
     // Steps 1 to 7 (the gates, the confirmations and the delay); false when the send
     // stops there.
     bool checkBeforeAccounts(const std::shared_ptr<outlook::Item>& item, bool& cancel);
@@ -44,9 +44,9 @@ private:
     void offerToAddAddress(const std::shared_ptr<outlook::Item>& item, const std::string& address, bool& cancel);
     void usePreferredAccount(const std::shared_ptr<outlook::Item>& item, const std::string& address, bool& cancel);
 
-    AddinProcess& process_;
+    core::AddinProcess& process_;
     std::shared_ptr<outlook::ApplicationEvents> sink_;
-    EventField<outlook::Application> objOutlook;
+    core::EventField<outlook::Application> objOutlook;
     std::shared_ptr<outlook::NameSpace> objNameSpace;
     std::string progId_;
     bool initialized_ = false;

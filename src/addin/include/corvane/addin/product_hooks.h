@@ -7,39 +7,39 @@
 //   product_hooks_replies.cpp     reply checks
 //   product_hooks_folder.cpp      the settings mail folder
 // Hooks not overridden here keep their neutral behaviour until their subsystem lands.
-#include "corvane/addin/hooks.h"
+#include "corvane/core/hooks.h"
 
 namespace corvane::addin {
 
-class ProductHooks : public Hooks {
+class ProductHooks : public core::Hooks {
 public:
     // The settings mail folder.
-    bool MoveCorvaneDataFolder(AddinProcess&, const std::shared_ptr<outlook::Folder>& oldFolder) override;
+    bool MoveCorvaneDataFolder(core::AddinProcess&, const std::shared_ptr<outlook::Folder>& oldFolder) override;
 
     // Address resolution.
-    std::string RecipientEmail(AddinProcess&, const std::shared_ptr<outlook::Item>&, int index) override;
-    bool EntryIdFails(AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
-    void ResetMapiUtils(AddinProcess&) override;
+    std::string RecipientEmail(core::AddinProcess&, const std::shared_ptr<outlook::Item>&, int index) override;
+    bool EntryIdFails(core::AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
+    void ResetMapiUtils(core::AddinProcess&) override;
 
     // Subject and missing-attachment checks.
-    std::string cvOldSubject(AddinProcess&, const std::shared_ptr<outlook::MailItem>& mail,
+    std::string cvOldSubject(core::AddinProcess&, const std::shared_ptr<outlook::MailItem>& mail,
                              const std::shared_ptr<outlook::Item>& response) override;
-    std::string cvRemoveSpamMarks(AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
-    void cvEmptySubjectCheck(AddinProcess&, const std::shared_ptr<outlook::Item>&, bool& cancel) override;
-    void cvAttachMissingCheck(AddinProcess&, const std::shared_ptr<outlook::Item>&, bool& cancel) override;
+    std::string cvRemoveSpamMarks(core::AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
+    void cvEmptySubjectCheck(core::AddinProcess&, const std::shared_ptr<outlook::Item>&, bool& cancel) override;
+    void cvAttachMissingCheck(core::AddinProcess&, const std::shared_ptr<outlook::Item>&, bool& cancel) override;
 
     // Send confirmation, recipient count and delayed sending.
-    Confirmation ConfirmSend(AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
-    bool ConfirmRecipientCount(AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
-    void cvDelayEmailSending(AddinProcess&, const std::shared_ptr<outlook::Item>&, bool& cancel) override;
+    core::Confirmation ConfirmSend(core::AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
+    bool ConfirmRecipientCount(core::AddinProcess&, const std::shared_ptr<outlook::Item>&) override;
+    void cvDelayEmailSending(core::AddinProcess&, const std::shared_ptr<outlook::Item>&, bool& cancel) override;
 
     // Reply checks.
-    std::string cvAccountsEmailAddress(AddinProcess&) override;
-    void cvReplyCheck(AddinProcess&, const std::shared_ptr<outlook::MailItem>&, bool& cancel,
+    std::string cvAccountsEmailAddress(core::AddinProcess&) override;
+    void cvReplyCheck(core::AddinProcess&, const std::shared_ptr<outlook::MailItem>&, bool& cancel,
                       const std::string& newSubject) override;
-    void cvReplyAllCheck(AddinProcess&, const std::shared_ptr<outlook::MailItem>&, bool& cancel,
+    void cvReplyAllCheck(core::AddinProcess&, const std::shared_ptr<outlook::MailItem>&, bool& cancel,
                          const std::shared_ptr<outlook::Item>& response) override;
-    void DeleteUserProperties(AddinProcess&, const std::shared_ptr<outlook::Item>&, const std::string& name) override;
+    void DeleteUserProperties(core::AddinProcess&, const std::shared_ptr<outlook::Item>&, const std::string& name) override;
 };
 
 }  // namespace corvane::addin

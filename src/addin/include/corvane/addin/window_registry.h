@@ -5,20 +5,22 @@
 #include <memory>
 #include <string>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/platform/outlook/fwd.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/outlook/fwd.h"
 
 namespace corvane::addin {
+class ExplorerWrap;
+class clsInspWrap;
 
 // Wraps an Explorer. Failures reach the caller: past key 32767 the counter overflows and
 // the next registration collides with the key "32767".
-void AddExpl(AddinProcess& process, const std::shared_ptr<outlook::Explorer>& objExpl);
+void AddExpl(core::AddinProcess& process, const std::shared_ptr<outlook::Explorer>& objExpl);
 // Removes the wrapper stored under the key when it is `objExplWrap` itself; any other
 // wrapper fails with error 1 "Unexpected Error in KillExpl".
-void KillExpl(AddinProcess& process, std::int16_t intKey, const ExplorerWrap* objExplWrap);
+void KillExpl(core::AddinProcess& process, std::int16_t intKey, const ExplorerWrap* objExplWrap);
 // Wraps a mail Inspector and returns its key text; failures are ignored.
-std::string AddInsp(AddinProcess& process, const std::shared_ptr<outlook::Inspector>& objInspector);
+std::string AddInsp(core::AddinProcess& process, const std::shared_ptr<outlook::Inspector>& objInspector);
 // As KillExpl for Inspector wrappers, with every failure ignored.
-void KillInsp(AddinProcess& process, std::int16_t intKey, const clsInspWrap* objInspWrap);
+void KillInsp(core::AddinProcess& process, std::int16_t intKey, const clsInspWrap* objInspWrap);
 
 }  // namespace corvane::addin

@@ -3,8 +3,8 @@
 // send event.
 #include <memory>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/platform/outlook/fwd.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/outlook/fwd.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -12,6 +12,6 @@ namespace corvane::checks::basCorvane {
 // the message carries none (inline pictures and ignored names do not count), asks whether
 // to send it anyway; No sets Cancel (by reference). Never clears Cancel; a failure shows
 // its message and lets the send go on.
-void cvAttachMissingCheck(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel);
+void cvAttachMissingCheck(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel);
 
 }  // namespace corvane::checks::basCorvane

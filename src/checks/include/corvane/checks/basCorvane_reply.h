@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "corvane/platform/outlook/fwd.h"
+#include "corvane/outlook/fwd.h"
 
-namespace corvane::addin {
+namespace corvane::core {
 struct AddinProcess;
 }
 
@@ -29,32 +29,32 @@ inline constexpr std::string_view kAnyRecipient = "EMPTY";
 // list): cancels the plain reply and offers the recipients of a reply to all, the plain
 // reply's one ticked; OK opens a reply to the ticked people (with newSubject unless it
 // is "CV_NoChange_CV"), Cancel opens nothing.
-void cvReplyCheck(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
+void cvReplyCheck(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
                   const std::string& newSubject);
 
 // Reply to All: warns when the user seems to have been a blind-copy recipient, lets the
 // user untick recipients of `response` and leaves the removals on it as user properties.
-void cvReplyAllCheck(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
+void cvReplyAllCheck(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, bool& cancel,
                      const std::shared_ptr<outlook::Item>& response);
 
 // With address "EMPTY": whether a recipient of the item is one of the user's own
 // addresses; isDistributionList turns true when a recipient is an Exchange distribution
 // list. With any other address: whether it is one of the user's own.
-bool cvCheckIfUserInRecipients(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
+bool cvCheckIfUserInRecipients(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
                                std::string_view address, bool& isDistributionList);
 
 // Every recipient and the sender belong to the domains of DomainName.
-bool cvRecipientsAllSameDomain(addin::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail);
+bool cvRecipientsAllSameDomain(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail);
 
 // The user's own SMTP addresses joined by ";": the accounts' addresses when
 // UseOutlookSettings is on (not in Outlook 2000), else EmailList.
-std::string cvGetUserEmails(addin::AddinProcess& p);
+std::string cvGetUserEmails(core::AddinProcess& p);
 
 // The SMTP addresses of the profile's mail accounts joined by ";".
-std::string cvAccountsEmailAddress(addin::AddinProcess& p);
+std::string cvAccountsEmailAddress(core::AddinProcess& p);
 
 // The SMTP address of the owner of the primary Exchange mailbox, "" when none.
-std::string ExchangeAccountSMTPAddress(addin::AddinProcess& p);
+std::string ExchangeAccountSMTPAddress(core::AddinProcess& p);
 
 // Adds a text user property with that value; the item is not saved.
 void AddUserProperties(const std::shared_ptr<outlook::Item>& item, std::string_view name, std::string_view value);
@@ -63,6 +63,6 @@ void AddUserProperties(const std::shared_ptr<outlook::Item>& item, std::string_v
 void DeleteUserProperties(const std::shared_ptr<outlook::Item>& item, std::string_view name);
 
 // Deletes the message with that entry identifier for good, through the component's session.
-void DeleteMessageByEntryID(addin::AddinProcess& p, const std::string& entryID);
+void DeleteMessageByEntryID(core::AddinProcess& p, const std::string& entryID);
 
 }  // namespace corvane::checks::basCorvane

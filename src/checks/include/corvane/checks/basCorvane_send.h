@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/addin/hooks.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/core/hooks.h"
 #include "corvane/platform/datetime.h"
-#include "corvane/platform/outlook/fwd.h"
+#include "corvane/outlook/fwd.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -40,11 +40,11 @@ bool IsNoDeliveryTime(const platform::DateTime& when);
 
 // The first entry of the item's To line, "" when it has none. Reports its own failure
 // and then returns "".
-std::string GetFirstTORecipient(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
+std::string GetFirstTORecipient(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
 
 // Whether some recipient's address occurs in ConfirmEmailAddrs. Reports its own failure
 // and then returns false.
-bool AtLeast1EmailInRecipt(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
+bool AtLeast1EmailInRecipt(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
 
 // The 1-based position of the first recipient whose address occurs in listText, with
 // that address; nothing when none does. Saves the item first so that its recipients are
@@ -53,26 +53,26 @@ struct ListedRecipient {
     int index = 0;
     std::string address;
 };
-std::optional<ListedRecipient> FirstListedRecipient(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item,
+std::optional<ListedRecipient> FirstListedRecipient(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item,
                                                     std::string_view listText);
 
 // The confirmation box (beep first when asked for); true for Yes.
-bool AskToSend(addin::AddinProcess& p, std::string_view question);
+bool AskToSend(core::AddinProcess& p, std::string_view question);
 
 // The send confirmation as DisplayConfirmation asks: NotAsked when no box was shown.
-addin::Confirmation ConfirmSend(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
+core::Confirmation ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
 
 // The recipient count, when no confirmation was shown before: false when the user
 // answered No to a message with more recipients than XRecipients.
-bool ConfirmRecipientCount(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
+bool ConfirmRecipientCount(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
 
 // Holds the message back by DelayTime seconds through its deferred delivery time: every
 // message or those to listed addresses, after the optional question. A delivery time the
 // user chose is left alone. Cancel is never changed.
-void cvDelayEmailSending(addin::AddinProcess& p, const std::shared_ptr<outlook::Item>& item, bool& Cancel);
+void cvDelayEmailSending(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item, bool& Cancel);
 
 // The question before delaying: sets p.delayDecision to true, then, while
 // NotifyBeforeDelaying is on, lets frmNotifyB4Delay's buttons decide. Returns the decision.
-bool DelayPrompt(addin::AddinProcess& p, std::int64_t seconds, std::string_view address);
+bool DelayPrompt(core::AddinProcess& p, std::int64_t seconds, std::string_view address);
 
 }  // namespace corvane::checks::basCorvane

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "corvane/addin/addin_process.h"
-#include "corvane/platform/outlook/fwd.h"
+#include "corvane/core/addin_process.h"
+#include "corvane/outlook/fwd.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -16,7 +16,7 @@ namespace corvane::checks::basCorvane {
 // whether the reply's subject is still right. Returns the subject the user typed (also
 // written to the reply), or "CV_NoChange_CV" when the subject was left alone, the check is
 // off, a reply is being turned into a reply to all, or something failed.
-std::string cvOldSubject(addin::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered,
+std::string cvOldSubject(core::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered,
                          const std::shared_ptr<outlook::Item>& reply);
 
 // Deletes the anti-spam marks from a new reply's or forward's subject, collapses repeated
@@ -25,11 +25,11 @@ std::string cvOldSubject(addin::AddinProcess& process, const std::shared_ptr<out
 // writes the subject and returns what it wrote. While a reply is being turned into a reply
 // to all it writes nothing and returns the subject as it is; after a failure it returns
 // "CV_NoChange_CV".
-std::string cvRemoveSpamMarks(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item);
+std::string cvRemoveSpamMarks(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item);
 
 // Asks for a subject when the outgoing message has none. Cancel (by reference) is set when
 // the user goes back to the message; otherwise the entered text, even an empty one,
 // becomes the subject. Never clears Cancel.
-void cvEmptySubjectCheck(addin::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel);
+void cvEmptySubjectCheck(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, bool& Cancel);
 
 }  // namespace corvane::checks::basCorvane

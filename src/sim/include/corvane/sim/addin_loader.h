@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "corvane/platform/registry.h"
-#include "corvane/sim/outlook/application.h"
+#include "corvane/sim/application.h"
 
 namespace corvane::sim {
 

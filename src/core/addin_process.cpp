@@ -1,0 +1,54 @@
+#include "corvane/core/addin_process.h"
+
+#include "corvane/core/vb_errors.h"
+#include "corvane/platform/conventions.h"
+#include "corvane/outlook/application.h"
+#include "corvane/outlook/inspector.h"
+#include "corvane/platform/version.h"
+
+namespace corvane::core {
+
+AddinProcess::AddinProcess(const platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<access::ComponentFactory> a)
+    : host(h),
+      hooks(hk ? std::move(hk) : std::make_shared<Hooks>()),
+      access(a ? std::move(a) : std::make_shared<access::ComponentFactory>()) {}
+
+AddinProcess::~AddinProcess() = default;
+
+settings::modRegKeys AddinProcess::regKeys() {
+    return settings::modRegKeys(store(), [this] { return hooks->cvAccountsEmailAddress(*this); });
+}
+
+WrapperCollection<addin::ExplorerWrap>& AddinProcess::explorerWrappers() {
+    if (!gcolExplWrap) gcolExplWrap = std::make_shared<WrapperCollection<addin::ExplorerWrap>>();
+    return *gcolExplWrap;
+}
+
+WrapperCollection<addin::clsInspWrap>& AddinProcess::inspectorWrappers() {
+    if (!gcolInspWrap) gcolInspWrap = std::make_shared<WrapperCollection<addin::clsInspWrap>>();
+    return *gcolInspWrap;
+}
+
+std::string OutlookMajorVersion(AddinProcess& process) {
+    return platform::OutlookMajorVersion(vb::Need(process.gOutlook)->Version());
+}
+
+int OutlookMajorVersionNumber(AddinProcess& process) {
+    return platform::OutlookMajorVersionNumber(vb::Need(process.gOutlook)->Version()).value_or(0);
+}
+
+const std::shared_ptr<outlook::Application>& EnsureOutlook(AddinProcess& process) {
+    if (!process.gOutlook) {
+        if (process.runningOutlook) process.gOutlook = process.runningOutlook();
+        if (!process.gOutlook) throw vb::CannotCreateObject();
+    }
+    return process.gOutlook;
+}
+
+bool NoActiveInspector(AddinProcess& process) {
+    platform::IgnoreErrors([&] { EnsureOutlook(process); });
+    // Activating the active Inspector fails when there is none (Nothing) or it has closed.
+    return !platform::IgnoreErrors([&] { vb::Need(vb::Need(process.gOutlook)->ActiveInspector())->Activate(); });
+}
+
+}  // namespace corvane::core

@@ -1,0 +1,155 @@
+// Reading the prompts a step must raise and how each is answered.
+#include "corvane/scenario/parse.h"
+
+namespace corvane::scenario {
+
+namespace {
+
+using profile::YamlInput;
+using profile::YamlMap;
+namespace act = simhost::action;
+
+const std::vector<std::string_view> AnswerWords = {"ok", "cancel", "abort", "retry", "ignore", "yes", "no"};
+
+// The one control and its argument of an action written {control: argument}.
+std::pair<std::string, YAML::Node> controlAndArgument(const YamlInput& in, const YAML::Node& node,
+                                                      const std::string& what) {
+    YamlMap map(in, node, what);
+    if (map.entries().size() != 1)
+        in.fail(node, what + " names one control and its argument, as {txtSubject: \"Hello\"}");
+    return map.entries().front();
+}
+
+std::vector<std::string> rows(const YamlInput& in, const YAML::Node& node, const std::string& what) {
+    auto list = in.texts(node, what);
+    if (list.empty()) in.fail(node, what + " names no row");
+    return list;
+}
+
+simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
+    if (node.IsScalar()) {
+        if (node.Scalar() == "close") return act::Close{};
+        in.fail(node, "a form action is a mapping such as {click: cmdOK}; only close stands alone");
+    }
+    YamlMap map(in, node, "a form action");
+    if (map.entries().size() != 1)
+        in.fail(node, "a form action has exactly one key (type, tick, untick, choose, select, tick_rows, untick_rows, "
+                      "double_click, click_column, select_tab, click, press, hover, fire_timer or close)");
+    const auto& [kind, arg] = map.entries().front();
+    const std::string what = "the " + kind + " action";
+    if (kind == "type") {
+        auto [control, text] = controlAndArgument(in, arg, what);
+        return act::Type{control, in.text(text, "the text typed into " + control)};
+    }
+    if (kind == "tick" || kind == "untick") return act::Tick{in.text(arg, what), kind == "tick"};
+    if (kind == "choose") return act::Choose{in.text(arg, what)};
+    if (kind == "select") {
+        auto [control, which] = controlAndArgument(in, arg, what);
+        return act::Select{control, rows(in, which, "the rows selected in " + control)};
+    }
+    if (kind == "tick_rows" || kind == "untick_rows") {
+        auto [control, which] = controlAndArgument(in, arg, what);
+        return act::TickRows{control, rows(in, which, "the rows of " + control), kind == "tick_rows"};
+    }
+    if (kind == "double_click") {
+        auto [control, row] = controlAndArgument(in, arg, what);
+        return act::DoubleClick{control, in.text(row, "the row double-clicked in " + control)};
+    }
+    if (kind == "click_column") {
+        auto [control, n] = controlAndArgument(in, arg, what);
+        return act::ClickColumn{control, static_cast<int>(in.integer(n, "the column of " + control, 1, 100))};
+    }
+    if (kind == "select_tab") {
+        auto [control, tab] = controlAndArgument(in, arg, what);
+        return act::SelectTab{control, in.text(tab, "the tab of " + control)};
+    }
+    if (kind == "click") return act::Click{in.text(arg, what)};
+    if (kind == "press") {
+        auto [control, key] = controlAndArgument(in, arg, what);
+        int code = 0;
+        if (key.IsScalar() && key.Scalar() == "enter") {
+            code = 13;
+        } else if (key.IsScalar() && key.Scalar() == "escape") {
+            code = 27;
+        } else {
+            code = static_cast<int>(in.integer(key, "the key pressed in " + control + " (enter, escape or a code)", 1, 255));
+        }
+        return act::PressKey{control, code};
+    }
+    if (kind == "hover") return act::Hover{in.text(arg, what)};
+    if (kind == "fire_timer") return act::FireTimer{in.text(arg, what)};
+    if (kind == "close") {
+        if (!arg.IsNull() && !(arg.IsMap() && arg.size() == 0)) in.fail(arg, "the close action takes nothing");
+        return act::Close{};
+    }
+    in.fail(map.keyNodes().front(), "unknown form action \"" + kind +
+                                        "\" (known: type, tick, untick, choose, select, tick_rows, untick_rows, "
+                                        "double_click, click_column, select_tab, click, press, hover, fire_timer, "
+                                        "close)");
+}
+
+simhost::UiStep parseMessageBox(const YamlInput& in, const YAML::Node& node) {
+    YamlMap map(in, node, "a message_box prompt");
+    simhost::MessageBoxStep m;
+    if (auto v = map.get("title")) m.title = in.text(*v, "the title of a message box");
+    if (auto v = map.get("text")) m.text = in.text(*v, "the text of a message box");
+    if (auto v = map.get("text_contains")) m.textContains = in.text(*v, "text_contains of a message box");
+    if (auto v = map.get("buttons")) m.buttons = static_cast<int>(in.integer(*v, "the buttons of a message box", 0, 0xFFFF));
+    m.answer = static_cast<int>(in.choice(map.require("answer"), "the answer to a message box", AnswerWords)) + 1;
+    map.done();
+    return m;
+}
+
+simhost::UiStep parseForm(const YamlInput& in, const YAML::Node& node) {
+    YamlMap map(in, node, "a form prompt");
+    simhost::FormStep f;
+    f.form = in.text(map.require("name"), "the name of a form (its class, as frmNoSubject)");
+    if (auto v = map.get("caption")) f.caption = in.text(*v, "the caption of form " + f.form);
+    if (auto v = map.get("actions")) {
+        in.requireSequence(*v, "the actions on form " + f.form);
+        for (const auto& a : *v) f.actions.push_back(parseAction(in, a));
+    }
+    map.done();
+    return f;
+}
+
+simhost::UiStep parseFolderChooser(const YamlInput& in, const YAML::Node& node) {
+    YamlMap map(in, node, "a browse_folder prompt");
+    simhost::FolderStep f;
+    if (auto v = map.get("title")) f.title = in.text(*v, "the title of the folder chooser");
+    auto folder = map.get("folder");
+    auto cancel = map.get("cancel");
+    map.done();
+    if (folder && cancel) in.fail(node, "the folder chooser is answered with a folder or with cancel, not both");
+    if (folder) {
+        f.folder = in.text(*folder, "the folder chosen");
+    } else if (!cancel || !in.boolean(*cancel, "cancel of the folder chooser")) {
+        in.fail(node, "the folder chooser needs its answer: folder: C:\\Some\\Folder, or cancel: true");
+    }
+    return f;
+}
+
+}  // namespace
+
+std::vector<simhost::UiStep> ParsePrompts(const YamlInput& in, const YAML::Node& node) {
+    in.requireSequence(node, "prompts");
+    std::vector<simhost::UiStep> out;
+    for (const auto& p : node) {
+        YamlMap map(in, p, "a prompt");
+        if (map.entries().size() != 1)
+            in.fail(p, "a prompt has exactly one key: message_box, form or browse_folder");
+        const auto& [kind, body] = map.entries().front();
+        if (kind == "message_box") {
+            out.push_back(parseMessageBox(in, body));
+        } else if (kind == "form") {
+            out.push_back(parseForm(in, body));
+        } else if (kind == "browse_folder") {
+            out.push_back(parseFolderChooser(in, body));
+        } else {
+            in.fail(map.keyNodes().front(), "unknown prompt \"" + kind + "\" (known: message_box, form, browse_folder)");
+        }
+    }
+    return out;
+}
+
+}  // namespace corvane::scenario

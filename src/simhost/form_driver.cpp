@@ -1,0 +1,331 @@
+#include "form_driver.h"
+
+#include <functional>
+#include <optional>
+
+#include "corvane/ui/text_presenter.h"
+
+namespace corvane::simhost {
+
+namespace {
+
+template <class... Fs>
+struct Overloaded : Fs... {
+    using Fs::operator()...;
+};
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
+
+std::string quotedList(const std::vector<std::string>& items) {
+    if (items.empty()) return "(nothing)";
+    std::string out;
+    for (const std::string& item : items) out += (out.empty() ? "" : ", ") + ui::quote(item);
+    return out;
+}
+
+std::string keyName(int key) {
+    if (key == 13) return "Enter";
+    if (key == 27) return "Escape";
+    return "key " + std::to_string(key);
+}
+
+// "#3" names the third row; nothing when the text is not of that form.
+std::optional<int> position(const std::string& ref) {
+    if (ref.size() < 2 || ref[0] != '#') return std::nullopt;
+    int n = 0;
+    for (std::size_t i = 1; i < ref.size(); ++i) {
+        if (ref[i] < '0' || ref[i] > '9' || n > 100000) return std::nullopt;
+        n = n * 10 + (ref[i] - '0');
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string describeAction(const FormAction& action) {
+    return std::visit(
+        Overloaded{
+            [](const action::Type& a) { return "type " + a.control + " " + ui::quote(a.text); },
+            [](const action::Tick& a) { return (a.ticked ? "tick " : "untick ") + a.control; },
+            [](const action::Choose& a) { return "choose " + a.control; },
+            [](const action::Select& a) { return "select " + a.control + " " + quotedList(a.rows); },
+            [](const action::TickRows& a) {
+                return (a.ticked ? "tick rows of " : "untick rows of ") + a.control + " " + quotedList(a.rows);
+            },
+            [](const action::DoubleClick& a) { return "double-click " + a.control + " " + ui::quote(a.row); },
+            [](const action::ClickColumn& a) {
+                return "click column " + std::to_string(a.column) + " of " + a.control;
+            },
+            [](const action::SelectTab& a) { return "select tab " + ui::quote(a.tab) + " of " + a.control; },
+            [](const action::Click& a) { return "click " + a.control; },
+            [](const action::PressKey& a) { return "press " + keyName(a.key) + " in " + a.control; },
+            [](const action::Hover& a) { return "hover over " + a.control; },
+            [](const action::FireTimer& a) { return "timer " + a.control + " elapses"; },
+            [](const action::Close&) { return std::string("close the window"); },
+        },
+        action);
+}
+
+void FormDriver::run(const std::vector<FormAction>& actions) {
+    for (const FormAction& action : actions) {
+        ++actionNo_;
+        current_ = describeAction(action);
+        if (!form_.isVisible())
+            fail("the form has closed already; " + std::to_string(actions.size() - actionNo_ + 1) +
+                 " scripted actions are left");
+        ui_.record("> " + current_);
+        std::visit(*this, action);
+    }
+}
+
+void FormDriver::fail(const std::string& message) {
+    ui_.fail("step " + std::to_string(stepNo_) + ", form " + form_.name() + ", action " +
+             std::to_string(actionNo_) + " (" + current_ + "): " + message);
+}
+
+ui::Control& FormDriver::lookup(const std::string& ref) {
+    std::string name = ref;
+    int index = -1;
+    if (const auto open = ref.find('('); open != std::string::npos && ref.back() == ')') {
+        name = ref.substr(0, open);
+        const std::string digits = ref.substr(open + 1, ref.size() - open - 2);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 6)
+            fail("\"" + ref + "\" is not a control name");
+        index = std::stoi(digits);
+    }
+    if (ui::Control* c = form_.findControl(name, index)) return *c;
+    std::string names;
+    for (const ui::Control* c : form_.controls()) names += (names.empty() ? "" : ", ") + c->displayName();
+    fail("the form has no control " + ref + "; it has " + names);
+}
+
+template <class T>
+T& FormDriver::find(const std::string& ref, const char* wanted) {
+    ui::Control& c = lookup(ref);
+    if (auto* t = dynamic_cast<T*>(&c)) return *t;
+    fail(ref + " is a " + std::string(c.kind()) + ", not " + wanted);
+}
+
+void FormDriver::requireReachable(const ui::Control& control) {
+    for (const ui::Control* c = &control; c; c = c->container()) {
+        const std::string who = c == &control ? control.displayName()
+                                              : control.displayName() + " is inside " + c->displayName() + ", which";
+        if (!c->visible()) fail(who + " is hidden");
+        if (!c->isOnScreen()) fail(who + " is out of sight");
+        if (!c->enabled()) fail(who + " is disabled");
+    }
+}
+
+template <class T>
+T& FormDriver::reachable(const std::string& ref, const char* wanted) {
+    T& t = find<T>(ref, wanted);
+    requireReachable(t);
+    return t;
+}
+
+void FormDriver::noteKeptFocus() {
+    const ui::Control* kept = form_.activeControl();
+    ui_.record("  (Validate kept the focus in " + (kept ? kept->displayName() : std::string("the form")) + ")");
+}
+
+bool FormDriver::focus(ui::Control& control) {
+    if (form_.userMoveFocus(control)) return true;
+    noteKeptFocus();
+    return false;
+}
+
+namespace {
+// The one row that `ref` names among `count` rows, each given by its texts.
+template <class Texts>
+int pickRow(int count, const std::string& ref, Texts texts, const std::function<void(const std::string&)>& fail) {
+    if (const auto n = position(ref)) {
+        if (*n < 1 || *n > count)
+            fail("there is no row " + ref + "; the list has " + std::to_string(count) + " rows");
+        return *n - 1;
+    }
+    int found = -1;
+    for (int i = 0; i < count; ++i) {
+        for (const std::string& t : texts(i)) {
+            if (t != ref) continue;
+            if (found >= 0 && found != i) fail("more than one row reads " + ui::quote(ref) + "; name it by \"#n\"");
+            found = i;
+        }
+    }
+    if (found < 0) fail("no row reads " + ui::quote(ref));
+    return found;
+}
+}  // namespace
+
+int FormDriver::listRow(const ui::ListBox& list, const std::string& ref) {
+    return pickRow(list.listCount(), ref, [&](int i) { return std::vector<std::string>{list.list(i)}; },
+                   [&](const std::string& m) { fail(list.displayName() + ": " + m); });
+}
+
+int FormDriver::comboRow(const ui::ComboBox& combo, const std::string& ref) {
+    return pickRow(combo.listCount(), ref, [&](int i) { return std::vector<std::string>{combo.list(i)}; },
+                   [&](const std::string& m) { fail(combo.displayName() + ": " + m); });
+}
+
+ui::ListItem& FormDriver::viewRow(ui::ListView& view, const std::string& ref) {
+    const int i = pickRow(
+        view.itemCount(), ref,
+        [&](int row) {
+            const ui::ListItem& item = view.item(row + 1);
+            std::vector<std::string> texts{item.text()};
+            for (int s = 1; s <= item.subItemCount(); ++s) texts.push_back(item.subItem(s));
+            return texts;
+        },
+        [&](const std::string& m) { fail(view.displayName() + ": " + m); });
+    return view.item(i + 1);
+}
+
+int FormDriver::tabIndex(const ui::TabStrip& tabs, const std::string& ref) {
+    return 1 + pickRow(tabs.tabCount(), ref,
+                       [&](int i) { return std::vector<std::string>{tabs.tab(i + 1).caption()}; },
+                       [&](const std::string& m) { fail(tabs.displayName() + ": " + m); });
+}
+
+void FormDriver::operator()(const action::Type& a) {
+    ui::Control& c = lookup(a.control);
+    if (auto* box = dynamic_cast<ui::TextBox*>(&c)) {
+        requireReachable(*box);
+        if (box->locked()) fail(a.control + " is read-only");
+        if (focus(*box)) box->userType(a.text);
+        return;
+    }
+    if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) {
+        requireReachable(*combo);
+        if (combo->style() == ui::ComboStyle::DropDownList)
+            fail(a.control + " only offers its list; select an item instead");
+        if (focus(*combo)) combo->userType(a.text);
+        return;
+    }
+    fail(a.control + " is a " + std::string(c.kind()) + "; only text boxes and combo boxes take typing");
+}
+
+void FormDriver::operator()(const action::Tick& a) {
+    auto& box = reachable<ui::CheckBox>(a.control, "a check box");
+    if (box.ticked() == a.ticked) fail(a.control + (a.ticked ? " is ticked already" : " is clear already"));
+    if (focus(box)) box.userSetTicked(a.ticked);
+}
+
+void FormDriver::operator()(const action::Choose& a) {
+    auto& option = reachable<ui::OptionButton>(a.control, "an option button");
+    if (focus(option)) option.userChoose();
+}
+
+void FormDriver::operator()(const action::Select& a) {
+    ui::Control& c = lookup(a.control);
+    requireReachable(c);
+    if (auto* list = dynamic_cast<ui::ListBox*>(&c)) {
+        std::vector<int> rows;
+        for (const std::string& r : a.rows) rows.push_back(listRow(*list, r));
+        if (list->multiSelect() == ui::MultiSelect::None && rows.size() > 1)
+            fail(a.control + " selects one row at a time");
+        if (focus(*list)) list->userSelect(rows);
+        return;
+    }
+    if (a.rows.size() != 1) fail("name exactly one row of " + a.control);
+    if (auto* view = dynamic_cast<ui::ListView*>(&c)) {
+        ui::ListItem& item = viewRow(*view, a.rows.front());
+        if (focus(*view)) view->userClickItem(item);
+        return;
+    }
+    if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) {
+        const int row = comboRow(*combo, a.rows.front());
+        if (focus(*combo)) combo->userChoose(row);
+        return;
+    }
+    fail(a.control + " is a " + std::string(c.kind()) + ", not a list, list view or combo box");
+}
+
+void FormDriver::operator()(const action::TickRows& a) {
+    auto& view = reachable<ui::ListView>(a.control, "a list view");
+    if (!view.checkboxes()) fail(a.control + " has no tick boxes");
+    std::vector<ui::ListItem*> rows;
+    for (const std::string& r : a.rows) {
+        ui::ListItem& item = viewRow(view, r);
+        if (item.checked() == a.ticked)
+            fail("row " + ui::quote(r) + (a.ticked ? " is ticked already" : " is clear already"));
+        rows.push_back(&item);
+    }
+    if (!focus(view)) return;
+    for (ui::ListItem* item : rows) view.userSetChecked(*item, a.ticked);
+}
+
+void FormDriver::operator()(const action::DoubleClick& a) {
+    ui::Control& c = lookup(a.control);
+    requireReachable(c);
+    if (auto* list = dynamic_cast<ui::ListBox*>(&c)) {
+        const int row = listRow(*list, a.row);
+        if (!focus(*list)) return;
+        list->userSelect({row});
+        list->userDblClick();
+        return;
+    }
+    if (auto* view = dynamic_cast<ui::ListView*>(&c)) {
+        ui::ListItem& item = viewRow(*view, a.row);
+        if (!focus(*view)) return;
+        view->userClickItem(item);
+        view->userDblClickItem(item);
+        return;
+    }
+    fail(a.control + " is a " + std::string(c.kind()) + ", not a list or list view");
+}
+
+void FormDriver::operator()(const action::ClickColumn& a) {
+    auto& view = reachable<ui::ListView>(a.control, "a list view");
+    if (a.column < 1 || a.column > view.columnCount())
+        fail(a.control + " has no column " + std::to_string(a.column) + "; it has " +
+             std::to_string(view.columnCount()));
+    view.userClickColumn(view.column(a.column));
+}
+
+void FormDriver::operator()(const action::SelectTab& a) {
+    auto& tabs = reachable<ui::TabStrip>(a.control, "a tab strip");
+    const int index = tabIndex(tabs, a.tab);
+    if (focus(tabs)) tabs.userSelect(index);
+}
+
+void FormDriver::operator()(const action::Click& a) {
+    ui::Control& c = lookup(a.control);
+    requireReachable(c);
+    if (auto* button = dynamic_cast<ui::CommandButton*>(&c)) {
+        if (focus(*button)) button->userClick();
+    } else if (auto* picture = dynamic_cast<ui::PictureBox*>(&c)) {
+        if (focus(*picture)) picture->userClick();
+    } else if (auto* label = dynamic_cast<ui::Label*>(&c)) {
+        label->userClick();
+    } else if (auto* frame = dynamic_cast<ui::Frame*>(&c)) {
+        frame->userClick();
+    } else if (auto* image = dynamic_cast<ui::Image*>(&c)) {
+        image->userClick();
+    } else {
+        fail(a.control + " is a " + std::string(c.kind()) +
+             "; tick a check box, choose an option, select rows of a list");
+    }
+}
+
+void FormDriver::operator()(const action::PressKey& a) {
+    ui::Control& c = lookup(a.control);
+    requireReachable(c);
+    if (!c.canTakeFocus()) fail(a.control + " cannot take the focus");
+    if (!form_.userPressKey(c, a.key)) noteKeptFocus();
+}
+
+void FormDriver::operator()(const action::Hover& a) {
+    ui::Control& c = lookup(a.control);
+    if (!c.isShown()) fail(a.control + " is not shown");
+    c.userMouseMove();
+}
+
+void FormDriver::operator()(const action::FireTimer& a) {
+    auto& timer = find<ui::Timer>(a.control, "a timer");
+    if (!timer.fire()) fail(a.control + " is not running");
+}
+
+void FormDriver::operator()(const action::Close&) {
+    if (!form_.userClose()) ui_.record("  (the form stayed open)");
+}
+
+}  // namespace corvane::simhost

@@ -1,0 +1,146 @@
+// Scenario files are read strictly: every fault is refused with the file, the line and
+// what is wrong, before anything runs.
+#include <gtest/gtest.h>
+
+#include "corvane/settings/setting_store.h"
+#include "corvane/scenario/parse.h"
+#include "support/temp_dir.h"
+
+namespace corvane::scenario {
+namespace {
+
+const char* const Head = "name: t\nprofile:\n  folders:\n    Inbox: [{id: m1, subject: Hi}]\nsteps:\n";
+
+std::string RefusalOf(const std::string& steps) {
+    try {
+        ParseScenarios(std::string(Head) + steps, "s.yaml");
+    } catch (const profile::FormatError& e) {
+        return e.what();
+    }
+    return "accepted";
+}
+
+TEST(ScenarioParsing, ReadsStepsWithTheirPromptsNotesAndNames) {
+    auto scenarios = ParseScenarios(std::string(Head) + R"(  - start: {explorers: [Inbox], addin: false}
+  - select: [m1]
+  - reply_all: {as: r1}
+    note: the reply opens
+    prompts:
+      - message_box: {title: "BCCed e-mail - Corvane", answer: yes}
+      - form:
+          name: frmReplyAll
+          caption: "Reply to All - Corvane"
+          actions:
+            - {untick_rows: {lvRecipients: ["#2", Ann Lee]}}
+            - {type: {txtSubject: "RE: Hi"}}
+            - {tick: chkAuto}
+            - {select: {cboDays: "30"}}
+            - {click_column: {lvRecipients: 2}}
+            - {press: {txtSubject: enter}}
+            - close
+      - browse_folder: {title: Export, cancel: true}
+  - send: {item: r1, outcome: queued}
+  - clock: {advance: 1d 2h}
+)",
+                                    "s.yaml");
+    ASSERT_EQ(scenarios.size(), 1u);
+    const auto& steps = scenarios[0].steps;
+    ASSERT_EQ(steps.size(), 5u);
+    EXPECT_EQ(steps[2].kind, "reply_all");
+    EXPECT_EQ(steps[2].as, "r1");
+    EXPECT_EQ(steps[2].notes, std::vector<std::string>{"the reply opens"});
+    EXPECT_EQ(steps[2].at.line, 8);
+    ASSERT_EQ(steps[2].prompts.size(), 3u);
+    EXPECT_EQ(std::get<simhost::MessageBoxStep>(steps[2].prompts[0]).answer, platform::mb::IdYes);
+    const auto& form = std::get<simhost::FormStep>(steps[2].prompts[1]);
+    EXPECT_EQ(form.form, "frmReplyAll");
+    ASSERT_EQ(form.actions.size(), 7u);
+    const auto& untick = std::get<simhost::action::TickRows>(form.actions[0]);
+    EXPECT_FALSE(untick.ticked);
+    EXPECT_EQ(untick.rows, (std::vector<std::string>{"#2", "Ann Lee"}));
+    EXPECT_EQ(std::get<simhost::action::PressKey>(form.actions[5]).key, 13);
+    EXPECT_FALSE(std::get<simhost::FolderStep>(steps[2].prompts[2]).folder);
+    EXPECT_EQ(std::get<step::Send>(steps[3].action).outcome, "queued");
+    EXPECT_EQ(*std::get<step::Clock>(steps[4].action).advance, 93600);
+}
+
+TEST(ScenarioParsing, RefusesUnknownKeysAndValuesOfTheWrongKind) {
+    EXPECT_EQ(RefusalOf("  - start: {explorer: 1}\n"),
+              "s.yaml:6: unknown key \"explorer\" in the start step (known keys: explorers, inspectors, addin)");
+    EXPECT_EQ(RefusalOf("  - start: {}\n    promts: []\n"),
+              "s.yaml:7: unknown key \"promts\" in step 1 (known keys: start, prompts, opens, note)");
+    EXPECT_EQ(RefusalOf("  - clock: {advance: soon}\n"),
+              "s.yaml:6: the time the clock advances must be a span such as \"90s\", \"2m\" or \"1d 2h 30m\", not "
+              "\"soon\"");
+    EXPECT_EQ(RefusalOf("  - start: {}\n    prompts:\n      - message_box: {answer: maybe}\n"),
+              "s.yaml:8: the answer to a message box must be ok, cancel, abort, retry, ignore, yes or no, not \"maybe\"");
+    EXPECT_EQ(RefusalOf("  - start: {}\n    prompts:\n      - form: {name: frmX, actions: [{clik: cmdOK}]}\n"),
+              "s.yaml:8: unknown form action \"clik\" (known: type, tick, untick, choose, select, tick_rows, "
+              "untick_rows, double_click, click_column, select_tab, click, press, hover, fire_timer, close)");
+}
+
+TEST(ScenarioParsing, AStepHasExactlyOneAction) {
+    EXPECT_EQ(RefusalOf("  - note: nothing\n").substr(0, 51), "s.yaml:6: step 1 needs exactly one action (start, c");
+    EXPECT_NE(RefusalOf("  - {start: {}, quit: {}}\n").find("found start and quit"), std::string::npos);
+    EXPECT_EQ(RefusalOf("  - expect: {}\n    prompts: []\n"), "s.yaml:7: the expect step raises no prompt");
+}
+
+TEST(ScenarioParsing, RefusesItemsNoProfileOrEarlierStepDefines) {
+    EXPECT_EQ(RefusalOf("  - send: r1\n"),
+              "s.yaml:6: step 1 (send) names item \"r1\", which neither the profile nor an earlier step defines");
+    EXPECT_EQ(RefusalOf("  - expect: {items: {r1: {exists: false}}}\n  - reply: {as: r1}\n"),
+              "s.yaml:6: item \"r1\" is defined neither by the profile nor by an earlier step");
+    EXPECT_EQ(RefusalOf("  - reply: {as: m1}\n"), "s.yaml:6: the id \"m1\" is already taken by another item");
+    EXPECT_EQ(RefusalOf("  - reply: {as: r1}\n  - send: r1\n"), "accepted");
+}
+
+TEST(ScenarioParsing, SettingsAndPresetAreValuesOfTheProductKeys) {
+    auto s = ParseScenarios("name: t\nsettings: {PlaySound: \"True\"}\npreset: {PreSetupID: {dword: 7}}\nsteps: []\n",
+                            "s.yaml")
+                 .front();
+    const auto& reg = s.profile.registry;
+    ASSERT_EQ(reg.size(), 4u);
+    EXPECT_EQ(reg[1].hive, platform::Hive::CurrentUser);
+    EXPECT_EQ(reg[1].key, settings::UserSettingsPath);
+    EXPECT_EQ(reg[1].value->text, "True");
+    EXPECT_EQ(reg[3].hive, platform::Hive::LocalMachine);
+    EXPECT_EQ(reg[3].key, "SOFTWARE\\Kelderon\\Corvane");
+    EXPECT_EQ(reg[3].value->dword, 7u);
+}
+
+TEST(ScenarioParsing, AProfileByPathIsReadFromTheScenariosFolder) {
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir / "profiles");
+    testing::writeAll(dir / "profiles" / "p.yaml", "folders:\n  Inbox: [{id: m1}]\n");
+    testing::writeAll(dir / "ok.yaml", "name: t\nprofile: profiles/p.yaml\nsteps:\n  - open: m1\n");
+    EXPECT_EQ(LoadScenarioFile(dir / "ok.yaml").front().profile.folders.size(), 1u);
+
+    testing::writeAll(dir / "profiles" / "bad.yaml", "folders:\n  Inbox: [{id: m1, sent: yes}]\n");
+    testing::writeAll(dir / "bad.yaml", "name: t\nprofile: profiles/bad.yaml\nsteps: []\n");
+    try {
+        LoadScenarioFile(dir / "bad.yaml");
+        FAIL() << "accepted";
+    } catch (const profile::FormatError& e) {
+        EXPECT_EQ(e.where().file, (dir / "profiles" / "bad.yaml").string());
+        EXPECT_EQ(e.where().line, 2);
+    }
+    testing::writeAll(dir / "missing.yaml", "name: t\nprofile: profiles/none.yaml\nsteps: []\n");
+    try {
+        LoadScenarioFile(dir / "missing.yaml");
+        FAIL() << "accepted";
+    } catch (const profile::FormatError& e) {
+        EXPECT_EQ(e.where().line, 2);
+        EXPECT_NE(std::string(e.what()).find("profiles/none.yaml: cannot read the file"), std::string::npos) << e.what();
+    }
+}
+
+TEST(ScenarioParsing, EveryDocumentOfAFileIsAScenario) {
+    auto s = ParseScenarios("name: a\nsteps: []\n---\nname: b\nsteps: []\n", "s.yaml");
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[1].name, "b");
+    EXPECT_EQ(s[1].at.line, 4);
+    EXPECT_THROW(ParseScenarios("# nothing\n", "s.yaml"), profile::FormatError);
+}
+
+}  // namespace
+}  // namespace corvane::scenario
