@@ -1,9 +1,6 @@
 #include "addin_fixture.h"
 
-#include "corvane/mapi/objects.h"
-#include "corvane/outlook/attachments.h"
 #include "corvane/outlook/folders.h"
-#include "corvane/outlook/recipients.h"
 #include "corvane/settings/setting_store.h"
 
 namespace corvane::addin::testing {
@@ -20,22 +17,6 @@ bool RecordingHooks::MoveCorvaneDataFolder(core::AddinProcess&, const std::share
     }
     old->MoveTo(target);
     return true;
-}
-
-void RecordingHooks::DeleteUserProperties(core::AddinProcess&, const std::shared_ptr<ol::Item>& item,
-                                          const std::string& name) {
-    log.push_back("DeleteUserProperties " + name);
-    auto props = item->UserProperties();
-    if (auto p = props->Find(name)) {
-        p->Delete();
-        item->Save();
-    }
-}
-
-std::string RecordingHooks::RecipientEmail(core::AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) {
-    auto mail = std::dynamic_pointer_cast<ol::MailItem>(item);
-    auto entry = mail->Recipients()->Item(index)->AddressEntry();
-    return entry ? entry->MAPIOBJECT()->SmtpAddress() : "";
 }
 
 AddinTest::AddinTest(OutlookSetup setup) {

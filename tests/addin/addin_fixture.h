@@ -93,13 +93,9 @@ public:
     }
     void LoadSettingsFile(core::AddinProcess&) override { log.push_back("LoadSettingsFile"); }
     bool MoveCorvaneDataFolder(core::AddinProcess&, const std::shared_ptr<ol::Folder>& old) override;
-    std::string FolderPathText(core::AddinProcess&, const std::shared_ptr<ol::Folder>& f) override {
-        return "\\" + f->Name();
-    }
     void ShowStartupWizard(core::AddinProcess&, const std::optional<resources::ResourceBitmap>&) override {
         log.push_back("ShowStartupWizard");
     }
-    std::string cvAccountsEmailAddress(core::AddinProcess&) override { return accountsEmail; }
     void ShowConfirmCheckUpdate(core::AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
     void SendTo_RemoveExplMenu(core::AddinProcess& p, const std::string& name) override {
         log.push_back("SendTo_RemoveExplMenu " + name);
@@ -109,25 +105,6 @@ public:
         log.push_back("BuildExplorerMenu");
         return nullptr;
     }
-    std::string cvOldSubject(core::AddinProcess&, const std::shared_ptr<ol::MailItem>&,
-                             const std::shared_ptr<ol::Item>&) override {
-        log.push_back("cvOldSubject");
-        return std::string(core::NoSubjectChange);
-    }
-    std::string cvRemoveSpamMarks(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
-        log.push_back("cvRemoveSpamMarks");
-        return "RE: cleaned";
-    }
-    void cvReplyCheck(core::AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool&, const std::string& s) override {
-        log.push_back("cvReplyCheck " + s);
-    }
-    void cvReplyAllCheck(core::AddinProcess&, const std::shared_ptr<ol::MailItem>&, bool& cancel,
-                         const std::shared_ptr<ol::Item>&) override {
-        log.push_back("cvReplyAllCheck");
-        cancel = cancel || cancelReplyAll;
-    }
-    void DeleteUserProperties(core::AddinProcess&, const std::shared_ptr<ol::Item>& item, const std::string& name) override;
-    std::string RecipientEmail(core::AddinProcess&, const std::shared_ptr<ol::Item>& item, int index) override;
     bool EntryIdFails(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override { return entryIdFails; }
     void ResetMapiUtils(core::AddinProcess&) override { log.push_back("ResetMapiUtils"); }
     void LoadAddin(core::AddinProcess&, const std::shared_ptr<ol::Inspector>&, const std::string& t) override {
@@ -137,10 +114,8 @@ public:
         log.push_back("TemplateMarkSaved " + t);
     }
     bool IsOutlook2002LateBuild(core::AddinProcess&) override { return lateBuild; }
-    void cvEmptySubjectCheck(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool& cancel) override {
+    void cvEmptySubjectCheck(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvEmptySubjectCheck");
-        if (failIn == "cvEmptySubjectCheck") throw platform::PlatformError(91, "Object variable not set");
-        cancel = cancel || cancelEmptySubject;
     }
     void cvAttachMissingCheck(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvAttachMissingCheck");
@@ -148,11 +123,7 @@ public:
     core::Confirmation ConfirmSend(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
         log.push_back("ConfirmSend");
         if (failIn == "ConfirmSend") throw platform::PlatformError(13, "Type mismatch");
-        return confirmation;
-    }
-    bool ConfirmRecipientCount(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
-        log.push_back("ConfirmRecipientCount");
-        return countAnswer;
+        return core::Confirmation::NotAsked;
     }
     void cvDelayEmailSending(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvDelayEmailSending");
@@ -196,13 +167,8 @@ public:
     std::shared_ptr<FakeSendAcct> lastList;
     bool listLoads = true;
     bool moveWorks = true;
-    std::string accountsEmail = "john@kelderon.example;john@home.example";
-    bool cancelReplyAll = false;
     bool entryIdFails = false;
     bool lateBuild = false;
-    bool cancelEmptySubject = false;
-    core::Confirmation confirmation = core::Confirmation::NotAsked;
-    bool countAnswer = true;
     std::string failIn;
     bool listed = true;
     std::string firstAddress = "ann@example.com";

@@ -36,15 +36,6 @@ TEST_F(Disconnect, SwitchedOffByTheUserRemovesTheMenuWhileTheWrappersStillExist)
     EXPECT_EQ(process->gSendAcct, nullptr);
 }
 
-TEST_F(Disconnect, NoWindowEventReachesTheAddinAfterwards) {
-    start();
-    disconnectAddin();
-    openExplorer();
-    app->openItem(received("later"));
-    EXPECT_EQ(process->gcolExplWrap, nullptr);
-    EXPECT_EQ(process->gcolInspWrap, nullptr);
-}
-
 class Loading : public AddinTest {
 protected:
     Loading() {
