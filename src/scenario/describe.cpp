@@ -57,7 +57,9 @@ struct Describer {
     }
     std::string operator()(const step::SwitchFolder& a) const { return "switch the explorer to " + quote(a.folder); }
     std::string operator()(const step::Respond& a) const {
-        std::string out = step.kind + (a.item ? " in the window of " + *a.item : " from the explorer");
+        std::string out = step.kind + (a.item       ? " in the window of " + *a.item
+                                       : a.selected ? " from the explorer on the selected " + *a.selected
+                                                    : " from the explorer");
         return out + (step.as.empty() ? "" : ", as " + step.as);
     }
     std::string operator()(const step::NewMail&) const {
@@ -65,6 +67,11 @@ struct Describer {
     }
     std::string operator()(const step::Edit& a) const { return "edit " + a.item; }
     std::string operator()(const step::Send& a) const { return "send " + a.item; }
+    std::string operator()(const step::SendFromProgram& a) const {
+        return a.item ? "another program sends " + *a.item : "another program sends a new mail, as " + step.as;
+    }
+    std::string operator()(const step::Hold&) const { return "another program takes hold of Outlook"; }
+    std::string operator()(const step::Release&) const { return "the program lets go of Outlook"; }
     std::string operator()(const step::ContextMenu&) const { return "right-click the selection"; }
     std::string operator()(const step::Ribbon& a) const { return "click the ribbon control " + quote(a.id); }
     std::string operator()(const step::Menu& a) const { return "click the menu " + quote(joined(a.captions, "/")); }
@@ -85,7 +92,7 @@ struct Describer {
 std::string DescribeStep(const Step& step) {
     std::string out = std::visit(Describer{step}, step.action);
     if (!step.as.empty() && step.kind != "reply" && step.kind != "reply_all" && step.kind != "forward" &&
-        step.kind != "new_mail")
+        step.kind != "new_mail" && step.kind != "send_from_program")
         out += ", opening " + step.as;
     return out;
 }

@@ -68,7 +68,7 @@ public:
 
     void item(const ItemExpect& e) {
         const std::string self = "item " + e.id;
-        auto it = profile::FindItemById(app_, e.id);
+        auto it = run_.findItem(e.id);
         const bool exists = it != nullptr;
         if (e.exists || !exists) fact(e.at, self + " exists", yesNo(exists), yesNo(e.exists.value_or(true)));
         if (!exists) return;
@@ -220,6 +220,9 @@ void ScenarioRun::check(const Expectations& what) {
                                         [](const auto& i) { return !i->closed(); });
         c.fact(at, "inspectors open", std::to_string(open), std::to_string(*what.inspectors));
     }
+    if (what.applicationSinks)
+        c.fact(at, "application event sinks", std::to_string(app_->events().size()),
+               std::to_string(*what.applicationSinks));
     if (!misses.empty())
         throw StepFailure(misses.front() +
                           (misses.size() > 1 ? " (and " + std::to_string(misses.size() - 1) + " more, see above)" : ""));

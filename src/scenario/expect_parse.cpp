@@ -201,6 +201,8 @@ Expectations ParseExpectations(const YamlInput& in, const YAML::Node& node) {
         if (auto a = o.get("addin_connected")) e.addinConnected = in.boolean(*a, "addin_connected");
         if (auto n = o.get("explorers")) e.explorers = static_cast<int>(in.integer(*n, "the number of explorers", 0, 1000));
         if (auto n = o.get("inspectors")) e.inspectors = static_cast<int>(in.integer(*n, "the number of inspectors", 0, 1000));
+        if (auto n = o.get("application_sinks"))
+            e.applicationSinks = static_cast<int>(in.integer(*n, "the number of application event sinks", 0, 1000));
         o.done();
     }
     map.done();

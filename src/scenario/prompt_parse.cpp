@@ -26,6 +26,44 @@ std::vector<std::string> rows(const YamlInput& in, const YAML::Node& node, const
     return list;
 }
 
+std::vector<std::string> texts(const YamlInput& in, const YAML::Node& node, const std::string& what) {
+    if (node.IsSequence() && node.size() == 0) return {};
+    return in.texts(node, what);
+}
+
+// expect: {CONTROL: {enabled: false, text: "..."}, ...}: what the controls show now.
+act::Expect parseExpect(const YamlInput& in, const YAML::Node& node) {
+    YamlMap controls(in, node, "the expect action");
+    if (controls.entries().empty())
+        in.fail(node, "the expect action names the controls checked, as {cmdOK: {enabled: false}}");
+    act::Expect e;
+    for (const auto& [name, body] : controls.entries()) {
+        const std::string self = "the expectations on " + name;
+        YamlMap map(in, body, self);
+        act::ControlState c;
+        c.control = name;
+        if (auto v = map.get("enabled")) c.enabled = in.boolean(*v, "enabled of " + name);
+        if (auto v = map.get("visible")) c.visible = in.boolean(*v, "visible of " + name);
+        if (auto v = map.get("focus")) c.focus = in.boolean(*v, "focus of " + name);
+        if (auto v = map.get("text")) c.text = in.text(*v, "the text of " + name);
+        if (auto v = map.get("caption")) c.caption = in.text(*v, "the caption of " + name);
+        if (auto v = map.get("ticked")) {
+            const auto word = in.choice(*v, "ticked of " + name, {"false", "true", "greyed", "no", "yes"});
+            c.ticked = static_cast<int>(word % 3);  // no and yes read as false and true
+        }
+        if (auto v = map.get("chosen")) c.chosen = in.boolean(*v, "chosen of " + name);
+        if (auto v = map.get("items")) c.items = texts(in, *v, "the items of " + name);
+        if (auto v = map.get("selected")) c.selected = texts(in, *v, "the selected rows of " + name);
+        if (auto v = map.get("ticked_rows")) c.tickedRows = texts(in, *v, "the ticked rows of " + name);
+        map.done();
+        if (map.entries().empty())
+            in.fail(body, self + " are missing (enabled, visible, focus, text, caption, ticked, chosen, items, "
+                                 "selected or ticked_rows)");
+        e.controls.push_back(std::move(c));
+    }
+    return e;
+}
+
 simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
     if (node.IsScalar()) {
         if (node.Scalar() == "close") return act::Close{};
@@ -34,7 +72,7 @@ simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
     YamlMap map(in, node, "a form action");
     if (map.entries().size() != 1)
         in.fail(node, "a form action has exactly one key (type, tick, untick, choose, select, tick_rows, untick_rows, "
-                      "double_click, click_column, select_tab, click, press, hover, fire_timer or close)");
+                      "double_click, click_column, select_tab, click, press, hover, fire_timer, close or expect)");
     const auto& [kind, arg] = map.entries().front();
     const std::string what = "the " + kind + " action";
     if (kind == "type") {
@@ -78,6 +116,7 @@ simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
     }
     if (kind == "hover") return act::Hover{in.text(arg, what)};
     if (kind == "fire_timer") return act::FireTimer{in.text(arg, what)};
+    if (kind == "expect") return parseExpect(in, arg);
     if (kind == "close") {
         if (!arg.IsNull() && !(arg.IsMap() && arg.size() == 0)) in.fail(arg, "the close action takes nothing");
         return act::Close{};
@@ -85,7 +124,7 @@ simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
     in.fail(map.keyNodes().front(), "unknown form action \"" + kind +
                                         "\" (known: type, tick, untick, choose, select, tick_rows, untick_rows, "
                                         "double_click, click_column, select_tab, click, press, hover, fire_timer, "
-                                        "close)");
+                                        "close, expect)");
 }
 
 simhost::UiStep parseMessageBox(const YamlInput& in, const YAML::Node& node) {

@@ -16,8 +16,8 @@ using profile::YamlMap;
 const std::vector<std::string_view> StepWords = {
     "start", "connect", "disconnect", "quit",  "open_explorer", "close_explorer", "open",     "close",
     "activate", "select", "switch_folder", "reply", "reply_all", "forward", "new_mail", "edit", "send",
-    "context_menu", "ribbon", "menu", "http", "clock", "registry", "settings", "preset", "addin_files", "files",
-    "directories", "expect"};
+    "send_from_program", "hold", "release", "context_menu", "ribbon", "menu", "http", "clock", "registry",
+    "settings", "preset", "addin_files", "files", "directories", "expect"};
 
 // Steps that cannot raise a prompt.
 const std::set<std::string_view> Silent = {"http",   "registry",    "settings",    "preset",
@@ -33,6 +33,14 @@ void noArguments(const YamlInput& in, const YAML::Node& node, const std::string&
 std::optional<YAML::Node> mainArgument(YamlMap& map, const YAML::Node& node, const char* key) {
     if (node.IsScalar() || node.IsSequence()) return node;
     return map.get(key);
+}
+
+// What a send must come to: sent, queued, cancelled or refused.
+std::optional<std::string> sendOutcome(const YamlInput& in, YamlMap& map) {
+    static const std::vector<std::string_view> outcomes = {"sent", "queued", "cancelled", "refused"};
+    auto o = map.get("outcome");
+    if (!o) return std::nullopt;
+    return std::string(outcomes[in.choice(*o, "the outcome of the send", outcomes)]);
 }
 
 std::vector<std::string> addresses(const YamlInput& in, const YAML::Node& node, const std::string& what) {
@@ -128,9 +136,11 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         map.done();
         return d;
     }
-    if (kind == "quit" || kind == "context_menu") {
+    if (kind == "quit" || kind == "context_menu" || kind == "hold" || kind == "release") {
         noArguments(in, node, kind);
         if (kind == "quit") return step::Quit{};
+        if (kind == "hold") return step::Hold{};
+        if (kind == "release") return step::Release{};
         return step::ContextMenu{};
     }
     if (kind == "open_explorer" || kind == "switch_folder") {
@@ -149,14 +159,29 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         map.done();
         return c;
     }
+    if (kind == "send_from_program") {
+        step::SendFromProgram p;
+        YamlMap map(in, node.IsMap() ? node : YAML::Node(), self);
+        p.outcome = sendOutcome(in, map);
+        if (auto v = mainArgument(map, node, "item")) {
+            p.item = in.text(*v, "the item's id");
+            map.done();
+            return p;
+        }
+        auto named = map.get("as");
+        if (!named)
+            in.fail(node, "send_from_program sends an existing message, {item: id}, or a new mail the program "
+                          "writes, named by as: {as: id, to: [...], subject: ...}");
+        as = in.text(*named, "the id of the program's new mail");
+        p.edit = parseEdit(in, map, "");
+        map.done();
+        return p;
+    }
     if (kind == "open" || kind == "close" || kind == "send") {
         YamlMap map(in, node.IsMap() ? node : YAML::Node(), self);
         auto v = mainArgument(map, node, "item");
         std::optional<std::string> outcome;
-        if (kind == "send") {
-            const std::vector<std::string_view> outcomes = {"sent", "queued", "cancelled", "refused"};
-            if (auto o = map.get("outcome")) outcome = std::string(outcomes[in.choice(*o, "the outcome of the send", outcomes)]);
-        }
+        if (kind == "send") outcome = sendOutcome(in, map);
         map.done();
         if (!v && kind != "open") in.fail(node, kind + " needs the item's id");
         std::optional<std::string> item;
@@ -186,8 +211,11 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
                                        : sim::ResponseKind::Forward;
         YamlMap map(in, node, self);
         if (auto v = map.get("item")) r.item = in.text(*v, "the item answered");
+        if (auto v = map.get("selected")) r.selected = in.text(*v, "the selected item answered");
         if (auto v = map.get("as")) as = in.text(*v, "the id of the response");
         map.done();
+        if (r.item && r.selected)
+            in.fail(node, kind + " acts in the window of item or on a selected item of the explorer, not both");
         return r;
     }
     if (kind == "new_mail") {
@@ -307,9 +335,12 @@ void checkItemReferences(const Scenario& sc) {
         std::visit(
             [&](const auto& a) {
                 using T = std::decay_t<decltype(a)>;
-                if constexpr (std::is_same_v<T, step::Open> || std::is_same_v<T, step::Respond> ||
-                              std::is_same_v<T, step::Activate>) {
+                if constexpr (std::is_same_v<T, step::Open> || std::is_same_v<T, step::Activate> ||
+                              std::is_same_v<T, step::SendFromProgram>) {
                     need(a.item);
+                } else if constexpr (std::is_same_v<T, step::Respond>) {
+                    need(a.item);
+                    need(a.selected);
                 } else if constexpr (std::is_same_v<T, step::Close> || std::is_same_v<T, step::Edit> ||
                                      std::is_same_v<T, step::Send>) {
                     need(a.item);

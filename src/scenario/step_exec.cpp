@@ -22,9 +22,21 @@ using ui::quote;
 std::shared_ptr<sim::SimItem> ScenarioRun::item(const std::string& id) {
     if (auto why = nothing_.find(id); why != nothing_.end())
         throw StepFailure("there is no item " + id + ": " + why->second);
-    auto found = profile::FindItemById(*app_, id);
+    auto found = findItem(id);
     if (!found) throw StepFailure("item " + id + " is nowhere in the mailbox any more");
     return found;
+}
+
+std::shared_ptr<sim::SimItem> ScenarioRun::findItem(const std::string& id) {
+    if (auto found = profile::FindItemById(*app_, id)) return found;
+    // An unsaved message of another program is where the program keeps it.
+    if (auto held = programItems_.find(id); held != programItems_.end() && !held->second->gone()) return held->second;
+    return nullptr;
+}
+
+void ScenarioRun::holdForProgram(const std::string& id, const std::shared_ptr<sim::SimItem>& it) {
+    name(id, it);
+    programItems_[id] = it;
 }
 
 std::shared_ptr<sim::SimInspector> ScenarioRun::inspectorOf(const std::string& id) {
@@ -151,6 +163,28 @@ const char* sendWord(sim::SendOutcome outcome) {
     }
 }
 
+// Sends message `id` (Send in its window, or another program's MailItem.Send), says what
+// came of it and checks the outcome the step expects.
+template <class SendFn>
+void sendAndReport(ScenarioRun& run, const std::string& id, SendFn send, const char* cancelled,
+                   const std::optional<std::string>& expected) {
+    std::string outcome;
+    try {
+        outcome = sendWord(send());
+    } catch (const platform::PlatformError& e) {
+        outcome = "refused";
+        run.say("-> Outlook refuses to send: " + quote(e.description()));
+    }
+    if (outcome == "queued") {
+        run.say("-> queued in the Outbox until " + run.item(id)->deferredDelivery().iso());
+    } else if (outcome == "cancelled") {
+        run.say(std::string("-> cancelled: ") + cancelled);
+    } else if (outcome == "sent") {
+        run.say("-> sent");
+    }
+    if (expected && *expected != outcome) throw StepFailure("the send was " + outcome + ", expected " + *expected);
+}
+
 // One step's action, as a visitor over the step kinds.
 class Executor {
 public:
@@ -246,9 +280,16 @@ public:
         } else {
             auto explorer = run_.activeExplorer();
             if (explorer->selection().empty()) throw StepFailure("nothing is selected in the active explorer");
-            response = a.kind == sim::ResponseKind::Reply      ? explorer->clickReply()
-                       : a.kind == sim::ResponseKind::ReplyAll ? explorer->clickReplyAll()
-                                                               : explorer->clickForward();
+            std::shared_ptr<sim::SimItem> which;
+            if (a.selected) {
+                which = run_.item(*a.selected);
+                const auto& selection = explorer->selection();
+                if (std::find(selection.begin(), selection.end(), which) == selection.end())
+                    throw StepFailure("item " + *a.selected + " is not selected in the active explorer");
+            }
+            response = a.kind == sim::ResponseKind::Reply      ? explorer->clickReply(which)
+                       : a.kind == sim::ResponseKind::ReplyAll ? explorer->clickReplyAll(which)
+                                                               : explorer->clickForward(which);
         }
         if (!response) {
             // The add-in may open another window in its place (a Reply to All for a Reply).
@@ -272,22 +313,35 @@ public:
     void operator()(const step::Edit& a) { applyEdit(*run_.item(a.item), a); }
     void operator()(const step::Send& a) {
         auto inspector = run_.inspectorOf(a.item);
-        std::string outcome;
-        try {
-            outcome = sendWord(inspector->clickSend());
-        } catch (const platform::PlatformError& e) {
-            outcome = "refused";
-            run_.say("-> Outlook refuses to send: " + quote(e.description()));
+        sendAndReport(run_, a.item, [&] { return inspector->clickSend(); }, "the message stays open", a.outcome);
+    }
+    void operator()(const step::SendFromProgram& a) {
+        run_.requireRunning("another program sends a message");
+        std::shared_ptr<sim::SimItem> it;
+        if (a.item) {
+            it = run_.item(*a.item);
+        } else {
+            // Application.CreateItem(olMailItem), filled in and sent; no window opens.
+            it = sim::SimItem::Create(app_.shared_from_this(), ol::olclass::Mail);
+            run_.holdForProgram(step_.as, it);
+            applyEdit(*it, a.edit);
+            named_ = true;
         }
-        if (outcome == "queued") {
-            run_.say("-> queued in the Outbox until " + run_.item(a.item)->deferredDelivery().iso());
-        } else if (outcome == "cancelled") {
-            run_.say("-> cancelled: the message stays open");
-        } else if (outcome == "sent") {
-            run_.say("-> sent");
+        sendAndReport(run_, a.item.value_or(step_.as), [&] { return it->send(); }, "the program's message is not sent",
+                      a.outcome);
+    }
+    void operator()(const step::Hold&) {
+        if (app_.heldByProgram()) throw StepFailure("another program holds Outlook already");
+        if (!app_.running()) {
+            (*this)(step::Start{std::vector<std::string>{}, std::vector<std::string>{}, true});
+            run_.say("-> Outlook starts without any window");
         }
-        if (a.outcome && *a.outcome != outcome)
-            throw StepFailure("the send was " + outcome + ", expected " + *a.outcome);
+        app_.holdFromProgram();
+    }
+    void operator()(const step::Release&) {
+        if (!app_.heldByProgram()) throw StepFailure("no program holds Outlook (hold first)");
+        app_.releaseFromProgram();
+        if (!app_.running()) run_.say("-> Outlook has no window left: it quits");
     }
     void operator()(const step::ContextMenu&) { run_.activeExplorer()->rightClickSelection(); }
     void operator()(const step::Ribbon& a) {

@@ -183,6 +183,7 @@ void SimApplication::start(bool openExplorer) {
 void SimApplication::quit() {
     if (!running_) return;
     running_ = false;
+    heldByProgram_ = false;
     events_.raise([](ol::ApplicationEvents& s) { s.Quit(); });
     auto addins = addins_;
     for (const auto& a : addins) {
@@ -196,8 +197,14 @@ void SimApplication::quit() {
 }
 
 void SimApplication::quitIfNoWindow() {
-    if (!options_.quitWhenLastWindowCloses || !running_) return;
+    if (!options_.quitWhenLastWindowCloses || !running_ || heldByProgram_) return;
     if (zorder_.empty()) quit();
+}
+
+void SimApplication::releaseFromProgram() {
+    if (!heldByProgram_) return;
+    heldByProgram_ = false;
+    if (running_ && zorder_.empty()) quit();
 }
 
 }  // namespace corvane::sim

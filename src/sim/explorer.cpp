@@ -1,5 +1,7 @@
 #include "corvane/sim/explorer.h"
 
+#include <algorithm>
+
 #include "corvane/outlook/errors.h"
 #include "corvane/sim/command_bars.h"
 #include "corvane/sim/failure.h"
@@ -103,16 +105,27 @@ std::shared_ptr<SimItem> SimExplorer::firstSelected() {
     return selection_.front();
 }
 
-std::shared_ptr<SimInspector> SimExplorer::respond(ResponseKind kind) {
+std::shared_ptr<SimInspector> SimExplorer::respond(ResponseKind kind, const std::shared_ptr<SimItem>& which) {
     auto item = firstSelected();
+    if (which) {
+        if (std::find(selection_.begin(), selection_.end(), which) == selection_.end())
+            Raise(ol::errors::InvalidArgument);
+        item = which;
+    }
     app()->showExplorer(shared_from_this());
     auto response = item->respond(kind, true);
     return response ? response->inspector() : nullptr;
 }
 
-std::shared_ptr<SimInspector> SimExplorer::clickReply() { return respond(ResponseKind::Reply); }
-std::shared_ptr<SimInspector> SimExplorer::clickReplyAll() { return respond(ResponseKind::ReplyAll); }
-std::shared_ptr<SimInspector> SimExplorer::clickForward() { return respond(ResponseKind::Forward); }
+std::shared_ptr<SimInspector> SimExplorer::clickReply(const std::shared_ptr<SimItem>& which) {
+    return respond(ResponseKind::Reply, which);
+}
+std::shared_ptr<SimInspector> SimExplorer::clickReplyAll(const std::shared_ptr<SimItem>& which) {
+    return respond(ResponseKind::ReplyAll, which);
+}
+std::shared_ptr<SimInspector> SimExplorer::clickForward(const std::shared_ptr<SimItem>& which) {
+    return respond(ResponseKind::Forward, which);
+}
 std::shared_ptr<SimInspector> SimExplorer::openSelected() { return app()->openItem(firstSelected()); }
 
 bool SimExplorer::clickMenu(const std::vector<std::string>& captions) {

@@ -23,6 +23,32 @@ std::string quotedList(const std::vector<std::string>& items) {
     return out;
 }
 
+// ["a", "b"], or [] for none.
+std::string bracketed(const std::vector<std::string>& items) {
+    return items.empty() ? "[]" : "[" + quotedList(items) + "]";
+}
+
+std::string yesNo(bool b) { return b ? "yes" : "no"; }
+
+std::string tickWord(int value) { return value == 1 ? "ticked" : value == 2 ? "greyed" : "clear"; }
+
+// "cmdOK enabled no, text "Hi"": what an expect action checks of one control.
+std::string describeState(const action::ControlState& s) {
+    std::string out;
+    auto add = [&](const char* name, const std::string& value) { out += std::string(", ") + name + " " + value; };
+    if (s.enabled) add("enabled", yesNo(*s.enabled));
+    if (s.visible) add("visible", yesNo(*s.visible));
+    if (s.focus) add("focus", yesNo(*s.focus));
+    if (s.text) add("text", ui::quote(*s.text));
+    if (s.caption) add("caption", ui::quote(*s.caption));
+    if (s.ticked) add("ticked", tickWord(*s.ticked));
+    if (s.chosen) add("chosen", yesNo(*s.chosen));
+    if (s.items) add("items", bracketed(*s.items));
+    if (s.selected) add("selected", bracketed(*s.selected));
+    if (s.tickedRows) add("ticked_rows", bracketed(*s.tickedRows));
+    return s.control + (out.empty() ? std::string() : " " + out.substr(2));
+}
+
 std::string keyName(int key) {
     if (key == 13) return "Enter";
     if (key == 27) return "Escape";
@@ -62,6 +88,11 @@ std::string describeAction(const FormAction& action) {
             [](const action::Hover& a) { return "hover over " + a.control; },
             [](const action::FireTimer& a) { return "timer " + a.control + " elapses"; },
             [](const action::Close&) { return std::string("close the window"); },
+            [](const action::Expect& a) {
+                std::string out;
+                for (const auto& c : a.controls) out += (out.empty() ? "" : "; ") + describeState(c);
+                return "expect " + out;
+            },
         },
         action);
 }
@@ -326,6 +357,124 @@ void FormDriver::operator()(const action::FireTimer& a) {
 
 void FormDriver::operator()(const action::Close&) {
     if (!form_.userClose()) ui_.record("  (the form stayed open)");
+}
+
+
+namespace {
+
+// A list view row as an expectation names it: its text and sub-items that are not empty,
+// joined by " | ".
+std::string rowLine(const ui::ListItem& item) {
+    std::string line = item.text();
+    for (int s = 1; s <= item.subItemCount(); ++s) {
+        if (item.subItem(s).empty()) continue;
+        line += (line.empty() ? "" : " | ") + item.subItem(s);
+    }
+    return line;
+}
+
+struct Rows {
+    std::vector<std::string> all, selected, ticked;
+    bool has = false;
+};
+
+Rows rowsOf(const ui::Control& c) {
+    Rows r;
+    if (auto* list = dynamic_cast<const ui::ListBox*>(&c)) {
+        for (int i = 0; i < list->listCount(); ++i) {
+            r.all.push_back(list->list(i));
+            if (list->selected(i)) r.selected.push_back(list->list(i));
+        }
+    } else if (auto* combo = dynamic_cast<const ui::ComboBox*>(&c)) {
+        for (int i = 0; i < combo->listCount(); ++i) r.all.push_back(combo->list(i));
+        if (combo->listIndex() >= 0) r.selected.push_back(combo->list(combo->listIndex()));
+    } else if (auto* view = dynamic_cast<const ui::ListView*>(&c)) {
+        for (int i = 1; i <= view->itemCount(); ++i) {
+            const ui::ListItem& item = view->item(i);
+            r.all.push_back(rowLine(item));
+            if (item.selected()) r.selected.push_back(r.all.back());
+            if (item.checked()) r.ticked.push_back(r.all.back());
+        }
+    } else if (auto* tabs = dynamic_cast<const ui::TabStrip*>(&c)) {
+        for (int i = 1; i <= tabs->tabCount(); ++i) r.all.push_back(tabs->tab(i).caption());
+        if (tabs->selectedIndex() >= 1) r.selected.push_back(tabs->tab(tabs->selectedIndex()).caption());
+    } else {
+        return r;
+    }
+    r.has = true;
+    return r;
+}
+
+std::optional<std::string> captionOf(const ui::Control& c) {
+    if (auto* l = dynamic_cast<const ui::Label*>(&c)) return l->caption();
+    if (auto* b = dynamic_cast<const ui::CommandButton*>(&c)) return b->caption();
+    if (auto* f = dynamic_cast<const ui::Frame*>(&c)) return f->caption();
+    if (auto* k = dynamic_cast<const ui::CheckBox*>(&c)) return k->caption();
+    if (auto* o = dynamic_cast<const ui::OptionButton*>(&c)) return o->caption();
+    return std::nullopt;
+}
+
+std::optional<std::string> textOf(const ui::Control& c) {
+    if (auto* t = dynamic_cast<const ui::TextBox*>(&c)) return t->text();
+    if (auto* k = dynamic_cast<const ui::ComboBox*>(&c)) return k->text();
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> FormDriver::differences(const action::ControlState& want) {
+    const ui::Control& c = lookup(want.control);
+    const std::string name = want.control;
+    const std::string kind = "a " + std::string(c.kind());
+    std::vector<std::string> out;
+    auto compare = [&](const char* what, const std::string& actual, const std::string& expected) {
+        if (actual != expected) out.push_back(name + " " + what + " is " + actual + ", expected " + expected);
+    };
+    if (want.enabled) compare("enabled", yesNo(c.enabled()), yesNo(*want.enabled));
+    if (want.visible) compare("visible", yesNo(c.isShown()), yesNo(*want.visible));
+    if (want.focus) compare("focus", yesNo(c.hasFocus()), yesNo(*want.focus));
+    if (want.text) {
+        const auto text = textOf(c);
+        if (!text) fail(name + " is " + kind + ", which has no text (only text boxes and combo boxes)");
+        compare("text", ui::quote(*text), ui::quote(*want.text));
+    }
+    if (want.caption) {
+        const auto caption = captionOf(c);
+        if (!caption) fail(name + " is " + kind + ", which has no caption");
+        compare("caption", ui::quote(*caption), ui::quote(*want.caption));
+    }
+    if (want.ticked) {
+        auto* box = dynamic_cast<const ui::CheckBox*>(&c);
+        if (!box) fail(name + " is " + kind + ", not a check box");
+        compare("ticked", tickWord(box->value()), tickWord(*want.ticked));
+    }
+    if (want.chosen) {
+        auto* option = dynamic_cast<const ui::OptionButton*>(&c);
+        if (!option) fail(name + " is " + kind + ", not an option button");
+        compare("chosen", yesNo(option->value()), yesNo(*want.chosen));
+    }
+    if (want.items || want.selected || want.tickedRows) {
+        const Rows rows = rowsOf(c);
+        if (!rows.has) fail(name + " is " + kind + ", not a list, combo box, list view or tab strip");
+        if (want.items) compare("items", bracketed(rows.all), bracketed(*want.items));
+        if (want.selected) compare("selected", bracketed(rows.selected), bracketed(*want.selected));
+        if (want.tickedRows) {
+            auto* view = dynamic_cast<const ui::ListView*>(&c);
+            if (!view || !view->checkboxes()) fail(name + " has no rows with tick boxes");
+            compare("ticked_rows", bracketed(rows.ticked), bracketed(*want.tickedRows));
+        }
+    }
+    return out;
+}
+
+void FormDriver::operator()(const action::Expect& a) {
+    std::vector<std::string> all;
+    for (const auto& control : a.controls)
+        for (auto& d : differences(control)) all.push_back(std::move(d));
+    if (all.empty()) return;
+    std::string message = all.front();
+    for (std::size_t i = 1; i < all.size(); ++i) message += "; " + all[i];
+    fail(message);
 }
 
 }  // namespace corvane::simhost

@@ -33,6 +33,7 @@ public:
     void operator()(const action::Hover& a);
     void operator()(const action::FireTimer& a);
     void operator()(const action::Close& a);
+    void operator()(const action::Expect& a);
 
 private:
     [[noreturn]] void fail(const std::string& message);
@@ -50,6 +51,8 @@ private:
     ui::ListItem& viewRow(ui::ListView& view, const std::string& ref);
     int tabIndex(const ui::TabStrip& tabs, const std::string& ref);
     void noteKeptFocus();
+    // What differs between the control and what the script expects of it, one text each.
+    std::vector<std::string> differences(const action::ControlState& want);
 
     ScriptedUi& ui_;
     ui::Form& form_;

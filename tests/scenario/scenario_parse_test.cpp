@@ -76,7 +76,7 @@ TEST(ScenarioParsing, RefusesUnknownKeysAndValuesOfTheWrongKind) {
               "s.yaml:8: the answer to a message box must be ok, cancel, abort, retry, ignore, yes or no, not \"maybe\"");
     EXPECT_EQ(RefusalOf("  - start: {}\n    prompts:\n      - form: {name: frmX, actions: [{clik: cmdOK}]}\n"),
               "s.yaml:8: unknown form action \"clik\" (known: type, tick, untick, choose, select, tick_rows, "
-              "untick_rows, double_click, click_column, select_tab, click, press, hover, fire_timer, close)");
+              "untick_rows, double_click, click_column, select_tab, click, press, hover, fire_timer, close, expect)");
 }
 
 TEST(ScenarioParsing, AStepHasExactlyOneAction) {
@@ -92,6 +92,29 @@ TEST(ScenarioParsing, RefusesItemsNoProfileOrEarlierStepDefines) {
               "s.yaml:6: item \"r1\" is defined neither by the profile nor by an earlier step");
     EXPECT_EQ(RefusalOf("  - reply: {as: m1}\n"), "s.yaml:6: the id \"m1\" is already taken by another item");
     EXPECT_EQ(RefusalOf("  - reply: {as: r1}\n  - send: r1\n"), "accepted");
+}
+
+TEST(ScenarioParsing, RefusesProgramSendsChosenRepliesAndDialogExpectationsThatDoNotFit) {
+    EXPECT_EQ(RefusalOf("  - send_from_program: {to: [a@b.example]}\n"),
+              "s.yaml:6: send_from_program sends an existing message, {item: id}, or a new mail the program writes, "
+              "named by as: {as: id, to: [...], subject: ...}");
+    EXPECT_EQ(
+        RefusalOf("  - send_from_program: {as: p1, to: [a@b.example]}\n  - expect: {items: {p1: {sent: true}}}\n"),
+        "accepted");
+    EXPECT_EQ(RefusalOf("  - reply: {item: m1, selected: m1}\n"),
+              "s.yaml:6: reply acts in the window of item or on a selected item of the explorer, not both");
+    EXPECT_EQ(RefusalOf("  - reply_all: {selected: r9}\n"),
+              "s.yaml:6: step 1 (reply_all) names item \"r9\", which neither the profile nor an earlier step defines");
+    EXPECT_EQ(RefusalOf("  - hold: {now: true}\n"),
+              "s.yaml:6: unknown key \"now\" in the hold step (it takes no keys)");
+    const std::string form = "  - start: {}\n    prompts:\n      - form: {name: frmX, actions: [";
+    EXPECT_EQ(RefusalOf(form + "{expect: {cmdOK: {enabld: false}}}]}\n"),
+              "s.yaml:8: unknown key \"enabld\" in the expectations on cmdOK (known keys: enabled, visible, focus, "
+              "text, caption, ticked, chosen, items, selected, ticked_rows)");
+    EXPECT_EQ(RefusalOf(form + "{expect: {chkAuto: {ticked: maybe}}}]}\n"),
+              "s.yaml:8: ticked of chkAuto must be false, true, greyed, no or yes, not \"maybe\"");
+    EXPECT_EQ(RefusalOf(form + "{expect: {}}]}\n"),
+              "s.yaml:8: the expect action names the controls checked, as {cmdOK: {enabled: false}}");
 }
 
 TEST(ScenarioParsing, SettingsAndPresetAreValuesOfTheProductKeys) {

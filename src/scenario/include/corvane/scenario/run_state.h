@@ -39,6 +39,8 @@ public:
     void say(std::string line);
     // The message with that id where it is now; a StepFailure when it is nowhere.
     std::shared_ptr<sim::SimItem> item(const std::string& id);
+    // The same, or nullptr: in a window, in a folder, or an unsaved one another program holds.
+    std::shared_ptr<sim::SimItem> findItem(const std::string& id);
     // The item's open window; a StepFailure when it has none.
     std::shared_ptr<sim::SimInspector> inspectorOf(const std::string& id);
     std::shared_ptr<sim::SimExplorer> activeExplorer();
@@ -48,6 +50,8 @@ public:
     std::shared_ptr<outlook::ComAddin> createAddin();
     // Names a message the step opened (a response, a new mail): from here on `id`.
     void name(const std::string& id, const std::shared_ptr<sim::SimItem>& item);
+    // A message another program made and holds, saved nowhere: still found by its id.
+    void holdForProgram(const std::string& id, const std::shared_ptr<sim::SimItem>& item);
     // The message that should have been named `id` never came to be.
     void nameNothing(const std::string& id, std::string why);
     // The user exits Outlook: every window closes, and with the last one Outlook quits.
@@ -74,6 +78,7 @@ private:
     bool addinAvailable_ = false;
     std::size_t promptsBefore_ = 0;  // prompts scripted by earlier steps
     std::map<std::string, std::string> nothing_;  // ids whose message never came, and why
+    std::map<std::string, std::shared_ptr<sim::SimItem>> programItems_;  // held by another program
     std::vector<std::string> expectLines_;  // what the expectations of the step found
     std::vector<std::string> out_;
 };

@@ -99,6 +99,7 @@ struct Expectations {
     std::optional<bool> addinConnected;
     std::optional<int> explorers;
     std::optional<int> inspectors;
+    std::optional<int> applicationSinks;  // sinks connected to the Application's events
 };
 
 // Steps -------------------------------------------------------------------------------
@@ -141,7 +142,8 @@ struct SwitchFolder {
 };
 struct Respond {
     sim::ResponseKind kind = sim::ResponseKind::Reply;
-    std::optional<std::string> item;  // given: from the item's Inspector; else the active explorer
+    std::optional<std::string> item;      // given: from the item's Inspector; else the active explorer
+    std::optional<std::string> selected;  // the selected item answered (else the first selected)
 };
 struct Edit {
     std::string item;
@@ -165,6 +167,17 @@ struct Send {
     std::string item;
     std::optional<std::string> outcome;  // sent, queued, cancelled or refused
 };
+// Another program sends a message through Outlook's object model, without a window: an
+// existing item, or (without item) a new mail it writes with `edit`.
+struct SendFromProgram {
+    std::optional<std::string> item;
+    Edit edit;
+    std::optional<std::string> outcome;
+};
+// Another program takes hold of Outlook (starting it without a window when it is not
+// running), or lets go of it.
+struct Hold {};
+struct Release {};
 struct ContextMenu {};
 struct Ribbon {
     std::string id;
@@ -193,8 +206,8 @@ struct Expect {
 using Action = std::variant<step::Start, step::Connect, step::Disconnect, step::Quit, step::OpenExplorer,
                             step::CloseExplorer, step::Open, step::Close, step::Activate, step::Select,
                             step::SwitchFolder, step::Respond, step::NewMail, step::Edit, step::Send,
-                            step::ContextMenu, step::Ribbon, step::Menu, step::Http, step::Clock, step::Change,
-                            step::Expect>;
+                            step::SendFromProgram, step::Hold, step::Release, step::ContextMenu, step::Ribbon,
+                            step::Menu, step::Http, step::Clock, step::Change, step::Expect>;
 
 struct Step {
     Where at;

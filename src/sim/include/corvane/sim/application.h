@@ -103,6 +103,12 @@ public:
     // The Quit event, then every add-in's OnBeginShutdown and OnDisconnection.
     void quit();
     bool running() const { return running_; }
+    // Another program holds Outlook through its object model: closing the last window
+    // leaves Outlook running without any window until the program lets go. Letting go
+    // with no window open ends Outlook (quit()); so does quit() itself.
+    void holdFromProgram() { heldByProgram_ = true; }
+    void releaseFromProgram();
+    bool heldByProgram() const { return heldByProgram_; }
 
     // Windows, as the user opens them.
     std::shared_ptr<SimExplorer> openExplorer(const std::shared_ptr<SimFolder>& folder);
@@ -155,6 +161,7 @@ private:
     OutlookOptions options_;
     VersionTraits traits_;
     bool running_ = false;
+    bool heldByProgram_ = false;
     std::shared_ptr<SimNameSpace> session_;
     std::shared_ptr<outlook::Explorers> explorersView_;
     std::shared_ptr<outlook::Inspectors> inspectorsView_;

@@ -36,11 +36,12 @@ public:
     // The user.
     // Selects these items (SelectionChange), after making the Explorer the active window.
     void select(std::vector<std::shared_ptr<SimItem>> items);
-    // Reply / Reply to All / Forward on the first selected item; the new Inspector, or
-    // nullptr when the item's event cancelled the response.
-    std::shared_ptr<SimInspector> clickReply();
-    std::shared_ptr<SimInspector> clickReplyAll();
-    std::shared_ptr<SimInspector> clickForward();
+    // Reply / Reply to All / Forward on the first selected item, or on `which` when given
+    // (it must be selected: the one the user answers among several); the new Inspector,
+    // or nullptr when the item's event cancelled the response.
+    std::shared_ptr<SimInspector> clickReply(const std::shared_ptr<SimItem>& which = nullptr);
+    std::shared_ptr<SimInspector> clickReplyAll(const std::shared_ptr<SimItem>& which = nullptr);
+    std::shared_ptr<SimInspector> clickForward(const std::shared_ptr<SimItem>& which = nullptr);
     // Opens the first selected item.
     std::shared_ptr<SimInspector> openSelected();
     // Clicks a menu button by its captions from the "Menu Bar" ("&" and case ignored).
@@ -68,7 +69,7 @@ private:
     void check() const;
     std::shared_ptr<SimApplication> app() const;
     std::shared_ptr<SimItem> firstSelected();
-    std::shared_ptr<SimInspector> respond(ResponseKind kind);
+    std::shared_ptr<SimInspector> respond(ResponseKind kind, const std::shared_ptr<SimItem>& which);
 
     std::weak_ptr<SimApplication> app_;
     std::shared_ptr<SimFolder> folder_;
