@@ -9,7 +9,7 @@
 #include "corvane/core/addin_process.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/out_addin.h"
-#include "corvane/addin/product_hooks.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/access/factory.h"
 #include "corvane/checks/basCorvane_attach.h"
 #include "corvane/checks/basCorvane_subject.h"
@@ -80,7 +80,7 @@ public:
     bool SendUsingPrefAccount(const std::shared_ptr<ol::Item>&, const std::string&) override { return true; }
 };
 // The product's own checks run; with the default settings none of them prompts.
-class BenchHooks final : public addin::ProductHooks {
+class BenchListFolder final : public accounts::MailFolder {
 public:
     std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
         return std::make_shared<LoadedList>();
@@ -108,9 +108,10 @@ struct Bench {
         store.SaveSetting(settings::keys::LastCheckUpdateDate, "DoNotCheck");
         store.SaveSetting(settings::keys::blnMoveCV, "1");
     }
-    std::shared_ptr<core::AddinProcess> newProcess() {
-        auto p = std::make_shared<core::AddinProcess>(
-            host, std::make_shared<BenchHooks>(), std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
+    std::shared_ptr<addin::Process> newProcess() {
+        addin::Subsystems s;
+        s.mailFolder = std::make_shared<BenchListFolder>();
+        auto p = std::make_shared<addin::Process>(host, s, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [this] { return app; };
         return p;
     }

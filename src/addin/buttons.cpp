@@ -9,7 +9,7 @@ namespace corvane::addin {
 namespace {
 
 // A Connect living in Outlook's process, created through Outlook.
-std::shared_ptr<Connect> ConnectInOutlook(core::AddinProcess& p) {
+std::shared_ptr<Connect> ConnectInOutlook(Process& p) {
     auto object = core::EnsureOutlook(p)->CreateObject(ConnectProgId);
     return core::vb::Need(std::dynamic_pointer_cast<Connect>(object));
 }
@@ -18,7 +18,7 @@ std::shared_ptr<Connect> ConnectInOutlook(core::AddinProcess& p) {
 
 void Buttons::GetVariablesFromOutlook() {
     auto& p = *process_;
-    p.gSendAcct = p.hooks->NewSendAcct(p);
+    p.gSendAcct = p.subsystems.mailFolder->NewSendAcct(p);
     ConnectInOutlook(p)->WordEditorVariablesGet(p.gSendAcct);
 }
 
@@ -33,7 +33,7 @@ void Buttons::SelQuenlow(std::string& strChange, std::string& strDefault, std::s
     p.gOutlook.reset();
     core::EnsureOutlook(p);
     GetVariablesFromOutlook();
-    strChange = p.hooks->ShowSelectSendAcct(p, strDefault, strPrefAcct, strEmailAddr);
+    strChange = p.subsystems.prefAccount->ShowSelectSendAcct(p, strDefault, strPrefAcct, strEmailAddr);
     PutVariablesToOutlook();
 }
 
@@ -41,7 +41,7 @@ void Buttons::AddEmailAddressToList(std::string& strToAddress, std::string& strS
     auto& p = *process_;
     p.gOutlook.reset();
     core::EnsureOutlook(p);
-    p.hooks->ShowAddEmailToList(p, strToAddress, strSelectedAcct);
+    p.subsystems.prefAccount->ShowAddEmailToList(p, strToAddress, strSelectedAcct);
 }
 
 void Buttons::PrefAcctExistsFalse(std::int16_t& intMode, std::string& strSelectedAcct, std::string& strSenderEmail,
@@ -51,7 +51,7 @@ void Buttons::PrefAcctExistsFalse(std::int16_t& intMode, std::string& strSelecte
     core::EnsureOutlook(p);
     GetVariablesFromOutlook();
     p.gPrefAcctMode = intMode;
-    p.hooks->ShowEmailAddressEdit(p, strSelectedAcct, strMsg, strSenderEmail);
+    p.subsystems.prefAccount->ShowEmailAddressEdit(p, strSelectedAcct, strMsg, strSenderEmail);
     p.gOutlook.reset();
     core::EnsureOutlook(p);
     PutVariablesToOutlook();
@@ -61,11 +61,11 @@ void Buttons::DelayEmailSending(std::shared_ptr<outlook::Item>& Item, bool& Canc
     // Looking up listed recipients from Word borrows Outlook's MAPI session, so Outlook is
     // reached first; without it the delay still works for every message.
     platform::IgnoreErrors([&] { core::EnsureOutlook(*process_); });
-    process_->hooks->cvDelayEmailSending(*process_, Item, Cancel);
+    process_->subsystems.sendChecks->cvDelayEmailSending(*process_, Item, Cancel);
 }
 
 void Buttons::EmptySubjectCheck(std::shared_ptr<outlook::Item>& Item, bool& Cancel) {
-    process_->hooks->cvEmptySubjectCheck(*process_, Item, Cancel);
+    process_->subsystems.windowChecks->cvEmptySubjectCheck(*process_, Item, Cancel);
 }
 
 }  // namespace corvane::addin

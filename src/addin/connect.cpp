@@ -63,7 +63,7 @@ std::shared_ptr<outlook::RibbonControl> ControlArgument(const std::vector<outloo
 
 }  // namespace
 
-std::shared_ptr<Connect> Connect::Create(std::shared_ptr<core::AddinProcess> process) {
+std::shared_ptr<Connect> Connect::Create(std::shared_ptr<Process> process) {
     std::shared_ptr<Connect> c(new Connect(std::move(process)));
     c->explorersSink_ = std::make_shared<ExplorersSink>(c);
     c->explorerSink_ = std::make_shared<ExplorerSink>(c);
@@ -92,7 +92,7 @@ void Connect::WordEditorVariablesGet(std::shared_ptr<core::SendAcct>& objsnd) { 
 
 void Connect::WordEditorVariablesSet(std::shared_ptr<core::SendAcct>& objsnd, bool& blnCancelSend) {
     auto& p = *process_;
-    p.gSendAcct = p.hooks->NewSendAcct(p);
+    p.gSendAcct = p.subsystems.mailFolder->NewSendAcct(p);
     p.gSendAcct = objsnd;
     core::vb::Need(p.gSendAcct)->LoadList();
     (void)p.gSendAcct->LoadAccounts();
@@ -100,28 +100,28 @@ void Connect::WordEditorVariablesSet(std::shared_ptr<core::SendAcct>& objsnd, bo
 }
 
 std::string Connect::IRibbonExtensibility_GetCustomUI(std::string_view RibbonID) {
-    return process_->hooks->GetCustomUI(*process_, RibbonID);
+    return process_->subsystems.menus->GetCustomUI(*process_, RibbonID);
 }
 
 void Connect::Ribbon_OnLoad(const std::shared_ptr<outlook::RibbonUI>& ribbon) { process_->gobjRibbon = ribbon; }
 
 void Connect::cbbCVQuenlow_Click(const std::shared_ptr<outlook::RibbonControl>&) {
-    process_->hooks->CommandQuenlowList(*process_);
+    process_->subsystems.menus->CommandQuenlowList(*process_);
 }
 void Connect::cbbCVSettings_Click(const std::shared_ptr<outlook::RibbonControl>&) {
-    process_->hooks->CommandSettings(*process_);
+    process_->subsystems.menus->CommandSettings(*process_);
 }
 void Connect::cmdCheckForUpdatesRibbon_Click(const std::shared_ptr<outlook::RibbonControl>&) {
-    process_->hooks->CommandCheckForUpdates(*process_);
+    process_->subsystems.menus->CommandCheckForUpdates(*process_);
 }
 void Connect::cbbCVContactSupport_Click(const std::shared_ptr<outlook::RibbonControl>&) {
-    process_->hooks->CommandContactSupport(*process_);
+    process_->subsystems.menus->CommandContactSupport(*process_);
 }
 void Connect::cmdCVHelp_Click(const std::shared_ptr<outlook::RibbonControl>&) {
-    process_->hooks->CommandHelp(*process_);
+    process_->subsystems.menus->CommandHelp(*process_);
 }
 void Connect::cmdCVAboutCorvane_Click(const std::shared_ptr<outlook::RibbonControl>&) {
-    process_->hooks->CommandAbout(*process_);
+    process_->subsystems.menus->CommandAbout(*process_);
 }
 
 bool Connect::InvokeCallback(std::string_view name, std::vector<outlook::Variant>& args) {
@@ -162,7 +162,7 @@ void Connect::AddinInstance_OnDisconnection(int RemoveMode) {
     if (RemoveMode == outlook::extdisconnect::UserClosed) {
         IgnoreErrors([&] {
             const std::string name = resources::LoadResourceString(*core::vb::Need(p.gResource), resources::resource_id::ProductMenu);
-            p.hooks->SendTo_RemoveExplMenu(p, name);
+            p.subsystems.menus->SendTo_RemoveExplMenu(p, name);
         });
     }
     if (outAddIn_) {

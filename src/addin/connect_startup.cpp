@@ -45,12 +45,12 @@ std::shared_ptr<outlook::Folder> AsFolder(const std::shared_ptr<outlook::Object>
 }
 
 // The root of the default store: the parent of the Inbox.
-std::shared_ptr<outlook::Folder> MailboxRoot(core::AddinProcess& p) {
+std::shared_ptr<outlook::Folder> MailboxRoot(Process& p) {
     auto inbox = core::vb::Need(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
     return AsFolder(inbox->Parent());
 }
 
-std::string ResourceText(core::AddinProcess& p, int id) { return resources::LoadResourceString(*p.gResource, id); }
+std::string ResourceText(Process& p, int id) { return resources::LoadResourceString(*p.gResource, id); }
 
 }  // namespace
 
@@ -78,7 +78,7 @@ void Connect::AddinInstance_OnConnection(const std::shared_ptr<outlook::Applicat
     p.helpFile = folder + "\\Corvane.chm";
 
     settings::InitializeSetup(p.host.registry, p.host.ui, p.appTitle);
-    p.hooks->LoadSettingsFile(p);
+    p.subsystems.settingsFile->LoadSettingsFile(p);
 
     startWithOutlook();
 }
@@ -118,7 +118,7 @@ void Connect::startWithOutlook() {
     }
     steps.run([&] {
         auto keys = p.regKeys();
-        if (keys.UseOutlookSettings()) keys.EmailList(p.hooks->cvAccountsEmailAddress(p));
+        if (keys.UseOutlookSettings()) keys.EmailList(p.cvAccountsEmailAddress(p));
     });
     steps.run([&] { updateReminder(); });
     p.gStartingUp = false;
@@ -156,7 +156,7 @@ bool Connect::moveOldDataFolder() {
     }
 
     bool moved = false;
-    IgnoreErrors([&] { moved = p.hooks->MoveCorvaneDataFolder(p, oldFolder); });
+    IgnoreErrors([&] { moved = p.subsystems.mailFolder->MoveCorvaneDataFolder(p, oldFolder); });
     store.SaveSetting(settings::keys::blnMoveCV, "1");
     if (!moved) return false;
 
@@ -177,12 +177,12 @@ bool Connect::moveOldDataFolder() {
 void Connect::createSendAcct() {
     auto& p = *process_;
     Steps steps;
-    steps.run([&] { p.gSendAcct = p.hooks->NewSendAcct(p); });
+    steps.run([&] { p.gSendAcct = p.subsystems.mailFolder->NewSendAcct(p); });
     steps.run([&] { core::vb::Need(p.gSendAcct)->CreateQuenlowFolder(); });
     steps.run([&] {
         auto parent = core::vb::Need(MailboxRoot(p)->Folders()->Item(ResourceText(p, rid::DataParentFolder)));
         auto folder = core::vb::Need(parent->Folders()->Item(ResourceText(p, rid::DataFolder)));
-        p.DataFolderPath = p.hooks->FolderPathText(p, folder);
+        p.DataFolderPath = p.subsystems.mailFolder->FolderPathText(p, folder);
     });
     steps.run([&] { core::vb::Need(p.gSendAcct)->strMailFolderPath(p.DataFolderPath); });
     steps.run([&] { core::vb::Need(p.gSendAcct)->LoadList(); });
@@ -193,7 +193,7 @@ void Connect::firstRunWizard() {
     const std::string shown = p.store().GetSetting(settings::keys::ShowStartupWizard);
     // Only the exact "True" (or nothing) brings the wizard up.
     if (!shown.empty() && shown != "True") return;
-    p.hooks->ShowStartupWizard(p, p.gResource->DLL_LoadBitmap(rid::WizardPicture));
+    p.subsystems.wizard->ShowStartupWizard(p, p.gResource->DLL_LoadBitmap(rid::WizardPicture));
     p.store().SaveSetting(settings::keys::ShowStartupWizard, "False");
 }
 
@@ -203,7 +203,7 @@ void Connect::updateReminder() {
     if (last == settings::DoNotCheckMarker) return;
     const platform::DateTime now = p.host.clock.now();
     if (const auto date = core::ReadDateText(last)) {
-        if (platform::calendarDaysBetween(*date, now) >= 1) p.hooks->ShowConfirmCheckUpdate(p);
+        if (platform::calendarDaysBetween(*date, now) >= 1) p.subsystems.updateCheck->ShowConfirmCheckUpdate(p);
         return;
     }
     // The first start stores yesterday, so that the next start asks.

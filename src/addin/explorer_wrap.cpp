@@ -58,7 +58,7 @@ bool isQuietSelectionFailure(const PlatformError& e) {
 
 }  // namespace
 
-std::shared_ptr<ExplorerWrap> ExplorerWrap::Create(core::AddinProcess& process) {
+std::shared_ptr<ExplorerWrap> ExplorerWrap::Create(Process& process) {
     std::shared_ptr<ExplorerWrap> w(new ExplorerWrap(process));
     w->explSink_ = std::make_shared<ExplorerSink>(w);
     w->mailSink_ = std::make_shared<MailSink>(w);
@@ -78,7 +78,7 @@ void ExplorerWrap::Explorer(std::shared_ptr<outlook::Explorer> explorer) {
 void ExplorerWrap::setMail(std::shared_ptr<outlook::MailItem> mail) { m_ObjMail.set(std::move(mail), mailSink_); }
 
 bool ExplorerWrap::InitButton() {
-    menu_ = process_.hooks->BuildExplorerMenu(process_, m_objExpl.get());
+    menu_ = process_.subsystems.menus->BuildExplorerMenu(process_, m_objExpl.get());
     return true;
 }
 
@@ -133,16 +133,16 @@ bool ExplorerWrap::openInActiveInspector() {
 
 void ExplorerWrap::m_ObjMail_Forward(const std::shared_ptr<outlook::Item>& forward, bool& cancel) {
     if (cancel || openInActiveInspector()) return;
-    IgnoreErrors([&] { process_.hooks->cvRemoveSpamMarks(process_, forward); });
+    IgnoreErrors([&] { process_.subsystems.responses->cvRemoveSpamMarks(process_, forward); });
 }
 
 void ExplorerWrap::m_ObjMail_Reply(const std::shared_ptr<outlook::Item>& response, bool& cancel) {
     if (cancel || openInActiveInspector()) return;
     auto mail = m_ObjMail.get();
     IgnoreErrors([&] {
-        process_.hooks->cvOldSubject(process_, mail, response);
-        const std::string subject = process_.hooks->cvRemoveSpamMarks(process_, response);
-        process_.hooks->cvReplyCheck(process_, mail, cancel, subject);
+        process_.subsystems.responses->cvOldSubject(process_, mail, response);
+        const std::string subject = process_.subsystems.responses->cvRemoveSpamMarks(process_, response);
+        process_.subsystems.responses->cvReplyCheck(process_, mail, cancel, subject);
     });
 }
 
@@ -150,9 +150,9 @@ void ExplorerWrap::m_ObjMail_ReplyAll(const std::shared_ptr<outlook::Item>& resp
     if (cancel || openInActiveInspector()) return;
     auto mail = m_ObjMail.get();
     IgnoreErrors([&] {
-        process_.hooks->cvOldSubject(process_, mail, response);
-        process_.hooks->cvRemoveSpamMarks(process_, response);
-        process_.hooks->cvReplyAllCheck(process_, mail, cancel, response);
+        process_.subsystems.responses->cvOldSubject(process_, mail, response);
+        process_.subsystems.responses->cvRemoveSpamMarks(process_, response);
+        process_.subsystems.responses->cvReplyAllCheck(process_, mail, cancel, response);
     });
 }
 

@@ -86,7 +86,7 @@ int RecipientPosition(const std::string& part) {
 
 }  // namespace
 
-std::shared_ptr<clsInspWrap> clsInspWrap::Create(core::AddinProcess& process) {
+std::shared_ptr<clsInspWrap> clsInspWrap::Create(Process& process) {
     std::shared_ptr<clsInspWrap> w(new clsInspWrap(process));
     w->inspSink_ = std::make_shared<InspectorSink>(w);
     w->mailSink_ = std::make_shared<MailSink>(w);
@@ -124,8 +124,8 @@ bool clsInspWrap::InitButton() {
                         insp->EditorType() == outlook::oleditor::Word;
     });
     IgnoreErrors([&] {
-        if (core::OutlookMajorVersion(process_) != "9" && !process_.hooks->IsOutlook2002LateBuild(process_))
-            process_.hooks->LoadAddin(process_, m_objInsp.get(), TemplateName);
+        if (core::OutlookMajorVersion(process_) != "9" && !process_.subsystems.wordTemplate->IsOutlook2002LateBuild(process_))
+            process_.subsystems.wordTemplate->LoadAddin(process_, m_objInsp.get(), TemplateName);
     });
     return true;
 }
@@ -145,12 +145,12 @@ void clsInspWrap::m_objInsp_Activate() {
     try {
         if (m_blnWordMail && core::OutlookMajorVersionNumber(process_) < 12) {
             if (!m_blnTemplateChecked) {
-                if (process_.hooks->IsOutlook2002LateBuild(process_))
-                    process_.hooks->LoadAddin(process_, m_objInsp.get(), TemplateName);
+                if (process_.subsystems.wordTemplate->IsOutlook2002LateBuild(process_))
+                    process_.subsystems.wordTemplate->LoadAddin(process_, m_objInsp.get(), TemplateName);
                 m_blnTemplateChecked = true;
             }
             if (core::OutlookMajorVersion(process_) != "9")
-                process_.hooks->TemplateMarkSaved(process_, m_objInsp.get(), TemplateName);
+                process_.subsystems.wordTemplate->TemplateMarkSaved(process_, m_objInsp.get(), TemplateName);
         }
         applyPendingRemovals();
     } catch (const PlatformError& e) {
@@ -171,7 +171,7 @@ void clsInspWrap::applyPendingRemovals() {
             if (part.empty()) continue;
             mail->Recipients()->Remove(RecipientPosition(part));
         }
-        process_.hooks->DeleteUserProperties(process_, mail, RemoveAtProperty);
+        process_.subsystems.responses->DeleteUserProperties(process_, mail, RemoveAtProperty);
     }
     if (mail->UserProperties()->Find(ClearMyEmailProperty)) {
         const std::string own = process_.regKeys().EmailList();
@@ -179,13 +179,13 @@ void clsInspWrap::applyPendingRemovals() {
             mail->Save();
             const std::string ownUpper = text::toUpper(own);
             for (int i = mail->Recipients()->Count(); i >= 1; --i) {
-                const std::string address = process_.hooks->RecipientEmail(process_, mail, i);
+                const std::string address = process_.subsystems.resolution->RecipientEmail(process_, mail, i);
                 // A plain substring test on the whole list, as the list is stored.
                 if (ownUpper.find(text::toUpper(address)) != std::string::npos)
                     mail->Recipients()->Remove(i);
             }
         }
-        process_.hooks->DeleteUserProperties(process_, mail, ClearMyEmailProperty);
+        process_.subsystems.responses->DeleteUserProperties(process_, mail, ClearMyEmailProperty);
     }
 }
 
@@ -200,16 +200,16 @@ bool clsInspWrap::isActiveInspector() {
 
 void clsInspWrap::m_ObjMail_Forward(const std::shared_ptr<outlook::Item>& forward, bool& cancel) {
     if (cancel || !isActiveInspector()) return;
-    IgnoreErrors([&] { process_.hooks->cvRemoveSpamMarks(process_, forward); });
+    IgnoreErrors([&] { process_.subsystems.responses->cvRemoveSpamMarks(process_, forward); });
 }
 
 void clsInspWrap::m_ObjMail_Reply(const std::shared_ptr<outlook::Item>& response, bool& cancel) {
     if (cancel || !isActiveInspector()) return;
     auto mail = m_ObjMail.get();
     IgnoreErrors([&] {
-        process_.hooks->cvOldSubject(process_, mail, response);
-        const std::string subject = process_.hooks->cvRemoveSpamMarks(process_, response);
-        process_.hooks->cvReplyCheck(process_, mail, cancel, subject);
+        process_.subsystems.responses->cvOldSubject(process_, mail, response);
+        const std::string subject = process_.subsystems.responses->cvRemoveSpamMarks(process_, response);
+        process_.subsystems.responses->cvReplyCheck(process_, mail, cancel, subject);
     });
 }
 
@@ -217,9 +217,9 @@ void clsInspWrap::m_ObjMail_ReplyAll(const std::shared_ptr<outlook::Item>& respo
     if (cancel || !isActiveInspector()) return;
     auto mail = m_ObjMail.get();
     IgnoreErrors([&] {
-        process_.hooks->cvOldSubject(process_, mail, response);
-        process_.hooks->cvRemoveSpamMarks(process_, response);
-        process_.hooks->cvReplyAllCheck(process_, mail, cancel, response);
+        process_.subsystems.responses->cvOldSubject(process_, mail, response);
+        process_.subsystems.responses->cvRemoveSpamMarks(process_, response);
+        process_.subsystems.responses->cvReplyAllCheck(process_, mail, cancel, response);
     });
 }
 

@@ -8,10 +8,10 @@ namespace corvane::addin {
 
 void clsInspWrap::m_ObjMail_Send(bool& cancel) {
     auto self = shared_from_this();
-    auto& hooks = *process_.hooks;
+    auto& sub = process_.subsystems;
     const std::shared_ptr<outlook::Item> mail = m_ObjMail.get();
     try {
-        if (hooks.EntryIdFails(process_, mail)) return;
+        if (sub.resolution->EntryIdFails(process_, mail)) return;
         if (WordEditorMode(process_)) {
             // Word runs the subject prompt; Outlook 2000 with Word has none here.
             if (core::OutlookMajorVersion(process_) != "9") {
@@ -20,9 +20,9 @@ void clsInspWrap::m_ObjMail_Send(bool& cancel) {
                 cancel = cancel || VariantBool(args[1]);
             }
         } else {
-            hooks.cvEmptySubjectCheck(process_, mail, cancel);
+            sub.windowChecks->cvEmptySubjectCheck(process_, mail, cancel);
         }
-        if (!cancel) hooks.cvAttachMissingCheck(process_, mail, cancel);
+        if (!cancel) sub.windowChecks->cvAttachMissingCheck(process_, mail, cancel);
     } catch (const platform::PlatformError& e) {
         platform::ReportCheckError(process_.host.ui, process_.appTitle, "m_ObjMail_Send", e);
     }

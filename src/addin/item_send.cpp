@@ -1,5 +1,6 @@
 // Stage 2 of the send pipeline: Outlook's application send event. Any step may set
 // Cancel; none clears it.
+#include "corvane/checks/entry_points.h"
 #include "corvane/access/address_entry.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/addin/out_addin.h"
@@ -30,7 +31,7 @@ void OutAddIn::objOutlook_ItemSend(const std::shared_ptr<outlook::Item>& Item, b
     } catch (const platform::PlatformError& e) {
         platform::ReportSendEventError(process_.host.ui, process_.appTitle, e);
         Cancel = true;
-        platform::IgnoreErrors([&] { process_.hooks->ResetMapiUtils(process_); });
+        platform::IgnoreErrors([&] { process_.subsystems.resolution->ResetMapiUtils(process_); });
         return;
     }
     try {
@@ -42,23 +43,23 @@ void OutAddIn::objOutlook_ItemSend(const std::shared_ptr<outlook::Item>& Item, b
 }
 
 bool OutAddIn::checkBeforeAccounts(const std::shared_ptr<outlook::Item>& item, bool& cancel) {
-    auto& hooks = *process_.hooks;
+    auto& sub = process_.subsystems;
     // A message sent without any message window (by another program) is not checked.
     if (core::NoActiveInspector(process_)) return false;
     if (!core::vb::Need(process_.gSendAcct)->LoadList()) return false;
     if (core::vb::Need(item)->Class() != outlook::olclass::Mail) return false;
     if (cancel) return false;
 
-    const core::Confirmation confirmed = hooks.ConfirmSend(process_, item);
-    if (confirmed == core::Confirmation::No) {
+    const checks::Confirmation confirmed = sub.sendChecks->ConfirmSend(process_, item);
+    if (confirmed == checks::Confirmation::No) {
         cancel = true;
         return false;
     }
-    if (confirmed != core::Confirmation::Yes && !hooks.ConfirmRecipientCount(process_, item)) {
+    if (confirmed != checks::Confirmation::Yes && !sub.sendChecks->ConfirmRecipientCount(process_, item)) {
         cancel = true;
         return false;
     }
-    if (!hooks.EntryIdFails(process_, item)) {
+    if (!sub.resolution->EntryIdFails(process_, item)) {
         if (WordEditorMode(process_)) {
             if (core::OutlookMajorVersion(process_) != "9") {
                 std::vector<outlook::Variant> args{std::shared_ptr<outlook::Dispatch>(item), cancel};
@@ -66,7 +67,7 @@ bool OutAddIn::checkBeforeAccounts(const std::shared_ptr<outlook::Item>& item, b
                 cancel = cancel || VariantBool(args[1]);
             }
         } else {
-            hooks.cvDelayEmailSending(process_, item, cancel);
+            sub.sendChecks->cvDelayEmailSending(process_, item, cancel);
         }
     }
     return true;
@@ -87,7 +88,7 @@ void OutAddIn::accountSteps(const std::shared_ptr<outlook::Item>& item, bool& ca
     if (displayType == outlook::oldisplay::DistList || displayType == outlook::oldisplay::PrivateDistList) return;
 
     std::string address;
-    if (!process_.hooks->IsFirstRecipientListed(process_, item, address))
+    if (!process_.subsystems.prefAccount->IsFirstRecipientListed(process_, item, address))
         offerToAddAddress(item, address, cancel);
     else
         usePreferredAccount(item, address, cancel);
@@ -95,7 +96,7 @@ void OutAddIn::accountSteps(const std::shared_ptr<outlook::Item>& item, bool& ca
 
 void OutAddIn::offerToAddAddress(const std::shared_ptr<outlook::Item>& item, const std::string& address,
                                  bool& cancel) {
-    auto& hooks = *process_.hooks;
+    auto& sub = process_.subsystems;
     if (address.empty()) return;
     if (process_.regKeys().MsgAddAddress() == 1) return;
 
@@ -104,7 +105,7 @@ void OutAddIn::offerToAddAddress(const std::shared_ptr<outlook::Item>& item, con
         std::vector<outlook::Variant> args{address, account};
         RunWordMacro(process_, "cvAddEmail", args);
     } else {
-        hooks.ShowAddEmailToList(process_, address, account);
+        sub.prefAccount->ShowAddEmailToList(process_, address, account);
     }
     if (process_.gCancelSend) {
         process_.gCancelSend = false;
@@ -112,30 +113,30 @@ void OutAddIn::offerToAddAddress(const std::shared_ptr<outlook::Item>& item, con
         return;
     }
     if (core::vb::Need(process_.gSendAcct)->strChangeAcct() == Change && process_.gPrefAcctMode != AddingAtSendTime)
-        SendFromAccount(item, hooks.PrefAccountFor(process_, address));
+        SendFromAccount(item, sub.prefAccount->PrefAccountFor(process_, address));
 }
 
 void OutAddIn::usePreferredAccount(const std::shared_ptr<outlook::Item>& item, const std::string& address,
                                    bool& cancel) {
-    auto& hooks = *process_.hooks;
-    const std::string pref = hooks.PrefAccountFor(process_, address);
+    auto& sub = process_.subsystems;
+    const std::string pref = sub.prefAccount->PrefAccountFor(process_, address);
     if (text::trim(pref) == NoAccountSelected) return;
-    if (hooks.OrderedAccountsCount(process_) <= 1) return;
+    if (sub.prefAccount->OrderedAccountsCount(process_) <= 1) return;
     const std::string current = GetItemAccount(item);
     if (Folded(current) == Folded(pref)) return;
 
     if (!core::vb::Need(process_.gSendAcct)->PrefAcctExists(pref)) {
-        const std::string message = hooks.PrefAcctMissingMessage(process_, pref, address);
+        const std::string message = sub.prefAccount->PrefAcctMissingMessage(process_, pref, address);
         process_.gPrefAcctMode = ReplacingGoneAccount;
         if (WordEditorMode(process_)) {
             std::vector<outlook::Variant> args{std::int32_t{process_.gPrefAcctMode}, current, address, message};
             RunWordMacro(process_, "cvPrefAcctExistsFalse", args);
         } else {
-            hooks.ShowEmailAddressEdit(process_, current, message, address);
+            sub.prefAccount->ShowEmailAddressEdit(process_, current, message, address);
         }
         // The dialog may have stored a new preferred account: read it again.
         if (core::vb::Need(process_.gSendAcct)->strChangeAcct() == Change)
-            SendFromAccount(item, hooks.PrefAccountFor(process_, address));
+            SendFromAccount(item, sub.prefAccount->PrefAccountFor(process_, address));
         return;
     }
     if (process_.regKeys().DoNotShowSelect() == 1) {
@@ -150,7 +151,7 @@ void OutAddIn::usePreferredAccount(const std::shared_ptr<outlook::Item>& item, c
         RunWordMacro(process_, "cvSelQuenlow", args);
         macroResult = VariantText(args[0]);
     } else {
-        chosen = hooks.ShowSelectSendAcct(process_, current, pref, address);
+        chosen = sub.prefAccount->ShowSelectSendAcct(process_, current, pref, address);
     }
     if (chosen.empty() && macroResult.empty()) return;
     if (chosen == "CANCEL" || macroResult == "CANCEL") {

@@ -29,7 +29,7 @@ private:
 
 }  // namespace
 
-std::shared_ptr<OutAddIn> OutAddIn::Create(core::AddinProcess& process) {
+std::shared_ptr<OutAddIn> OutAddIn::Create(Process& process) {
     std::shared_ptr<OutAddIn> o(new OutAddIn(process));
     o->sink_ = std::make_shared<ApplicationSink>(o);
     return o;

@@ -9,7 +9,7 @@
 
 namespace corvane::addin {
 
-void AddExpl(core::AddinProcess& process, const std::shared_ptr<outlook::Explorer>& objExpl) {
+void AddExpl(Process& process, const std::shared_ptr<outlook::Explorer>& objExpl) {
     auto wrap = ExplorerWrap::Create(process);
     wrap->Explorer(objExpl);
     wrap->Key(process.gintExplKey);
@@ -18,14 +18,14 @@ void AddExpl(core::AddinProcess& process, const std::shared_ptr<outlook::Explore
     core::vb::Increment(process.gintExplKey);
 }
 
-void KillExpl(core::AddinProcess& process, std::int16_t intKey, const ExplorerWrap* objExplWrap) {
+void KillExpl(Process& process, std::int16_t intKey, const ExplorerWrap* objExplWrap) {
     const std::string key = std::to_string(intKey);
     auto& registry = process.explorerWrappers();
     if (registry.Item(key).get() != objExplWrap) throw core::vb::Raise(1, "Unexpected Error in KillExpl");
     registry.Remove(key);
 }
 
-std::string AddInsp(core::AddinProcess& process, const std::shared_ptr<outlook::Inspector>& objInspector) {
+std::string AddInsp(Process& process, const std::shared_ptr<outlook::Inspector>& objInspector) {
     using platform::IgnoreErrors;
     std::shared_ptr<clsInspWrap> wrap;
     IgnoreErrors([&] { wrap = clsInspWrap::Create(process); });
@@ -55,7 +55,7 @@ std::string AddInsp(core::AddinProcess& process, const std::shared_ptr<outlook::
     return key;
 }
 
-void KillInsp(core::AddinProcess& process, std::int16_t intKey, const clsInspWrap* objInspWrap) {
+void KillInsp(Process& process, std::int16_t intKey, const clsInspWrap* objInspWrap) {
     platform::IgnoreErrors([&] {
         const std::string key = std::to_string(intKey);
         auto& registry = process.inspectorWrappers();

@@ -8,12 +8,12 @@
 
 namespace corvane::addin {
 
-bool WordEditorMode(core::AddinProcess& process) {
+bool WordEditorMode(Process& process) {
     auto inspector = core::vb::Need(core::vb::Need(process.gOutlook)->ActiveInspector());
     return inspector->EditorType() == outlook::oleditor::Word && core::OutlookMajorVersionNumber(process) < 12;
 }
 
-void RunWordMacro(core::AddinProcess& process, std::string_view macro, std::vector<outlook::Variant>& args) {
+void RunWordMacro(Process& process, std::string_view macro, std::vector<outlook::Variant>& args) {
     auto safe = access::CreateAccessObject<access::SafeInspector>(*process.access);
     safe->SetItem(core::vb::Need(core::vb::Need(process.gOutlook)->ActiveInspector()));
     auto document = core::vb::Need(safe->WordEditor());

@@ -1,6 +1,7 @@
 // The send confirmation (every message, or messages to listed addresses) and the
 // recipient-count confirmation, both asked with the same Yes/No box. Failures here go to
 // the send event, which stops the send.
+#include "corvane/checks/entry_points.h"
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/core/vb_errors.h"
@@ -25,13 +26,13 @@ bool AskToSend(core::AddinProcess& p, std::string_view question) {
     return answer == platform::mb::IdYes;
 }
 
-core::Confirmation ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
+checks::Confirmation ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {
     // The question names the first To entry whether or not it is asked.
     const std::string first = GetFirstTORecipient(p, item);
     const int mode = p.regKeys().DisplayConfirmation();
     const bool ask = mode == ConfirmEveryMessage || (mode == ConfirmListedAddresses && AtLeast1EmailInRecipt(p, item));
-    if (!ask) return core::Confirmation::NotAsked;
-    return AskToSend(p, first) ? core::Confirmation::Yes : core::Confirmation::No;
+    if (!ask) return checks::Confirmation::NotAsked;
+    return AskToSend(p, first) ? checks::Confirmation::Yes : checks::Confirmation::No;
 }
 
 bool ConfirmRecipientCount(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item) {

@@ -1,9 +1,9 @@
+#include "corvane/checks/entry_points.h"
 #include "corvane/access/factory.h"
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
 #include "corvane/core/addin_process.h"
-#include "corvane/core/hooks.h"
 #include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/checks/frmReplyMultRecipt.h"
@@ -131,7 +131,7 @@ void ReplaceByReplyToAll(core::AddinProcess& p, const std::shared_ptr<outlook::M
         reply.reset();
         std::shared_ptr<outlook::Item> reopened;
         IgnoreErrors([&] { reopened = core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetItemFromID(entryId, ""); });
-        if (newSubject != core::NoSubjectChange)
+        if (newSubject != checks::NoSubjectChange)
             IgnoreErrors([&] { core::vb::Need(reopened)->SetSubject(newSubject); });
         IgnoreErrors([&] { core::vb::Need(reopened)->Display(false); });
     }

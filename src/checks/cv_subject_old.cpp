@@ -1,4 +1,5 @@
 // cvOldSubject: a reply to an old message asks whether its subject still fits.
+#include "corvane/checks/entry_points.h"
 #include "corvane/access/factory.h"
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
@@ -37,7 +38,7 @@ long long WholeDays(const std::string& setting) {
 
 std::string cvOldSubject(core::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered,
                          const std::shared_ptr<outlook::Item>& reply) {
-    std::string result(core::NoSubjectChange);
+    std::string result(checks::NoSubjectChange);
     try {
         const auto keys = process.regKeys();
         if (!keys.PromptReplyOnOlderEmails() || process.gblnReplyReplacing) return result;
@@ -62,7 +63,7 @@ std::string cvOldSubject(core::AddinProcess& process, const std::shared_ptr<outl
         frm.unload();
     } catch (const platform::PlatformError& e) {
         platform::ReportModuleError(process.host.ui, process.appTitle, "basCorvane", "cvOldSubject", e);
-        return std::string(core::NoSubjectChange);
+        return std::string(checks::NoSubjectChange);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 // cvRemoveSpamMarks: the subject of a new reply or forward, cleaned of anti-spam marks and
 // repeated prefixes.
+#include "corvane/checks/entry_points.h"
 #include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
 #include "corvane/checks/frmRemoveSpam.h"
@@ -58,7 +59,7 @@ std::string cvRemoveSpamMarks(core::AddinProcess& process, const std::shared_ptr
     } catch (const platform::PlatformError& e) {
         platform::ReportModuleError(process.host.ui, process.appTitle, "basCorvane", "cvRemoveSpamMarks", e);
         // Nothing was written; the reply check must not put an empty subject on the reply.
-        return std::string(core::NoSubjectChange);
+        return std::string(checks::NoSubjectChange);
     }
 }
 

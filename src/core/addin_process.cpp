@@ -8,25 +8,13 @@
 
 namespace corvane::core {
 
-AddinProcess::AddinProcess(const platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<access::ComponentFactory> a)
-    : host(h),
-      hooks(hk ? std::move(hk) : std::make_shared<Hooks>()),
-      access(a ? std::move(a) : std::make_shared<access::ComponentFactory>()) {}
+AddinProcess::AddinProcess(const platform::Host& h, std::shared_ptr<access::ComponentFactory> a)
+    : host(h), access(a ? std::move(a) : std::make_shared<access::ComponentFactory>()) {}
 
 AddinProcess::~AddinProcess() = default;
 
 settings::modRegKeys AddinProcess::regKeys() {
-    return settings::modRegKeys(store(), [this] { return hooks->cvAccountsEmailAddress(*this); });
-}
-
-WrapperCollection<addin::ExplorerWrap>& AddinProcess::explorerWrappers() {
-    if (!gcolExplWrap) gcolExplWrap = std::make_shared<WrapperCollection<addin::ExplorerWrap>>();
-    return *gcolExplWrap;
-}
-
-WrapperCollection<addin::clsInspWrap>& AddinProcess::inspectorWrappers() {
-    if (!gcolInspWrap) gcolInspWrap = std::make_shared<WrapperCollection<addin::clsInspWrap>>();
-    return *gcolInspWrap;
+    return settings::modRegKeys(store(), [this] { return cvAccountsEmailAddress(*this); });
 }
 
 std::string OutlookMajorVersion(AddinProcess& process) {

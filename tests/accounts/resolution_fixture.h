@@ -52,7 +52,7 @@ protected:
     StubServices stubs;
     platform::Host host{registry, ui, stubs, stubs, stubs, p.clock, p.files};
     std::shared_ptr<access::ComponentFactory> access = std::make_shared<access::ComponentFactory>(p.subsystem);
-    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, nullptr, access);
+    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, access);
 };
 
 // The message every failed resolution shows when asked to.

@@ -1,11 +1,14 @@
 #include "addin_fixture.h"
 
 #include "corvane/outlook/folders.h"
+#include "corvane/profile/mailbox.h"
+#include "corvane/profile/profile_build.h"
 #include "corvane/settings/setting_store.h"
+#include "corvane/simaddin/addin_wiring.h"
 
 namespace corvane::addin::testing {
 
-bool RecordingHooks::MoveCorvaneDataFolder(core::AddinProcess&, const std::shared_ptr<ol::Folder>& old) {
+bool Recorder::MoveCorvaneDataFolder(core::AddinProcess&, const std::shared_ptr<ol::Folder>& old) {
     log.push_back("MoveCorvaneDataFolder " + old->Name());
     if (!moveWorks) return false;
     auto root = std::dynamic_pointer_cast<ol::Folder>(std::dynamic_pointer_cast<ol::Folder>(old->Parent())->Parent());
@@ -19,31 +22,65 @@ bool RecordingHooks::MoveCorvaneDataFolder(core::AddinProcess&, const std::share
     return true;
 }
 
+Subsystems Recorder::subsystems() {
+    auto self = shared_from_this();
+    Subsystems s;
+    s.mailFolder = self;
+    s.resolution = self;
+    s.prefAccount = self;
+    s.windowChecks = self;
+    s.sendChecks = self;
+    s.menus = self;
+    s.settingsFile = self;
+    s.wizard = self;
+    s.updateCheck = self;
+    s.wordTemplate = self;
+    return s;
+}
+
+namespace {
+
+// One Exchange mailbox with two accounts, written as scenarios write profiles.
+constexpr const char* ProfileText = R"(
+address_book:
+  - {name: John Smith, type: EX, smtp: john@kelderon.example, alias: jsmith, proxies: ["SMTP:john@kelderon.example"]}
+  - {name: Carol Diaz, type: EX, smtp: carol@kelderon.example, alias: cdiaz}
+  - {name: Ann Lee, smtp: ann@example.com}
+  - {name: Bob Ray, smtp: bob@example.org}
+  - {name: Team, type: EX, smtp: team@kelderon.example, alias: team, members: [Carol Diaz, John Smith]}
+user: john@kelderon.example
+accounts:
+  - {name: Kelderon, smtp: john@kelderon.example, type: exchange, user_name: John Smith}
+  - {name: Home, smtp: john@home.example, type: pop3, user_name: John at home}
+)";
+
+std::shared_ptr<sim::SimAddressEntry> Entry(const sim::AddressBook& book, std::string_view name) {
+    std::string problem;
+    return profile::FindEntry(book, name, problem);
+}
+
+}  // namespace
+
 AddinTest::AddinTest(OutlookSetup setup) {
+    const profile::YamlInput in("addin_fixture profile");
+    const profile::Profile prof = profile::ParseProfile(in, profile::LoadYamlDocuments(ProfileText, in.file()).at(0));
+    profile::ApplyProfile(prof, *sim);
     sim::OutlookOptions options;
     options.version = setup.version;
     options.wordEditor = setup.wordEditor;
-    options.files = &files;
+    options.files = &sim->files();
     options.quitWhenLastWindowCloses = false;
     app = sim::SimApplication::Create(clock, options);
-    auto profile = app->profile();
-    auto& book = profile->addressBook();
-    me = book.addExchangeUser({"John Smith", "jsmith", "john@kelderon.example", {"SMTP:john@kelderon.example"}, ""});
-    carol = book.addExchangeUser({"Carol Diaz", "cdiaz", "carol@kelderon.example", {}, ""});
-    ann = book.addSmtp("Ann Lee", "ann@example.com");
-    bob = book.addSmtp("Bob Ray", "bob@example.org");
-    team = book.addExchangeList({"Team", "team", "team@kelderon.example", {}, ""}, {carol, me});
-    profile->addStore({"Mailbox - John Smith", mapi::storekind::PrimaryExchangeMailbox, me, true});
-    profile->setCurrentUser(me);
-    profile->addAccount({"Kelderon", "john@kelderon.example", ol::olaccount::Exchange, "John Smith"});
-    profile->addAccount({"Home", "john@home.example", ol::olaccount::Pop3, "John at home"});
+    profile::BuildMailbox(prof, *app);
+    const auto& book = app->profile()->addressBook();
+    me = Entry(book, "John Smith");
+    carol = Entry(book, "Carol Diaz");
+    ann = Entry(book, "Ann Lee");
+    bob = Entry(book, "Bob Ray");
+    team = Entry(book, "Team");
 
-    process = std::make_shared<core::AddinProcess>(host, hooks);
-    process->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
+    process = simaddin::RegisterAddin(*app, *sim, hooks->subsystems());
     connect = Connect::Create(process);
-    app->registerClass(ConnectProgId, [p = std::weak_ptr<core::AddinProcess>(process)] {
-        return std::shared_ptr<ol::Dispatch>(Connect::Create(p.lock()));
-    });
     // The first start is over: no wizard, no reminder unless a test asks for them.
     setSetting(settings::keys::ShowStartupWizard, "False");
     setSetting(settings::keys::LastCheckUpdateDate, "DoNotCheck");

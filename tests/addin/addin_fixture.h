@@ -1,14 +1,16 @@
 #pragma once
 // The add-in on a simulated Outlook: one Exchange mailbox with two accounts, an in-memory
-// registry, a recording Ui, and hooks that log every call into the later subsystems.
+// the simulated host around it, and a recorder in place of every subsystem but the
+// response checks.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/checks/entry_points.h"
 #include "corvane/addin/connect.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/platform/clock.h"
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_keys.h"
@@ -18,32 +20,11 @@
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/item_types.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/simhost/registry.h"
-#include "support/fake_ui.h"
-#include "support/memory_file_system.h"
+#include "corvane/simhost/sim_host.h"
 
 namespace corvane::addin::testing {
 
 namespace ol = outlook;
-
-inline constexpr const char* AddinFolder = "C:\\Program Files\\Corvane";
-
-class StubShell final : public platform::Shell {
-public:
-    void openAddress(std::string_view) override {}
-    void openHelp(std::string_view, std::string_view) override {}
-};
-class StubHttp final : public platform::Http {
-public:
-    platform::HttpResponse get(std::string_view, std::chrono::milliseconds) override { return {}; }
-};
-class StubSystem final : public platform::SystemInfo {
-public:
-    platform::WindowsVersion windowsVersion() override { return {}; }
-    std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
-    std::string addinFolder() override { return AddinFolder; }
-    platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
-};
 
 // A list object that records what is asked of it.
 class FakeSendAcct final : public core::SendAcct {
@@ -81,9 +62,23 @@ private:
     std::vector<std::string>& log_;
 };
 
-// Hooks that log each call ("name arg...") and answer from their fields.
-class RecordingHooks : public core::Hooks {
+// Every subsystem the add-in proper calls, except the response checks: each call is
+// logged ("name arg...") and answered from the fields.
+class Recorder : public accounts::MailFolder,
+                 public accounts::Resolution,
+                 public accounts::PreferredAccount,
+                 public checks::MessageWindowChecks,
+                 public checks::SendEventChecks,
+                 public Menus,
+                 public SettingsFile,
+                 public Wizard,
+                 public UpdateCheck,
+                 public WordTemplate,
+                 public std::enable_shared_from_this<Recorder> {
 public:
+    // The add-in's subsystems with this recorder in every place but the response checks.
+    Subsystems subsystems();
+
     std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
         log.push_back("NewSendAcct");
         auto list = std::make_shared<FakeSendAcct>(log);
@@ -99,7 +94,7 @@ public:
     void ShowConfirmCheckUpdate(core::AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
     void SendTo_RemoveExplMenu(core::AddinProcess& p, const std::string& name) override {
         log.push_back("SendTo_RemoveExplMenu " + name);
-        wrappersAtMenuRemoval = p.gcolExplWrap ? p.gcolExplWrap->Count() : 0;
+        wrappersAtMenuRemoval = static_cast<Process&>(p).explorerWrappers().Count();
     }
     std::shared_ptr<void> BuildExplorerMenu(core::AddinProcess&, const std::shared_ptr<ol::Explorer>&) override {
         log.push_back("BuildExplorerMenu");
@@ -120,10 +115,10 @@ public:
     void cvAttachMissingCheck(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvAttachMissingCheck");
     }
-    core::Confirmation ConfirmSend(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
+    checks::Confirmation ConfirmSend(core::AddinProcess&, const std::shared_ptr<ol::Item>&) override {
         log.push_back("ConfirmSend");
         if (failIn == "ConfirmSend") throw platform::PlatformError(13, "Type mismatch");
-        return core::Confirmation::NotAsked;
+        return checks::Confirmation::NotAsked;
     }
     void cvDelayEmailSending(core::AddinProcess&, const std::shared_ptr<ol::Item>&, bool&) override {
         log.push_back("cvDelayEmailSending");
@@ -205,19 +200,17 @@ protected:
     void removeSetting(std::string_view key);
     int explorerWrappers() const { return process->gcolExplWrap ? process->gcolExplWrap->Count() : 0; }
     int inspectorWrappers() const { return process->gcolInspWrap ? process->gcolInspWrap->Count() : 0; }
+    // The add-in's folder as the add-in sees it.
+    std::string addinFile(std::string_view name) const { return std::string(simhost::AddinFolder) + "\\" + std::string(name); }
 
-    platform::FixedClock clock{platform::DateTime::fromCivil(2026, 3, 2, 9, 30)};
-    corvane::testing::MemoryFileSystem files;
-    simhost::SimRegistry registry;
-    corvane::testing::FakeUi ui;
-    StubShell shell;
-    StubHttp http;
-    StubSystem system;
-    platform::Host host{registry, ui, shell, http, system, clock, files};
+    std::unique_ptr<simhost::SimHost> sim = simhost::SimHost::Temporary(platform::DateTime::fromCivil(2026, 3, 2, 9, 30));
+    platform::FixedClock& clock = sim->clock();
+    simhost::FileRegistry& registry = sim->registry();
+    simhost::ScriptedUi& ui = sim->ui();
     std::shared_ptr<sim::SimApplication> app;
     std::shared_ptr<sim::SimAddressEntry> me, carol, ann, bob, team;
-    std::shared_ptr<RecordingHooks> hooks = std::make_shared<RecordingHooks>();
-    std::shared_ptr<core::AddinProcess> process;
+    std::shared_ptr<Recorder> hooks = std::make_shared<Recorder>();
+    std::shared_ptr<Process> process;
     std::shared_ptr<Connect> connect;
 };
 

@@ -1,24 +1,14 @@
 // Address resolution reached from the add-in: the message window's test that its item still
 // exists, and the reset of the access component after a failed send event.
 #include "addin_fixture.h"
-#include "corvane/addin/product_hooks.h"
 
 namespace corvane::addin::testing {
 namespace {
 
-// The recording hooks, with the product's live-item test and reset.
-struct ResolvingHooks : RecordingHooks {
-    bool EntryIdFails(core::AddinProcess& p, const std::shared_ptr<ol::Item>& item) override {
-        return product.EntryIdFails(p, item);
-    }
-    void ResetMapiUtils(core::AddinProcess& p) override { product.ResetMapiUtils(p); }
-    ProductHooks product;
-};
-
 using ResolutionInTheAddin = AddinTest;
 
 TEST_F(ResolutionInTheAddin, ALiveMessageIsCheckedAndAFailedSendEventResetsTheComponent) {
-    process->hooks = hooks = std::make_shared<ResolvingHooks>();
+    process->subsystems.resolution = std::make_shared<accounts::Resolution>();  // the product's own
     openExplorer();
     connectAddin();
     hooks->failIn = "ConfirmSend";
@@ -28,6 +18,8 @@ TEST_F(ResolutionInTheAddin, ALiveMessageIsCheckedAndAFailedSendEventResetsTheCo
     spec.sent = false;
     spec.to = {ann};
     auto draft = app->profile()->defaultFolder(ol::olfolder::Drafts)->addMail(spec);
+    ui.addStep(simhost::MessageBoxStep{std::nullopt, "Error Number : 13\r\nError Description : Type mismatch",
+                                       std::nullopt, 16, platform::mb::IdOk});
     EXPECT_EQ(app->openItem(draft)->clickSend(), sim::SendOutcome::Cancelled);
     EXPECT_EQ(hooks->count("cvEmptySubjectCheck"), 1);  // its window found the item alive
     EXPECT_EQ(process->access->State().cleanUps, before + 1);

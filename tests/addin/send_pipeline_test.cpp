@@ -79,7 +79,7 @@ TEST_F(SendPipeline, AnErrorInTheAccountStepsCancelsWithoutAWord) {
     start();
     hooks->failIn = "IsFirstRecipientListed";
     EXPECT_EQ(sendToAnn(), sim::SendOutcome::Cancelled);
-    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_NO_THROW(ui.finish()) << ui.transcriptText();
 }
 
 TEST_F(SendPipeline, AnUnlistedCorrespondentIsOfferedForTheList) {

@@ -3,7 +3,6 @@
 #include "addin_fixture.h"
 #include "corvane/access/factory.h"
 #include "corvane/addin/buttons.h"
-#include "corvane/addin/product_hooks.h"
 #include "corvane/addin/word_macro.h"
 #include "corvane/sim/word.h"
 #include "corvane/simhost/sim_ui.h"
@@ -15,7 +14,7 @@ namespace {
 class WordEditor : public AddinTest {
 protected:
     explicit WordEditor(OutlookSetup setup = {"11.0.0.8010", true}) : AddinTest(std::move(setup)) {
-        wordProcess = std::make_shared<core::AddinProcess>(host, wordHooks);
+        wordProcess = std::make_shared<Process>(sim->host(), wordHooks->subsystems());
         wordProcess->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
     }
     void start() {
@@ -25,8 +24,8 @@ protected:
     }
     // The template in the add-in's folder, loaded into Word, its macros calling Buttons.
     void installTemplate() {
-        const std::string path = std::string(AddinFolder) + "\\Corvane.dot";
-        files.files[path] = "template";
+        const std::string path = addinFile("Corvane.dot");
+        sim->files().writeFile(path, "template");
         app->word().addAddIn(path, true);
         app->word().setTemplateMacros("Corvane.dot", [this](std::string_view name, std::vector<ol::Variant>& args) {
             macros.emplace_back(name);
@@ -60,8 +59,8 @@ protected:
         inspector->Activate();
     }
 
-    std::shared_ptr<RecordingHooks> wordHooks = std::make_shared<RecordingHooks>();
-    std::shared_ptr<core::AddinProcess> wordProcess;
+    std::shared_ptr<Recorder> wordHooks = std::make_shared<Recorder>();
+    std::shared_ptr<Process> wordProcess;
     std::vector<std::string> macros;
     bool cancelSubject = false;
 };
@@ -132,18 +131,19 @@ TEST_F(WordOnLateOutlook2002, LoadsTheTemplateAtTheFirstActivationAndMarksItSave
 // through Outlook's session and sets the delivery time on Outlook's item.
 class WordDelaysThroughButtons : public ::testing::Test, protected corvane::testing::SendScene {
 protected:
-    struct ListHooks final : ProductHooks {
+    struct ListFolder final : accounts::MailFolder {
         std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override { return std::make_shared<FakeSendAcct>(log); }
         std::vector<std::string> log;
     };
-    std::shared_ptr<core::AddinProcess> newProcess() {
-        auto p = std::make_shared<core::AddinProcess>(host, std::make_shared<ListHooks>(),
-                                                std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
+    std::shared_ptr<Process> newProcess() {
+        Subsystems s;
+        s.mailFolder = std::make_shared<ListFolder>();
+        auto p = std::make_shared<Process>(host, s, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         return p;
     }
     WordDelaysThroughButtons() : SendScene("11.0.0.8010", true) {
-        app->registerClass(ConnectProgId, [p = std::weak_ptr<core::AddinProcess>(process)] {
+        app->registerClass(ConnectProgId, [p = std::weak_ptr<Process>(process)] {
             return std::shared_ptr<ol::Dispatch>(Connect::Create(p.lock()));
         });
         for (auto [key, value] : {std::pair{settings::keys::ShowStartupWizard, "False"},
@@ -170,8 +170,8 @@ protected:
     }
     ~WordDelaysThroughButtons() override { app->disconnectAddin(ConnectProgId, ol::extdisconnect::HostShutdown); }
 
-    std::shared_ptr<core::AddinProcess> process = newProcess();
-    std::shared_ptr<core::AddinProcess> wordProcess = newProcess();
+    std::shared_ptr<Process> process = newProcess();
+    std::shared_ptr<Process> wordProcess = newProcess();
     std::shared_ptr<Connect> connect = Connect::Create(process);
     std::vector<std::string> macros;
 };

@@ -1,5 +1,6 @@
 // The send confirmation and the recipient count: when a box appears at all, what it asks,
 // and what each answer means to the send.
+#include "corvane/checks/entry_points.h"
 #include "corvane/access/progids.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "send_checks_fixture.h"
@@ -8,13 +9,13 @@ namespace corvane::testing {
 namespace {
 
 namespace cv = checks::basCorvane;
-using core::Confirmation;
+using checks::Confirmation;
 using platform::mb::IdNo;
 using platform::mb::IdYes;
 
 class SendConfirmation : public SendChecksTest {
 protected:
-    core::Confirmation confirm(const std::shared_ptr<sim::SimMailItem>& m) { return cv::ConfirmSend(*process, m->asItem()); }
+    checks::Confirmation confirm(const std::shared_ptr<sim::SimMailItem>& m) { return cv::ConfirmSend(*process, m->asItem()); }
     bool count(const std::shared_ptr<sim::SimMailItem>& m) { return cv::ConfirmRecipientCount(*process, m->asItem()); }
     void withoutComponent() { access->SetRegistered(access::progid::SafeMailItem, false); }
     void expectError(const std::string& procedure) {
@@ -40,7 +41,7 @@ TEST(ListedAddress, IsAPlainSubstringIgnoringCase) {
 TEST_F(SendConfirmation, IsOffUnlessDisplayConfirmationIsOneOrTwo) {
     for (const char* value : {"0", "3", ""}) {
         set(keys::DisplayConfirmation, value);
-        EXPECT_EQ(confirm(draft({ann})), core::Confirmation::NotAsked) << value;
+        EXPECT_EQ(confirm(draft({ann})), checks::Confirmation::NotAsked) << value;
     }
 }
 
@@ -48,24 +49,24 @@ TEST_F(SendConfirmation, AsksForEveryMessageNamingTheFirstToEntry) {
     set(keys::DisplayConfirmation, "1");
     set(keys::PlaySound, "True");
     expectConfirmation("Do you wish to send this email to Ann Lee?", IdYes);
-    EXPECT_EQ(confirm(draft({ann, bob})), core::Confirmation::Yes);
+    EXPECT_EQ(confirm(draft({ann, bob})), checks::Confirmation::Yes);
     expectConfirmation("Do you wish to send this email?", IdNo);  // only Cc recipients
-    EXPECT_EQ(confirm(draft({}, {bob})), core::Confirmation::No);
+    EXPECT_EQ(confirm(draft({}, {bob})), checks::Confirmation::No);
     EXPECT_EQ(ui.beeps(), 2);
 }
 
 TEST_F(SendConfirmation, AsksForListedAddressesFoundAnywhereAmongTheRecipients) {
     set(keys::DisplayConfirmation, "2");
-    EXPECT_EQ(confirm(draft({ann})), core::Confirmation::NotAsked);  // nothing listed
+    EXPECT_EQ(confirm(draft({ann})), checks::Confirmation::NotAsked);  // nothing listed
     set(keys::ConfirmEmailAddrs, "boss@example.com;joann@example.com");
     // Ann's whole address is the tail of a listed one, and she is only a Bcc recipient.
     expectConfirmation("Do you wish to send this email to Bob Ray?", IdYes);
-    EXPECT_EQ(confirm(draft({bob}, {}, {ann})), core::Confirmation::Yes);
-    EXPECT_EQ(confirm(draft({bob, john})), core::Confirmation::NotAsked);
+    EXPECT_EQ(confirm(draft({bob}, {}, {ann})), checks::Confirmation::Yes);
+    EXPECT_EQ(confirm(draft({bob, john})), checks::Confirmation::NotAsked);
     // A personal list has no address of its own and is looked up as "General".
     set(keys::ConfirmEmailAddrs, "general@kelderon.example");
     expectConfirmation("Do you wish to send this email to Friends?", IdNo);
-    EXPECT_EQ(confirm(draft({friends})), core::Confirmation::No);
+    EXPECT_EQ(confirm(draft({friends})), checks::Confirmation::No);
 }
 
 TEST_F(SendConfirmation, AMessageThatCannotBeReadIsReportedAndStillConfirmed) {
@@ -73,12 +74,12 @@ TEST_F(SendConfirmation, AMessageThatCannotBeReadIsReportedAndStillConfirmed) {
     withoutComponent();
     expectError("GetFirstTORecipient");
     expectConfirmation("Do you wish to send this email?", IdYes);
-    EXPECT_EQ(confirm(draft({ann})), core::Confirmation::Yes);
+    EXPECT_EQ(confirm(draft({ann})), checks::Confirmation::Yes);
     set(keys::DisplayConfirmation, "2");
     set(keys::ConfirmEmailAddrs, "ann@example.com");
     expectError("GetFirstTORecipient");
     expectError("AtLeast1EmailInRecipt");
-    EXPECT_EQ(confirm(draft({ann})), core::Confirmation::NotAsked);
+    EXPECT_EQ(confirm(draft({ann})), checks::Confirmation::NotAsked);
 }
 
 TEST_F(SendConfirmation, CountsOnlyWhenAskedAndAboveTheLimit) {

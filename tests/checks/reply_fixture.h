@@ -18,7 +18,7 @@ protected:
     explicit ReplyTest(std::string version = "11.0.0.8010", std::string workAddress = "john@kelderon.example")
         : ReplyWorld(std::move(version), std::move(workAddress)),
           process(std::make_shared<core::AddinProcess>(
-              host, nullptr, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()))) {
+              host, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()))) {
         process->gOutlook = app;
     }
 

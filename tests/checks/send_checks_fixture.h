@@ -21,7 +21,7 @@ protected:
 
     std::shared_ptr<access::ComponentFactory> access =
         std::make_shared<access::ComponentFactory>(std::make_shared<sim::SimMapiSubsystem>(app));
-    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, nullptr, access);
+    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, access);
 };
 
 }  // namespace corvane::testing

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/outlook/object.h"
 
 namespace corvane::addin {
@@ -16,7 +16,7 @@ inline constexpr const char* ButtonsProgId = "Corvane.Buttons";
 class Buttons : public outlook::Dispatch {
 public:
     // `process` is the state of the process the object is created in (Word's).
-    explicit Buttons(std::shared_ptr<core::AddinProcess> process) : process_(std::move(process)) {}
+    explicit Buttons(std::shared_ptr<Process> process) : process_(std::move(process)) {}
 
     // The account-selection prompt; strChange gets "", "CANCEL" or the chosen account.
     void SelQuenlow(std::string& strChange, std::string& strDefault, std::string& strPrefAcct,
@@ -35,7 +35,7 @@ private:
     // The list object and the cancel decision, handed back to Outlook's process.
     void PutVariablesToOutlook();
 
-    std::shared_ptr<core::AddinProcess> process_;
+    std::shared_ptr<Process> process_;
 };
 
 }  // namespace corvane::addin

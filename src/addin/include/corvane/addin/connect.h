@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/core/event_field.h"
 #include "corvane/addin/out_addin.h"
 #include "corvane/outlook/addin.h"
@@ -25,7 +25,7 @@ class Connect : public outlook::ComAddin,
                 public outlook::RibbonExtensibility,
                 public std::enable_shared_from_this<Connect> {
 public:
-    static std::shared_ptr<Connect> Create(std::shared_ptr<core::AddinProcess> process);
+    static std::shared_ptr<Connect> Create(std::shared_ptr<Process> process);
     ~Connect() override;
     Connect(const Connect&) = delete;
     Connect& operator=(const Connect&) = delete;
@@ -63,11 +63,11 @@ public:
     void colInsp_NewInspector(const std::shared_ptr<outlook::Inspector>& Inspector);
     void objInsp_Close();
 
-    core::AddinProcess& process() { return *process_; }
+    Process& process() { return *process_; }
     const std::shared_ptr<OutAddIn>& outAddIn() const { return outAddIn_; }
 
 private:
-    explicit Connect(std::shared_ptr<core::AddinProcess> process) : process_(std::move(process)) {}
+    explicit Connect(std::shared_ptr<Process> process) : process_(std::move(process)) {}
     // The start-up steps after the resources, the help file and the presets.
     void startWithOutlook();
     void registerOpenExplorers();
@@ -80,7 +80,7 @@ private:
     // The application the connection was given, or gOutlook when the process has one.
     std::shared_ptr<outlook::Application> outlookApp() const;
 
-    std::shared_ptr<core::AddinProcess> process_;
+    std::shared_ptr<Process> process_;
     std::shared_ptr<outlook::Application> applicationObject_;
     std::shared_ptr<outlook::AddInInstance> addInInstance_;
     std::shared_ptr<outlook::ExplorersEvents> explorersSink_;

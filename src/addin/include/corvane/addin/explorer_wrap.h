@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/core/event_field.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/explorer.h"
@@ -16,7 +16,7 @@ namespace corvane::addin {
 class ExplorerWrap : public std::enable_shared_from_this<ExplorerWrap> {
 public:
     // Wrappers are shared: Outlook's event calls keep them alive while they run.
-    static std::shared_ptr<ExplorerWrap> Create(core::AddinProcess& process);
+    static std::shared_ptr<ExplorerWrap> Create(Process& process);
     ~ExplorerWrap();
     ExplorerWrap(const ExplorerWrap&) = delete;
     ExplorerWrap& operator=(const ExplorerWrap&) = delete;
@@ -42,13 +42,13 @@ public:
     void m_ObjMail_ReplyAll(const std::shared_ptr<outlook::Item>& response, bool& cancel);
 
 private:
-    explicit ExplorerWrap(core::AddinProcess& process) : process_(process) {}
+    explicit ExplorerWrap(Process& process) : process_(process) {}
     void setMail(std::shared_ptr<outlook::MailItem> mail);
     // True when the followed item is the one open in the active message window, whose own
     // wrapper then handles the click.
     bool openInActiveInspector();
 
-    core::AddinProcess& process_;
+    Process& process_;
     std::int16_t key_ = 0;
     std::shared_ptr<outlook::ExplorerEvents> explSink_;
     std::shared_ptr<outlook::ItemEvents> mailSink_;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/core/event_field.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/inspector.h"
@@ -19,7 +19,7 @@ inline constexpr const char* TemplateName = "\\Corvane.dot";
 
 class clsInspWrap : public std::enable_shared_from_this<clsInspWrap> {
 public:
-    static std::shared_ptr<clsInspWrap> Create(core::AddinProcess& process);
+    static std::shared_ptr<clsInspWrap> Create(Process& process);
     ~clsInspWrap();
     clsInspWrap(const clsInspWrap&) = delete;
     clsInspWrap& operator=(const clsInspWrap&) = delete;
@@ -53,12 +53,12 @@ public:
     void m_ObjMail_Send(bool& cancel);
 
 private:
-    explicit clsInspWrap(core::AddinProcess& process) : process_(process) {}
+    explicit clsInspWrap(Process& process) : process_(process) {}
     // True when this wrapper's window is the active message window (and shows an item).
     bool isActiveInspector();
     void applyPendingRemovals();
 
-    core::AddinProcess& process_;
+    Process& process_;
     std::int16_t key_ = 0;
     bool m_blnWordMail = false;
     bool m_blnTemplateChecked = false;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/core/event_field.h"
 #include "corvane/outlook/application.h"
 
@@ -12,7 +12,7 @@ namespace corvane::addin {
 
 class OutAddIn : public std::enable_shared_from_this<OutAddIn> {
 public:
-    static std::shared_ptr<OutAddIn> Create(core::AddinProcess& process);
+    static std::shared_ptr<OutAddIn> Create(Process& process);
     ~OutAddIn();
     OutAddIn(const OutAddIn&) = delete;
     OutAddIn& operator=(const OutAddIn&) = delete;
@@ -35,7 +35,7 @@ public:
     void SendFromAccount(const std::shared_ptr<outlook::Item>& item, const std::string& account);
 
 private:
-    explicit OutAddIn(core::AddinProcess& process) : process_(process) {}
+    explicit OutAddIn(Process& process) : process_(process) {}
     // Steps 1 to 7 (the gates, the confirmations and the delay); false when the send
     // stops there.
     bool checkBeforeAccounts(const std::shared_ptr<outlook::Item>& item, bool& cancel);
@@ -44,7 +44,7 @@ private:
     void offerToAddAddress(const std::shared_ptr<outlook::Item>& item, const std::string& address, bool& cancel);
     void usePreferredAccount(const std::shared_ptr<outlook::Item>& item, const std::string& address, bool& cancel);
 
-    core::AddinProcess& process_;
+    Process& process_;
     std::shared_ptr<outlook::ApplicationEvents> sink_;
     core::EventField<outlook::Application> objOutlook;
     std::shared_ptr<outlook::NameSpace> objNameSpace;

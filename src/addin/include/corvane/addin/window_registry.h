@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/outlook/fwd.h"
 
 namespace corvane::addin {
@@ -14,13 +14,13 @@ class clsInspWrap;
 
 // Wraps an Explorer. Failures reach the caller: past key 32767 the counter overflows and
 // the next registration collides with the key "32767".
-void AddExpl(core::AddinProcess& process, const std::shared_ptr<outlook::Explorer>& objExpl);
+void AddExpl(Process& process, const std::shared_ptr<outlook::Explorer>& objExpl);
 // Removes the wrapper stored under the key when it is `objExplWrap` itself; any other
 // wrapper fails with error 1 "Unexpected Error in KillExpl".
-void KillExpl(core::AddinProcess& process, std::int16_t intKey, const ExplorerWrap* objExplWrap);
+void KillExpl(Process& process, std::int16_t intKey, const ExplorerWrap* objExplWrap);
 // Wraps a mail Inspector and returns its key text; failures are ignored.
-std::string AddInsp(core::AddinProcess& process, const std::shared_ptr<outlook::Inspector>& objInspector);
+std::string AddInsp(Process& process, const std::shared_ptr<outlook::Inspector>& objInspector);
 // As KillExpl for Inspector wrappers, with every failure ignored.
-void KillInsp(core::AddinProcess& process, std::int16_t intKey, const clsInspWrap* objInspWrap);
+void KillInsp(Process& process, std::int16_t intKey, const clsInspWrap* objInspWrap);
 
 }  // namespace corvane::addin

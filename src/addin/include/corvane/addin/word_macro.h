@@ -4,15 +4,15 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/addin/subsystems.h"
 #include "corvane/outlook/object.h"
 
 namespace corvane::addin {
 
 // Word edits the active message window of an Outlook older than 2007.
-bool WordEditorMode(core::AddinProcess& process);
+bool WordEditorMode(Process& process);
 
-void RunWordMacro(core::AddinProcess& process, std::string_view macro, std::vector<outlook::Variant>& args);
+void RunWordMacro(Process& process, std::string_view macro, std::vector<outlook::Variant>& args);
 
 // A by-reference Boolean argument as the macro left it.
 bool VariantBool(const outlook::Variant& v);

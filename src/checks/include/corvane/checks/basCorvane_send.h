@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "corvane/checks/entry_points.h"
 #include "corvane/core/addin_process.h"
-#include "corvane/core/hooks.h"
 #include "corvane/platform/datetime.h"
 #include "corvane/outlook/fwd.h"
 
@@ -60,7 +60,7 @@ std::optional<ListedRecipient> FirstListedRecipient(core::AddinProcess& p, const
 bool AskToSend(core::AddinProcess& p, std::string_view question);
 
 // The send confirmation as DisplayConfirmation asks: NotAsked when no box was shown.
-core::Confirmation ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
+checks::Confirmation ConfirmSend(core::AddinProcess& p, const std::shared_ptr<outlook::Item>& item);
 
 // The recipient count, when no confirmation was shown before: false when the user
 // answered No to a message with more recipients than XRecipients.

@@ -7,10 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "corvane/core/hooks.h"
 #include "corvane/access/factory.h"
 #include "corvane/core/send_acct.h"
-#include "corvane/core/wrapper_collection.h"
 #include "corvane/platform/host.h"
 #include "corvane/outlook/fwd.h"
 #include "corvane/resources/cls_resource.h"
@@ -20,11 +18,6 @@
 namespace corvane::outlook {
 class RibbonUI;
 }
-
-namespace corvane::addin {
-class ExplorerWrap;
-class clsInspWrap;
-}  // namespace corvane::addin
 
 namespace corvane::core {
 
@@ -45,19 +38,20 @@ struct SettingsFileReaderState {
 };
 
 struct AddinProcess {
-    AddinProcess(const platform::Host& host, std::shared_ptr<Hooks> hooks = nullptr,
-                 std::shared_ptr<access::ComponentFactory> access = nullptr);
+    explicit AddinProcess(const platform::Host& host, std::shared_ptr<access::ComponentFactory> access = nullptr);
     AddinProcess(const AddinProcess&) = delete;
     AddinProcess& operator=(const AddinProcess&) = delete;
     ~AddinProcess();
 
     platform::Host host;  // the seams, each a reference to the host's own object
-    std::shared_ptr<Hooks> hooks;           // never null
     // The secure mail access component's classes ("cvRedemption..."), created per use.
     std::shared_ptr<access::ComponentFactory> access;  // never null
     // "Outlook.Application" obtained through COM on the local machine: the running
     // Outlook, or nullptr when there is none.
     std::function<std::shared_ptr<outlook::Application>()> runningOutlook;
+    // The user's account addresses joined by ";": what EmailList reads while it was never
+    // stored, and what start-up stores there. The reply checks fill it in; "" until then.
+    std::function<std::string(AddinProcess&)> cvAccountsEmailAddress = [](AddinProcess&) { return std::string(); };
 
     std::shared_ptr<outlook::Application> gOutlook;
     std::unique_ptr<resources::clsResource> gResource;
@@ -73,11 +67,6 @@ struct AddinProcess {
     std::string helpFile;              // the add-in folder + "\Corvane.chm"
     std::string DataFolderPath;        // path text of the settings mail folder
 
-    std::shared_ptr<WrapperCollection<addin::ExplorerWrap>> gcolExplWrap;
-    std::int16_t gintExplKey = 0;
-    std::shared_ptr<WrapperCollection<addin::clsInspWrap>> gcolInspWrap;
-    std::int16_t gintInspKey = 0;
-
     bool gblnReplyReplacing = false;
     bool delayDecision = true;  // the delay prompt's answer
     SettingsFileReaderState settingsFile;
@@ -87,9 +76,6 @@ struct AddinProcess {
     // The per-user settings, read at each use.
     settings::SettingStore store() const { return settings::SettingStore(host.registry); }
     settings::modRegKeys regKeys();
-    // The registries, created on first use.
-    WrapperCollection<addin::ExplorerWrap>& explorerWrappers();
-    WrapperCollection<addin::clsInspWrap>& inspectorWrappers();
 };
 
 // The text of Outlook's Version before the first "." ("9", "10", ... "15").

@@ -1,13 +1,21 @@
 #pragma once
+#include <memory>
+
+#include "corvane/addin/subsystems.h"
 #include "corvane/sim/application.h"
 #include "corvane/simhost/sim_host.h"
 
 namespace corvane::simaddin {
 
 // The one place that puts the add-in into the simulated Outlook: registers its creatable
-// classes (the connection class under "Corvane.Connect", and what it creates through the
-// Application or runs in Word) on a fresh Outlook, giving them `host.host()`. Returns
-// false when this build has no add-in; scenarios that load it are then skipped.
+// classes (the connection class under "Corvane.Connect") on a fresh Outlook, giving them
+// the host's services and the access component on Outlook's MAPI subsystem. Returns the
+// process state every Connect of that Outlook shares; tests pass their own subsystems.
+std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost::SimHost& host,
+                                              addin::Subsystems subsystems = {});
+
+// The scenario runner's wiring: the product's add-in. Returns false when this build has no
+// add-in; scenarios that load it are then skipped.
 bool registerAddinClasses(sim::SimApplication& app, simhost::SimHost& host);
 
 }  // namespace corvane::simaddin
