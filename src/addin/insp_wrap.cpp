@@ -1,5 +1,7 @@
 #include "corvane/addin/insp_wrap.h"
 
+#include "response_checks.h"
+
 #include <cmath>
 
 #include "corvane/core/vb_errors.h"
@@ -200,27 +202,17 @@ bool clsInspWrap::isActiveInspector() {
 
 void clsInspWrap::m_ObjMail_Forward(const std::shared_ptr<outlook::Item>& forward, bool& cancel) {
     if (cancel || !isActiveInspector()) return;
-    IgnoreErrors([&] { process_.subsystems.responses->cvRemoveSpamMarks(process_, forward); });
+    CheckForward(process_, forward);
 }
 
 void clsInspWrap::m_ObjMail_Reply(const std::shared_ptr<outlook::Item>& response, bool& cancel) {
     if (cancel || !isActiveInspector()) return;
-    auto mail = m_ObjMail.get();
-    IgnoreErrors([&] {
-        process_.subsystems.responses->cvOldSubject(process_, mail, response);
-        const std::string subject = process_.subsystems.responses->cvRemoveSpamMarks(process_, response);
-        process_.subsystems.responses->cvReplyCheck(process_, mail, cancel, subject);
-    });
+    CheckReply(process_, m_ObjMail.get(), response, cancel);
 }
 
 void clsInspWrap::m_ObjMail_ReplyAll(const std::shared_ptr<outlook::Item>& response, bool& cancel) {
     if (cancel || !isActiveInspector()) return;
-    auto mail = m_ObjMail.get();
-    IgnoreErrors([&] {
-        process_.subsystems.responses->cvOldSubject(process_, mail, response);
-        process_.subsystems.responses->cvRemoveSpamMarks(process_, response);
-        process_.subsystems.responses->cvReplyAllCheck(process_, mail, cancel, response);
-    });
+    CheckReplyAll(process_, m_ObjMail.get(), response, cancel);
 }
 
 }  // namespace corvane::addin
