@@ -66,7 +66,7 @@ void ScenarioRun::requireRunning(const char* what) {
 std::shared_ptr<ol::ComAddin> ScenarioRun::createAddin() {
     if (!addinAvailable_)
         throw AddinMissing(
-            "the add-in is not built into this corvane-sim (apps/corvane-sim/addin_wiring.cpp registers no " +
+            "the add-in is not built into this corvane-sim (src/simaddin/addin_wiring.cpp registers no " +
             std::string(AddinProgId) + ")");
     std::shared_ptr<ol::Dispatch> object;
     try {

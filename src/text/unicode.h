@@ -1,5 +1,5 @@
 #pragma once
-// What each platform's Unicode file (text_icu.cpp, text_win32.cpp) provides to the
+// What each platform's Unicode file (unicode_posix.cpp, unicode_win32.cpp) provides to the
 // portable text service. Called only for text that the ASCII fast paths cannot decide.
 #include <cstddef>
 #include <string>
