@@ -8,7 +8,6 @@
 #include "corvane/access/safe_inspector.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/platform/error.h"
-#include "corvane/outlook/errors.h"
 
 namespace corvane::access {
 
@@ -51,10 +50,7 @@ const ComponentFactory::Entry* ComponentFactory::Find(std::string_view progId) c
 
 std::shared_ptr<AccessObject> ComponentFactory::CreateObject(std::string_view progId) {
     const Entry* entry = Find(progId);
-    if (!entry || !entry->registered) {
-        const auto& f = outlook::errors::CannotCreateObject;
-        throw platform::PlatformError(f.number, std::string(f.description));
-    }
+    if (!entry || !entry->registered) throw platform::PlatformError(platform::errors::CannotCreateObject);
     auto object = entry->create(state_);
     std::erase_if(made_, [](const auto& w) { return w.expired(); });
     made_.push_back(object);
@@ -64,9 +60,8 @@ std::shared_ptr<AccessObject> ComponentFactory::CreateObject(std::string_view pr
 void ComponentFactory::SetRegistered(std::string_view progId, bool registered) {
     Entry* entry = Find(progId);
     if (!entry) {
-        const auto& f = outlook::errors::InvalidArgument;
-        throw platform::PlatformError(f.number, std::string(f.description) + ": \"" + std::string(progId) +
-                                                    "\" is not a ProgId of the component");
+        throw platform::PlatformError(platform::errors::InvalidCall,
+                                      ": \"" + std::string(progId) + "\" is not a ProgId of the component");
     }
     entry->registered = registered;
 }

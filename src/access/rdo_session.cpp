@@ -31,9 +31,8 @@ void RDOSession::SetMAPIOBJECT(std::shared_ptr<mapi::Session> session) {
 void RDOSession::Logon() {
     if (session_) return;
     if (!state_->subsystem) {
-        const auto& f = mapi::errors::NotLoggedOn;
-        throw platform::PlatformError(f.number, std::string(f.description) +
-                                                    ": RDOSession.Logon finds no MAPI profile to log on to");
+        throw platform::PlatformError(platform::errors::MapiLogonFailed,
+                                      ": RDOSession.Logon finds no MAPI profile to log on to");
     }
     session_ = state_->subsystem->Logon();
     ownLogon_ = static_cast<bool>(session_);

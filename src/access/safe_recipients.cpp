@@ -18,10 +18,8 @@ std::shared_ptr<Row> RowAt(const std::vector<std::shared_ptr<Row>>& rows, int po
                            std::string_view object) {
     if (position >= 1 && static_cast<std::size_t>(position) <= rows.size())
         return rows[static_cast<std::size_t>(position - 1)];
-    const auto& f = mapi::errors::NotFound;
-    throw platform::PlatformError(f.number, std::string(f.description) + ": " + std::string(object) +
-                                                " " + std::to_string(position) +
-                                                " is not in the saved message; save the item first");
+    throw platform::PlatformError(platform::errors::MapiNotFound, ": " + std::string(object) + " " + std::to_string(position) +
+                                                                      " is not in the saved message; save the item first");
 }
 }  // namespace
 
@@ -69,8 +67,8 @@ SafeRecipients::SafeRecipients(std::shared_ptr<outlook::MailItem> item)
 int SafeRecipients::Count() { return recipients_->Count(); }
 
 std::shared_ptr<SafeRecipient> SafeRecipients::Item(int index) {
-    const int count = recipients_->Count();
-    if (index < 1 || index > count) errors::ThrowIndexOutOfBounds("SafeMailItem.Recipients", index, count);
+    platform::checkedIndex(index, static_cast<std::size_t>(recipients_->Count()), platform::errors::IndexOutOfBounds,
+                           "SafeMailItem.Recipients");
     return std::make_shared<SafeRecipient>(item_, recipients_->Item(index), index);
 }
 
@@ -93,8 +91,8 @@ SafeAttachments::SafeAttachments(std::shared_ptr<outlook::MailItem> item)
 int SafeAttachments::Count() { return attachments_->Count(); }
 
 std::shared_ptr<SafeAttachment> SafeAttachments::Item(int index) {
-    const int count = attachments_->Count();
-    if (index < 1 || index > count) errors::ThrowIndexOutOfBounds("SafeMailItem.Attachments", index, count);
+    platform::checkedIndex(index, static_cast<std::size_t>(attachments_->Count()), platform::errors::IndexOutOfBounds,
+                           "SafeMailItem.Attachments");
     return std::make_shared<SafeAttachment>(item_, attachments_->Item(index), index);
 }
 

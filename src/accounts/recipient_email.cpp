@@ -57,8 +57,10 @@ std::string AddressByType(access::SafeRecipient& recipient) {
     if (!entry) return recipient.Name();  // the recipient's default value: its name
     const std::string type = entry->Type();
     // An entry without proxy addresses fails here, as the scan needs an array.
-    if (text::equalsNoCase(type, "EX"))
-        return detail::SmtpFromProxies(access::AsTexts(entry->Fields(detail::prop::ProxyAddresses)));
+    if (text::equalsNoCase(type, "EX")) {
+        const auto proxies = entry->Fields(mapi::String8Tag(mapi::tags::ProxyAddresses));
+        return detail::SmtpFromProxies(access::AsTexts(proxies));
+    }
     if (text::equalsNoCase(type, "SMTP")) return entry->Address();
     if (text::equalsNoCase(type, "MAPIPDL")) return std::string(PersonalListAddress);
     return "";

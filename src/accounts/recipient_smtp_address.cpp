@@ -5,7 +5,7 @@
 #include "corvane/accounts/address_resolution.h"
 #include "corvane/core/addin_process.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/recipients.h"
 #include "resolution_support.h"
@@ -18,8 +18,7 @@ namespace {
 std::shared_ptr<outlook::Recipients> OutlookRecipients(const std::shared_ptr<outlook::Item>& item) {
     if (auto mail = std::dynamic_pointer_cast<outlook::MailItem>(item)) return mail->Recipients();
     if (auto meeting = std::dynamic_pointer_cast<outlook::MeetingItem>(item)) return meeting->Recipients();
-    const auto& f = outlook::errors::NotSupported;
-    throw platform::PlatformError(f.number, std::string(f.description));
+    throw platform::PlatformError(platform::errors::NotSupported);
 }
 
 }  // namespace
@@ -46,7 +45,8 @@ std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_
         IgnoreErrors([&] { type = entry->Type(); });
         if (type == "EX") {
             IgnoreErrors([&] {
-                result = detail::SmtpFromProxies(access::AsTexts(entry->Fields(detail::prop::ProxyAddresses)));
+                const auto proxies = entry->Fields(mapi::String8Tag(mapi::tags::ProxyAddresses));
+                result = detail::SmtpFromProxies(access::AsTexts(proxies));
             });
         } else if (type == "SMTP") {
             IgnoreErrors([&] { result = entry->Address(); });

@@ -16,7 +16,7 @@ std::string SmtpFromProxies(const std::vector<std::string>& proxies) {
 
 void ReportUnresolved(core::AddinProcess& process, const platform::PlatformError& e, bool showError,
                       std::string_view title) {
-    if (!showError || e.number() == platform::errors::Unexpected) return;
+    if (!showError || e.number() == platform::errors::Unexpected.number) return;
     platform::ShowMessageBox(process.host.ui, "E-mail address cannot be resolved. Please check e-mail address.",
                              platform::mb::ExclamationOk, title);
 }

@@ -1,26 +1,17 @@
 #pragma once
-// What the address resolution procedures share: the MAPI tags they read, the proxy
-// address scan and the message shown when an address cannot be resolved.
+// What the address resolution procedures share: the proxy address scan and the message
+// shown when an address cannot be resolved.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "corvane/platform/error.h"
-#include "corvane/mapi/props.h"
 
 namespace corvane::core {
 struct AddinProcess;
 }
 
 namespace corvane::accounts::detail {
-
-// Tags as the access component's callers name them (the component reads the Unicode form).
-namespace prop {
-inline constexpr mapi::PropTag SenderAddrType = 0x0C1E001E;                // PR_SENDER_ADDRTYPE
-inline constexpr mapi::PropTag SentRepresentingAddrType = 0x0064001E;      // PR_SENT_REPRESENTING_ADDRTYPE
-inline constexpr mapi::PropTag SentRepresentingEmailAddress = 0x0065001E;  // PR_SENT_REPRESENTING_EMAIL_ADDRESS
-inline constexpr mapi::PropTag ProxyAddresses = 0x800F101E;                // PR_EMS_AB_PROXY_ADDRESSES
-}  // namespace prop
 
 // The address of the last element starting with exactly "SMTP:" (upper case: the primary
 // address; "smtp:" marks secondary ones); "" when there is none.

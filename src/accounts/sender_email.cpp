@@ -46,12 +46,12 @@ std::string SenderEmailWithoutOnBehalf(core::AddinProcess& process, const std::s
     try {
         auto wrapper = WrapSenderItem(process, item);
         const std::string addressType =
-            access::AsText(core::vb::Need(wrapper)->Fields(detail::prop::SenderAddrType));
+            access::AsText(core::vb::Need(wrapper)->Fields(mapi::String8Tag(mapi::tags::SenderAddrType)));
         if (auto sender = wrapper->Sender()) {
             if (text::equalsNoCase(addressType, "SMTP")) {
                 result = sender->Address();
             } else if (text::equalsNoCase(addressType, "EX")) {
-                const auto proxies = sender->Fields(detail::prop::ProxyAddresses);
+                const auto proxies = sender->Fields(mapi::String8Tag(mapi::tags::ProxyAddresses));
                 if (!access::IsEmpty(proxies)) result = detail::SmtpFromProxies(access::AsTexts(proxies));
             }
             // An Exchange sender without a primary proxy, or a sender of another type.
@@ -74,9 +74,9 @@ std::string SenderEmail(core::AddinProcess& process, const std::shared_ptr<outlo
             wrapper->SetItem(item);
             // Only an Internet address can stand for the represented sender; an Exchange
             // one is never turned into SMTP here, so the sender's own address is used.
-            const auto behalfType = access::AsText(wrapper->Fields(detail::prop::SentRepresentingAddrType));
-            if (text::equalsNoCase(behalfType, "SMTP"))
-                behalf = access::AsText(wrapper->Fields(detail::prop::SentRepresentingEmailAddress));
+            const auto field = [&](mapi::PropTag tag) { return access::AsText(wrapper->Fields(mapi::String8Tag(tag))); };
+            if (text::equalsNoCase(field(mapi::tags::SentRepresentingAddrType), "SMTP"))
+                behalf = field(mapi::tags::SentRepresentingEmailAddress);
             if (!behalf.empty() && text::equalsNoCase(behalf, own)) behalf.clear();
         }
         return behalf.empty() ? own : behalf;

@@ -6,7 +6,7 @@
 #include "corvane/addin/window_registry.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/outlook/application.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/outlook/inspector.h"
 
@@ -54,8 +54,8 @@ private:
 };
 
 bool isQuietSelectionFailure(const PlatformError& e) {
-    return e.description() == outlook::errors::ExplorerClosed.description ||
-           e.description() == outlook::errors::OperationFailed.description;
+    return e.description() == platform::errors::ExplorerClosed.description ||
+           e.description() == platform::errors::OperationFailed.description;
 }
 
 }  // namespace

@@ -80,9 +80,9 @@ private:
 // reads it (rounding half to even; not a number or out of range fails).
 int RecipientPosition(const std::string& part) {
     const auto n = settings::classicNumber(part);
-    if (!n) throw core::vb::TypeMismatch();
+    if (!n) throw platform::PlatformError(platform::errors::TypeMismatch);
     const double rounded = std::nearbyint(*n);
-    if (rounded < INT16_MIN || rounded > INT16_MAX) throw core::vb::Overflow();
+    if (rounded < INT16_MIN || rounded > INT16_MAX) throw platform::PlatformError(platform::errors::Overflow);
     return static_cast<int>(rounded);
 }
 
@@ -115,7 +115,7 @@ void clsInspWrap::Inspector(std::shared_ptr<outlook::Inspector> objInspector) {
 }
 
 void clsInspWrap::Key(std::int32_t lngID) {
-    if (lngID < INT16_MIN || lngID > INT16_MAX) throw core::vb::Overflow();
+    if (lngID < INT16_MIN || lngID > INT16_MAX) throw platform::PlatformError(platform::errors::Overflow);
     key_ = static_cast<std::int16_t>(lngID);
 }
 

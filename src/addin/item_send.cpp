@@ -7,7 +7,7 @@
 #include "corvane/core/vb_errors.h"
 #include "corvane/addin/word_macro.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/recipients.h"
 #include "corvane/text/text.h"

@@ -21,7 +21,7 @@ void AddExpl(Process& process, const std::shared_ptr<outlook::Explorer>& objExpl
 void KillExpl(Process& process, std::int16_t intKey, const ExplorerWrap* objExplWrap) {
     const std::string key = std::to_string(intKey);
     auto& registry = process.explorerWrappers();
-    if (registry.Item(key).get() != objExplWrap) throw core::vb::Raise(1, "Unexpected Error in KillExpl");
+    if (registry.Item(key).get() != objExplWrap) throw platform::PlatformError(1, "Unexpected Error in KillExpl");
     registry.Remove(key);
 }
 
@@ -59,7 +59,7 @@ void KillInsp(Process& process, std::int16_t intKey, const clsInspWrap* objInspW
     platform::IgnoreErrors([&] {
         const std::string key = std::to_string(intKey);
         auto& registry = process.inspectorWrappers();
-        if (registry.Item(key).get() != objInspWrap) throw core::vb::Raise(1, "Unexpected Error in KillInsp");
+        if (registry.Item(key).get() != objInspWrap) throw platform::PlatformError(1, "Unexpected Error in KillInsp");
         registry.Remove(key);
     });
 }

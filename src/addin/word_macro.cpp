@@ -25,7 +25,7 @@ bool VariantBool(const outlook::Variant& v) {
     if (const std::int32_t* n = std::get_if<std::int32_t>(&v)) return *n != 0;
     if (const double* d = std::get_if<double>(&v)) return *d != 0;
     if (std::holds_alternative<std::monostate>(v)) return false;
-    throw core::vb::TypeMismatch();
+    throw platform::PlatformError(platform::errors::TypeMismatch);
 }
 
 std::string VariantText(const outlook::Variant& v) {

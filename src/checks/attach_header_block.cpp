@@ -11,7 +11,7 @@ constexpr std::size_t npos = std::string_view::npos;
 // A header line without the line break that ends it fails as the classic string functions
 // did on the negative length.
 [[noreturn]] void headerCutShort() {
-    throw platform::PlatformError(5, "Invalid procedure call or argument");
+    throw platform::PlatformError(platform::errors::InvalidCall);
 }
 
 std::size_t lineEnd(std::string_view body, std::size_t from) {

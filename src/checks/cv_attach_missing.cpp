@@ -14,8 +14,6 @@ namespace corvane::checks::basCorvane {
 
 namespace {
 
-constexpr mapi::PropTag kContentId = 0x3712001E;  // PR_ATTACH_CONTENT_ID
-
 AttachCheckSettings ReadSettings(core::AddinProcess& process) {
     const auto keys = process.regKeys();
     const auto store = process.store();
@@ -36,9 +34,10 @@ bool CarriesRealAttachment(access::SafeMailItem& safe, const AttachCheckSettings
     if (count < 1) return false;
     const std::string html = safe.HTMLBody();
     const std::vector<std::string> ignoreNames = text::split(s.ignoreAttachValue, ";");
+    constexpr mapi::PropTag contentId = mapi::String8Tag(mapi::tags::AttachContentId);
     for (int i = 1; i <= count; ++i) {
         const auto attachment = attachments->Item(i);
-        const AttachmentInfo info{attachment->FileName(), access::AsText(attachment->Fields(kContentId))};
+        const AttachmentInfo info{attachment->FileName(), access::AsText(attachment->Fields(contentId))};
         if (ClassifyAttachment(info, html, s.ignoreAttach, ignoreNames) == AttachmentKind::Real) return true;
     }
     return false;

@@ -4,7 +4,7 @@
 #include "corvane/checks/entry_points.h"
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/core/vb_errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
@@ -39,7 +39,7 @@ bool ConfirmRecipientCount(core::AddinProcess& p, const std::shared_ptr<outlook:
     auto keys = p.regKeys();
     if (!keys.ConfirmForXRecipients()) return true;
     const auto limit = text::wholeNumber(keys.XRecipients());
-    if (!limit) throw core::vb::TypeMismatch();
+    if (!limit) throw platform::PlatformError(platform::errors::TypeMismatch);
 
     int count = 0;
     {

@@ -4,7 +4,7 @@
 
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/core/vb_errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
@@ -14,11 +14,11 @@ namespace {
 
 // DelayTime as a whole number of seconds, within the range of a 32-bit number.
 std::int64_t DelaySeconds(std::string_view delayTime) {
-    if (!text::parseNumber(delayTime)) throw core::vb::TypeMismatch();
+    if (!text::parseNumber(delayTime)) throw platform::PlatformError(platform::errors::TypeMismatch);
     const auto seconds = text::wholeNumber(delayTime);
     if (!seconds || *seconds < std::numeric_limits<std::int32_t>::min() ||
         *seconds > std::numeric_limits<std::int32_t>::max())
-        throw core::vb::Overflow();
+        throw platform::PlatformError(platform::errors::Overflow);
     return *seconds;
 }
 

@@ -21,9 +21,6 @@ namespace {
 
 using platform::IgnoreErrors;
 
-// PR_SENT_REPRESENTING_EMAIL_ADDRESS in its Unicode form.
-constexpr mapi::PropTag kRepresentingAddress = 0x0065001F;
-
 // The address a plain reply to the message goes to: its first reply-to recipient, else
 // the address it was sent on behalf of, else its sender.
 std::string PlainReplyAddress(const std::shared_ptr<outlook::MailItem>& mail, access::SafeMailItem& safe) {
@@ -32,7 +29,9 @@ std::string PlainReplyAddress(const std::shared_ptr<outlook::MailItem>& mail, ac
         auto replyTo = mail->ReplyRecipients();
         if (replyTo->Count() >= 1) address = replyTo->Item(1)->Address();
     });
-    if (address.empty()) IgnoreErrors([&] { address = access::AsText(safe.Fields(kRepresentingAddress)); });
+    if (address.empty()) {
+        IgnoreErrors([&] { address = access::AsText(safe.Fields(mapi::tags::SentRepresentingEmailAddress)); });
+    }
     if (address.empty()) IgnoreErrors([&] { address = mail->SenderEmailAddress(); });
     return address;
 }

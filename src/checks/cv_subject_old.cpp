@@ -15,22 +15,20 @@ namespace corvane::checks::basCorvane {
 
 namespace {
 
-constexpr mapi::PropTag kDeliveryTime = 0x0E060040;  // PR_MESSAGE_DELIVERY_TIME
-
 // When the answered message reached the mailbox, read past Outlook's guard. A message
 // that never arrived (a draft) has no delivery time: that is a failure of the check, not
 // a message from 1899.
 platform::DateTime DeliveryTime(core::AddinProcess& process, const std::shared_ptr<outlook::MailItem>& answered) {
     auto safe = access::CreateAccessObject<access::SafeMailItem>(*process.access);
     safe->SetItem(answered);
-    const mapi::PropValue value = safe->Fields(kDeliveryTime);
-    if (access::IsEmpty(value)) throw core::vb::TypeMismatch();
+    const mapi::PropValue value = safe->Fields(mapi::tags::MessageDeliveryTime);
+    if (access::IsEmpty(value)) throw platform::PlatformError(platform::errors::TypeMismatch);
     return access::AsDate(value);
 }
 
 long long WholeDays(const std::string& setting) {
     const auto days = text::wholeNumber(setting);
-    if (!days) throw core::vb::TypeMismatch();
+    if (!days) throw platform::PlatformError(platform::errors::TypeMismatch);
     return *days;
 }
 

@@ -10,8 +10,8 @@ int ImageList::add(std::string picture) {
 }
 
 const std::string& ImageList::picture(int number) const {
-    if (number < 1 || number > count()) throw platform::PlatformError(35600, "Index out of bounds");
-    return state_.pictures[static_cast<std::size_t>(number - 1)];
+    const auto& failure = platform::errors::ControlIndexOutOfBounds;
+    return state_.pictures[platform::checkedIndex(number, state_.pictures.size(), failure)];
 }
 
 }  // namespace corvane::checks

@@ -2,7 +2,6 @@
 
 #include "corvane/checks/subject_tags.h"
 #include "corvane/text/text.h"
-#include "no_case_search.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -11,7 +10,7 @@ CleanedSubject CleanSubject(std::string_view subject, const SubjectCleaningSetti
     CleanedSubject result{std::string(subject), std::string(subject), false};
     std::string& s = result.subject;
     if (settings.removeSpamWords) {
-        for (const auto& mark : text::split(settings.spamKeyWords, ";")) s = RemoveAllNoCase(s, mark);
+        for (const auto& mark : text::split(settings.spamKeyWords, ";")) s = text::replaceAll(s, mark, "", text::Compare::Text);
         result.marksRemoved = s != result.before;
     }
     if (settings.checkMultipleReFwd) {

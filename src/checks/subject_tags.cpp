@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "no_case_search.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -11,15 +11,17 @@ namespace {
 
 constexpr std::array<std::string_view, 2> kReplyForwardTags{"RE:", "FW:"};
 
+bool IsBlank(std::string_view s) { return corvane::text::trim(s).empty(); }
+
 }  // namespace
 
 std::string MultipleRemove(std::string_view text, std::string_view tag) {
     if (IsBlank(text)) return {};
-    const auto first = FindNoCase(text, tag);
+    const auto first = corvane::text::findNoCaseSpan(text, tag);
     if (!first) return std::string(text);
-    const std::size_t kept = first->at + first->length;
+    const std::size_t kept = first->pos + first->len;
     std::string out(text.substr(0, kept));
-    out += RemoveAllNoCase(text.substr(kept), tag);
+    out += corvane::text::replaceAll(text.substr(kept), tag, "", corvane::text::Compare::Text);
     return out;
 }
 

@@ -1,7 +1,7 @@
 #include "corvane/checks/tag_file.h"
 
 #include "corvane/checks/subject_tags.h"
-#include "no_case_search.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -24,7 +24,7 @@ std::optional<std::vector<std::string>> ReadTagFile(platform::FileSystem& files,
     if (!content) return std::nullopt;
     auto lines = TagFileLines(*content);
     for (const auto& line : lines)
-        if (!IsBlank(line)) return lines;
+        if (!text::trim(line).empty()) return lines;
     return std::nullopt;
 }
 

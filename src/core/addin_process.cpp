@@ -28,7 +28,7 @@ int OutlookMajorVersionNumber(AddinProcess& process) {
 const std::shared_ptr<outlook::Application>& EnsureOutlook(AddinProcess& process) {
     if (!process.gOutlook) {
         if (process.runningOutlook) process.gOutlook = process.runningOutlook();
-        if (!process.gOutlook) throw vb::CannotCreateObject();
+        if (!process.gOutlook) throw platform::PlatformError(platform::errors::CannotCreateObject);
     }
     return process.gOutlook;
 }

@@ -5,7 +5,7 @@
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/attachments.h"
 #include "corvane/outlook/command_bars.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/explorer.h"
 #include "corvane/outlook/folders.h"

@@ -4,25 +4,9 @@
 #include <utility>
 
 #include "corvane/resources/resource_script.h"
+#include "corvane/text/utf8.h"
 
 namespace corvane::resources {
-
-namespace {
-
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// The byte length of the first `maxChars` characters of valid UTF-8 text.
-std::size_t prefixBytes(const std::string& s, std::size_t maxChars) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (isContinuationByte(s[i])) continue;
-        if (chars == maxChars) return i;
-        ++chars;
-    }
-    return s.size();
-}
-
-}  // namespace
 
 clsResource::clsResource(platform::FileSystem& files, Reporter report)
     : opener_([&files, report = std::move(report)](const std::string& path) {
@@ -52,7 +36,7 @@ bool clsResource::DLL_LoadString(int intResourceID, std::string& Return_String, 
     if (lib == nullptr) return false;
     std::optional<std::string> s = lib->loadString(intResourceID);
     if (!s || s->empty()) return false;
-    s->resize(prefixBytes(*s, static_cast<std::size_t>(lngMaxLen - 1)));
+    s->resize(text::charOffset(*s, static_cast<std::size_t>(lngMaxLen - 1)));
     Return_String = std::move(*s);
     return true;
 }

@@ -2,37 +2,11 @@
 
 #include <cstddef>
 
+#include "corvane/text/utf8.h"
+
 namespace corvane::resources::detail {
 
 namespace {
-
-// Offset of the first byte that is not part of valid UTF-8 (no overlong forms, no
-// surrogates, nothing above U+10FFFF), or npos.
-std::size_t firstInvalidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = 0;
-        unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-        if (b < 0x80) { ++i; continue; }
-        if (b >= 0xC2 && b <= 0xDF) n = 1;
-        else if (b == 0xE0) { n = 2; lo = 0xA0; }
-        else if (b == 0xED) { n = 2; hi = 0x9F; }
-        else if (b >= 0xE1 && b <= 0xEF) n = 2;
-        else if (b == 0xF0) { n = 3; lo = 0x90; }
-        else if (b == 0xF4) { n = 3; hi = 0x8F; }
-        else if (b >= 0xF1 && b <= 0xF3) n = 3;
-        else return i;
-        if (i + n >= s.size()) return i;
-        for (std::size_t k = 1; k <= n; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            const unsigned min = k == 1 ? lo : 0x80, max = k == 1 ? hi : 0xBF;
-            if (c < min || c > max) return i;
-        }
-        i += n + 1;
-    }
-    return std::string_view::npos;
-}
 
 int lineAt(std::string_view s, std::size_t offset) {
     int line = 1;
@@ -40,8 +14,6 @@ int lineAt(std::string_view s, std::size_t offset) {
         if (s[i] == '\n') ++line;
     return line;
 }
-
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
@@ -52,8 +24,8 @@ bool endsWord(char c) { return isBlank(c) || c == '"' || c == ',' || c == '{' ||
 std::optional<ResourceScriptError> Tokenize(std::string_view s, std::vector<Token>& out) {
     out.clear();
     if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);  // a BOM says only "UTF-8"
-    if (std::size_t bad = firstInvalidUtf8(s); bad != std::string_view::npos)
-        return ResourceScriptError{lineAt(s, bad), "the text is not valid UTF-8"};
+    if (const std::size_t valid = text::validUtf8Length(s); valid != s.size())
+        return ResourceScriptError{lineAt(s, valid), "the text is not valid UTF-8"};
 
     int line = 1;
     std::size_t i = 0;
@@ -113,7 +85,7 @@ std::optional<ResourceScriptError> Tokenize(std::string_view s, std::vector<Toke
                         case 't': t.value += '\t'; break;
                         default: {
                             std::size_t end = i + 2;  // the whole character after the backslash
-                            while (end < s.size() && isContinuationByte(s[end])) ++end;
+                            while (!text::isCharBoundary(s, end)) ++end;
                             return ResourceScriptError{
                                 line, "unknown escape \\" + std::string(s.substr(i + 1, end - i - 1)) +
                                           " in a text (write \\\\ for a backslash)"};

@@ -22,7 +22,7 @@ bool classicBoolean(std::string_view text) {
     if (text::equalsNoCase(t, "True")) return true;
     if (text::equalsNoCase(t, "False")) return false;
     if (auto v = classicNumber(t)) return *v != 0.0;
-    throw platform::PlatformError(13, "Type mismatch");
+    throw platform::PlatformError(platform::errors::TypeMismatch);
 }
 
 }  // namespace corvane::settings

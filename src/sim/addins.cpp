@@ -1,7 +1,7 @@
 // Loading add-ins and asking them for their ribbons.
 #include <algorithm>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/explorer.h"

@@ -1,6 +1,6 @@
 #include "corvane/sim/address_book.h"
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/outlook/object.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/failure.h"

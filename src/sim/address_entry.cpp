@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/failure.h"
@@ -17,8 +17,7 @@ public:
     int Class() override { return outlook::olclass::AddressEntries; }
     int Count() override { return static_cast<int>(entries_.size()); }
     std::shared_ptr<outlook::AddressEntry> Item(int index) override {
-        if (index < 1 || index > Count()) Raise(outlook::errors::IndexOutOfBounds);
-        return entries_[static_cast<std::size_t>(index - 1)];
+        return ItemAt(entries_, index);
     }
 
 private:
@@ -64,7 +63,7 @@ bool SimAddressEntry::hasSmtpAddress(std::string_view smtp) const {
 }
 
 void SimAddressEntry::addMember(std::shared_ptr<SimAddressEntry> member) {
-    if (!member || member.get() == this) Raise(outlook::errors::InvalidArgument);
+    if (!member || member.get() == this) Raise(errors::InvalidCall);
     members_.push_back(std::move(member));
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/command_bars.h"
 #include "corvane/sim/explorer.h"
@@ -27,12 +27,11 @@ public:
     int Count() override { return static_cast<int>(app()->explorers().size()); }
     std::shared_ptr<ol::Explorer> Item(int index) override {
         const auto& list = app()->explorers();
-        if (index < 1 || static_cast<std::size_t>(index) > list.size()) Raise(ol::errors::IndexOutOfBounds);
-        return list[static_cast<std::size_t>(index - 1)];
+        return ItemAt(list, index);
     }
     std::shared_ptr<ol::Explorer> Add(const std::shared_ptr<ol::Folder>& folder, int /*displayMode*/) override {
         auto f = std::dynamic_pointer_cast<SimFolder>(folder);
-        if (!f) Raise(ol::errors::InvalidArgument);
+        if (!f) Raise(errors::InvalidCall);
         return app()->addExplorer(f);
     }
     ol::Connection Advise(std::shared_ptr<ol::ExplorersEvents> sink) override {
@@ -42,7 +41,7 @@ public:
 private:
     std::shared_ptr<SimApplication> app() const {
         auto a = app_.lock();
-        if (!a) Raise(ol::errors::HostGone);
+        if (!a) Raise(errors::HostGone);
         return a;
     }
     std::weak_ptr<SimApplication> app_;
@@ -55,8 +54,7 @@ public:
     int Count() override { return static_cast<int>(app()->inspectors().size()); }
     std::shared_ptr<ol::Inspector> Item(int index) override {
         const auto& list = app()->inspectors();
-        if (index < 1 || static_cast<std::size_t>(index) > list.size()) Raise(ol::errors::IndexOutOfBounds);
-        return list[static_cast<std::size_t>(index - 1)];
+        return ItemAt(list, index);
     }
     ol::Connection Advise(std::shared_ptr<ol::InspectorsEvents> sink) override {
         return app()->inspectorsEvents().add(std::move(sink));
@@ -65,7 +63,7 @@ public:
 private:
     std::shared_ptr<SimApplication> app() const {
         auto a = app_.lock();
-        if (!a) Raise(ol::errors::HostGone);
+        if (!a) Raise(errors::HostGone);
         return a;
     }
     std::weak_ptr<SimApplication> app_;
@@ -95,7 +93,7 @@ std::string SimApplication::Name() { return "Outlook"; }
 std::shared_ptr<ol::NameSpace> SimApplication::Session() { return session_; }
 
 std::shared_ptr<ol::NameSpace> SimApplication::GetNamespace(std::string_view type) {
-    if (!text::equalsNoCase(type, "MAPI")) Raise(ol::errors::InvalidArgument);
+    if (!text::equalsNoCase(type, "MAPI")) Raise(errors::InvalidCall);
     return session_;
 }
 
@@ -123,7 +121,7 @@ std::shared_ptr<ol::Item> SimApplication::CreateItem(int itemType) {
         case ol::olitem::Contact: objectClass = ol::olclass::Contact; break;
         case ol::olitem::Note: objectClass = ol::olclass::Note; break;
         case ol::olitem::Post: objectClass = ol::olclass::Post; break;
-        default: Raise(ol::errors::NotSupported);
+        default: Raise(errors::NotSupported);
     }
     return SimItem::Create(shared_from_this(), objectClass)->asItem();
 }
@@ -132,11 +130,11 @@ std::shared_ptr<ol::Dispatch> SimApplication::CreateObject(std::string_view prog
     for (const auto& [id, factory] : classes_) {
         if (text::equalsNoCase(id, progId)) {
             auto object = factory();
-            if (!object) Raise(ol::errors::CannotCreateObject);
+            if (!object) Raise(errors::CannotCreateObject);
             return object;
         }
     }
-    Raise(ol::errors::CannotCreateObject);
+    Raise(errors::CannotCreateObject);
 }
 
 ol::Connection SimApplication::Advise(std::shared_ptr<ol::ApplicationEvents> sink) {
@@ -167,7 +165,7 @@ void SimApplication::start(bool openExplorer) {
     running_ = true;
     if (openExplorer) {
         auto inbox = session_->defaultFolder(ol::olfolder::Inbox);
-        if (!inbox) Raise(ol::errors::ObjectNotFound);
+        if (!inbox) Raise(errors::ObjectNotFound);
         this->openExplorer(inbox);
     }
     for (std::size_t i = 0; i < addins_.size(); ++i) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/failure.h"
 
@@ -146,7 +146,7 @@ public:
 
 protected:
     BarNode& live() {
-        if (node_->deleted) Raise(ol::errors::OperationFailed);
+        if (node_->deleted) Raise(errors::OperationFailed);
         return *node_;
     }
     std::weak_ptr<SimCommandBars> owner_;
@@ -160,31 +160,30 @@ public:
     int Count() override { return static_cast<int>(live().children.size()); }
     std::shared_ptr<ol::CommandBarControl> Item(int index) override {
         auto& n = live();
-        if (index < 1 || static_cast<std::size_t>(index) > n.children.size()) Raise(ol::errors::InvalidArgument);
-        return owner()->control(n.children[static_cast<std::size_t>(index - 1)]);
+        return owner()->control(ItemAt(n.children, index, errors::InvalidCall));
     }
     std::shared_ptr<ol::CommandBarControl> Item(std::string_view caption) override {
         auto child = live().find(caption);
-        if (!child) Raise(ol::errors::InvalidArgument);
+        if (!child) Raise(errors::InvalidCall);
         return owner()->control(child);
     }
     std::shared_ptr<ol::CommandBarControl> Add(int type, std::optional<int> before, bool temporary) override {
-        if (type != ol::msocontrol::Button && type != ol::msocontrol::Popup) Raise(ol::errors::InvalidArgument);
+        if (type != ol::msocontrol::Button && type != ol::msocontrol::Popup) Raise(errors::InvalidCall);
         auto& n = live();
         if (before && (*before < 1 || static_cast<std::size_t>(*before) > n.children.size() + 1)) {
-            Raise(ol::errors::InvalidArgument);
+            Raise(errors::InvalidCall);
         }
         return owner()->control(BarNode::addTo(node_, type, before.value_or(0), temporary));
     }
 
 private:
     BarNode& live() {
-        if (node_->deleted) Raise(ol::errors::OperationFailed);
+        if (node_->deleted) Raise(errors::OperationFailed);
         return *node_;
     }
     std::shared_ptr<SimCommandBars> owner() const {
         auto o = owner_.lock();
-        if (!o) Raise(ol::errors::OperationFailed);
+        if (!o) Raise(errors::OperationFailed);
         return o;
     }
     std::weak_ptr<SimCommandBars> owner_;
@@ -246,7 +245,7 @@ int SimCommandBars::Count() { return static_cast<int>(layout_->bars().size()); }
 
 std::shared_ptr<ol::CommandBar> SimCommandBars::Item(std::string_view name) {
     auto* b = layout_->bar(name);
-    if (!b) Raise(ol::errors::InvalidArgument);
+    if (!b) Raise(errors::InvalidCall);
     return bar(b->name, b->root);
 }
 

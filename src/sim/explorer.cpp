@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/command_bars.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/folder.h"
@@ -21,8 +21,7 @@ public:
     int Class() override { return ol::olclass::Selection; }
     int Count() override { return static_cast<int>(items_.size()); }
     std::shared_ptr<ol::Item> Item(int index) override {
-        if (index < 1 || index > Count()) Raise(ol::errors::IndexOutOfBounds);
-        return items_[static_cast<std::size_t>(index - 1)]->asItem();
+        return ItemAt(items_, index)->asItem();
     }
 
 private:
@@ -39,12 +38,12 @@ SimExplorer::SimExplorer(std::weak_ptr<SimApplication> app, std::shared_ptr<SimF
 SimExplorer::~SimExplorer() = default;
 
 void SimExplorer::check() const {
-    if (closed_) Raise(ol::errors::ExplorerClosed);
+    if (closed_) Raise(errors::ExplorerClosed);
 }
 
 std::shared_ptr<SimApplication> SimExplorer::app() const {
     auto a = app_.lock();
-    if (!a) Raise(ol::errors::HostGone);
+    if (!a) Raise(errors::HostGone);
     return a;
 }
 
@@ -55,7 +54,7 @@ std::shared_ptr<ol::Folder> SimExplorer::CurrentFolder() { return check(), folde
 void SimExplorer::SetCurrentFolder(const std::shared_ptr<ol::Folder>& folder) {
     check();
     auto f = std::dynamic_pointer_cast<SimFolder>(folder);
-    if (!f) Raise(ol::errors::InvalidArgument);
+    if (!f) Raise(errors::InvalidCall);
     f->checkLive();
     if (f == folder_) return;
     bool cancel = false;
@@ -92,7 +91,7 @@ void SimExplorer::raiseDeactivate() { events_.raise([](ol::ExplorerEvents& s) { 
 void SimExplorer::select(std::vector<std::shared_ptr<SimItem>> items) {
     check();
     for (const auto& item : items) {
-        if (!item || item->gone() || item->folder() != folder_) Raise(ol::errors::InvalidArgument);
+        if (!item || item->gone() || item->folder() != folder_) Raise(errors::InvalidCall);
     }
     app()->showExplorer(shared_from_this());
     selection_ = std::move(items);
@@ -101,7 +100,7 @@ void SimExplorer::select(std::vector<std::shared_ptr<SimItem>> items) {
 
 std::shared_ptr<SimItem> SimExplorer::firstSelected() {
     check();
-    if (selection_.empty()) Raise(ol::errors::OperationFailed);
+    if (selection_.empty()) Raise(errors::OperationFailed);
     return selection_.front();
 }
 
@@ -109,7 +108,7 @@ std::shared_ptr<SimInspector> SimExplorer::respond(ResponseKind kind, const std:
     auto item = firstSelected();
     if (which) {
         if (std::find(selection_.begin(), selection_.end(), which) == selection_.end())
-            Raise(ol::errors::InvalidArgument);
+            Raise(errors::InvalidCall);
         item = which;
     }
     app()->showExplorer(shared_from_this());

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
@@ -25,12 +25,12 @@ public:
     int Count() override { return check(), static_cast<int>(folder_->children().size()); }
     std::shared_ptr<ol::Folder> Item(int index) override {
         check();
-        return folder_->children()[CheckedIndex(folder_->children(), index)];
+        return ItemAt(folder_->children(), index);
     }
     std::shared_ptr<ol::Folder> Item(std::string_view name) override {
         check();
         auto child = folder_->child(name);
-        if (!child) Raise(ol::errors::ObjectNotFound);
+        if (!child) Raise(errors::ObjectNotFound);
         return child;
     }
     std::shared_ptr<ol::Folder> Add(std::string_view name, int folderType) override {
@@ -61,7 +61,7 @@ public:
     int Count() override { return check(), static_cast<int>(folder_->items().size()); }
     std::shared_ptr<ol::Item> Item(int index) override {
         check();
-        return folder_->items()[CheckedIndex(folder_->items(), index)]->asItem();
+        return ItemAt(folder_->items(), index)->asItem();
     }
 
 private:
@@ -75,7 +75,7 @@ SimFolder::SimFolder(std::weak_ptr<SimStore> store, std::string name, int defaul
     : store_(std::move(store)), name_(std::move(name)), defaultItemType_(defaultItemType), entryId_(std::move(entryId)) {}
 
 void SimFolder::checkLive() const {
-    if (gone_) Raise(ol::errors::ObjectNotFound);
+    if (gone_) Raise(errors::ObjectNotFound);
 }
 
 int SimFolder::Class() { return checkLive(), ol::olclass::Folder; }
@@ -92,7 +92,7 @@ std::shared_ptr<ol::Object> SimFolder::Parent() {
     checkLive();
     if (auto p = parentFolder()) return p;
     auto s = store();
-    if (!s) Raise(ol::errors::ObjectNotFound);
+    if (!s) Raise(errors::ObjectNotFound);
     return s->app()->profile();
 }
 
@@ -103,11 +103,11 @@ int SimFolder::DefaultItemType() { return checkLive(), defaultItemType_; }
 void SimFolder::MoveTo(const std::shared_ptr<ol::Folder>& destination) {
     checkLive();
     auto dest = std::dynamic_pointer_cast<SimFolder>(destination);
-    if (!dest) Raise(ol::errors::InvalidArgument);
+    if (!dest) Raise(errors::InvalidCall);
     dest->checkLive();
     auto parent = parentFolder();
     if (!parent || dest->isWithin(*this) || dest->store() != store() || dest->child(name_)) {
-        Raise(ol::errors::CannotMoveFolder);
+        Raise(errors::CannotMoveFolder);
     }
     auto self = shared_from_this();
     parent->releaseFolder(*this);
@@ -118,10 +118,10 @@ void SimFolder::Delete() {
     checkLive();
     auto parent = parentFolder();
     auto s = store();
-    if (!parent || !s) Raise(ol::errors::CannotDeleteFolder);
+    if (!parent || !s) Raise(errors::CannotDeleteFolder);
     for (int special : {ol::olfolder::Inbox, ol::olfolder::Outbox, ol::olfolder::SentMail,
                         ol::olfolder::DeletedItems, ol::olfolder::Drafts}) {
-        if (s->defaultFolder(special).get() == this) Raise(ol::errors::CannotDeleteFolder);
+        if (s->defaultFolder(special).get() == this) Raise(errors::CannotDeleteFolder);
     }
     auto deleted = s->defaultFolder(ol::olfolder::DeletedItems);
     auto self = shared_from_this();
@@ -151,9 +151,9 @@ std::shared_ptr<SimFolder> SimFolder::child(std::string_view name) const {
 
 std::shared_ptr<SimFolder> SimFolder::addFolder(std::string name, int defaultItemType) {
     checkLive();
-    if (text::trim(name).empty() || child(name)) Raise(ol::errors::CannotCreateFolder);
+    if (text::trim(name).empty() || child(name)) Raise(errors::CannotCreateFolder);
     auto s = store();
-    if (!s) Raise(ol::errors::ObjectNotFound);
+    if (!s) Raise(errors::ObjectNotFound);
     auto folder = std::make_shared<SimFolder>(store_, std::move(name),
                                               defaultItemType < 0 ? defaultItemType_ : defaultItemType,
                                               s->newEntryId());
@@ -164,7 +164,7 @@ std::shared_ptr<SimFolder> SimFolder::addFolder(std::string name, int defaultIte
 std::shared_ptr<SimItem> SimFolder::addItem(const ItemSpec& spec) {
     checkLive();
     auto s = store();
-    if (!s) Raise(ol::errors::ObjectNotFound);
+    if (!s) Raise(errors::ObjectNotFound);
     auto item = BuildItem(s->app(), spec);
     insert(item);
     item->saveQuietly();
@@ -194,7 +194,7 @@ bool SimFolder::isWithin(const SimFolder& other) const {
 
 void SimFolder::insert(const std::shared_ptr<SimItem>& item) {
     auto s = store();
-    if (!s) Raise(ol::errors::ObjectNotFound);
+    if (!s) Raise(errors::ObjectNotFound);
     item->placeIn(shared_from_this(), s->newEntryId());
     items_.push_back(item);
 }
@@ -225,7 +225,7 @@ SimStore::SimStore(std::weak_ptr<SimApplication> app, StoreSpec spec, std::strin
 
 std::shared_ptr<SimApplication> SimStore::app() const {
     auto a = app_.lock();
-    if (!a) Raise(ol::errors::HostGone);
+    if (!a) Raise(errors::HostGone);
     return a;
 }
 

@@ -1,6 +1,6 @@
 #include "corvane/sim/inspector.h"
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/word.h"
@@ -15,12 +15,12 @@ SimInspector::SimInspector(std::weak_ptr<SimApplication> app, std::shared_ptr<Si
 SimInspector::~SimInspector() = default;
 
 void SimInspector::check() const {
-    if (closed_) Raise(ol::errors::InspectorClosed);
+    if (closed_) Raise(errors::InspectorClosed);
 }
 
 std::shared_ptr<SimApplication> SimInspector::app() const {
     auto a = app_.lock();
-    if (!a) Raise(ol::errors::HostGone);
+    if (!a) Raise(errors::HostGone);
     return a;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "corvane/sim/body_text.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
@@ -26,7 +26,7 @@ std::shared_ptr<SimItem> SimItem::Create(const std::shared_ptr<SimApplication>& 
         case ol::olclass::MeetingRequest: item = std::make_shared<SimMeetingItem>(app, objectClass); break;
         case ol::olclass::Contact: item = std::make_shared<SimContactItem>(app, objectClass); break;
         case ol::olclass::Note: item = std::make_shared<SimNoteItem>(app, objectClass); break;
-        default: Raise(ol::errors::InvalidArgument);
+        default: Raise(errors::InvalidCall);
     }
     auto now = app->now();
     item->props_.set(tags::CreationTime, now);
@@ -46,12 +46,12 @@ bool SimItem::isMailLike() const {
 
 std::shared_ptr<SimApplication> SimItem::app() const {
     auto app = app_.lock();
-    if (!app) Raise(ol::errors::HostGone);
+    if (!app) Raise(errors::HostGone);
     return app;
 }
 
 void SimItem::checkLive() const {
-    if (gone_) Raise(ol::errors::ItemMovedOrDeleted);
+    if (gone_) Raise(errors::ItemMovedOrDeleted);
 }
 
 void SimItem::markGone() {
@@ -265,7 +265,7 @@ int SimItem::attachmentIndex(const SimAttachment& attachment) const {
 }
 
 std::shared_ptr<SimUserProperty> SimItem::addUserProperty(std::string_view name, int type) {
-    if (findUserProperty(name)) Raise(ol::errors::InvalidArgument);
+    if (findUserProperty(name)) Raise(errors::InvalidCall);
     auto p = std::make_shared<SimUserProperty>(weak_from_this(), std::string(name), type);
     userProperties_.push_back(p);
     touch();
@@ -298,7 +298,7 @@ void SimItem::save() {
 void SimItem::saveQuietly() {
     if (!folder()) {
         auto target = home();
-        if (!target) Raise(ol::errors::OperationFailed);
+        if (!target) Raise(errors::OperationFailed);
         target->insert(std::static_pointer_cast<SimItem>(shared_from_this()));
     }
     props_.set(tags::LastModificationTime, app()->now());
@@ -331,7 +331,7 @@ void SimItem::copyContentTo(SimItem& target) const {
 }
 
 std::shared_ptr<SimItem> SimItem::moveTo(const std::shared_ptr<SimFolder>& destination) {
-    if (!destination) Raise(ol::errors::InvalidArgument);
+    if (!destination) Raise(errors::InvalidCall);
     destination->checkLive();
     auto copy = copyDetached();
     destination->insert(copy);

@@ -1,6 +1,6 @@
 #include "corvane/sim/item_parts.h"
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
@@ -13,8 +13,8 @@ namespace {
 
 std::shared_ptr<SimItem> LiveOwner(const std::weak_ptr<SimItem>& owner, bool removed) {
     auto item = owner.lock();
-    if (!item || item->gone()) Raise(outlook::errors::ItemMovedOrDeleted);
-    if (removed) Raise(outlook::errors::OperationFailed);
+    if (!item || item->gone()) Raise(errors::ItemMovedOrDeleted);
+    if (removed) Raise(errors::OperationFailed);
     return item;
 }
 
@@ -44,7 +44,7 @@ int SimRecipient::Type() { return check(), type_; }
 void SimRecipient::SetType(int type) {
     check();
     if (type < outlook::olrecipient::Originator || type > outlook::olrecipient::BCC) {
-        Raise(outlook::errors::InvalidArgument);
+        Raise(errors::InvalidCall);
     }
     type_ = type;
     if (auto item = owner_.lock()) item->touch();

@@ -1,7 +1,7 @@
 // The class-specific members of the simulated items.
 #include "corvane/sim/item_types.h"
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/failure.h"
 
 namespace corvane::sim {

@@ -1,6 +1,6 @@
 // The collections an item shows (Recipients, Attachments, UserProperties) and the
 // members every item class shares.
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/folder.h"
@@ -22,7 +22,7 @@ public:
     int Count() override { return check(), static_cast<int>(list().size()); }
     std::shared_ptr<ol::Recipient> Item(int index) override {
         check();
-        return list()[CheckedIndex(list(), index)];
+        return ItemAt(list(), index);
     }
     std::shared_ptr<ol::Recipient> Add(std::string_view name) override {
         check();
@@ -36,7 +36,7 @@ public:
     }
     void Remove(int index) override {
         check();
-        item_->removeRecipient(*list()[CheckedIndex(list(), index)]);
+        item_->removeRecipient(*ItemAt(list(), index));
     }
     bool ResolveAll() override {
         check();
@@ -61,7 +61,7 @@ public:
     int Count() override { return check(), static_cast<int>(item_->attachments().size()); }
     std::shared_ptr<ol::Attachment> Item(int index) override {
         check();
-        return item_->attachments()[CheckedIndex(item_->attachments(), index)];
+        return ItemAt(item_->attachments(), index);
     }
     std::shared_ptr<ol::Attachment> Add(std::string_view sourcePath) override {
         check();
@@ -72,7 +72,7 @@ public:
     }
     void Remove(int index) override {
         check();
-        item_->removeAttachment(*item_->attachments()[CheckedIndex(item_->attachments(), index)]);
+        item_->removeAttachment(*ItemAt(item_->attachments(), index));
     }
 
 private:
@@ -87,7 +87,7 @@ public:
     int Count() override { return check(), static_cast<int>(item_->userProperties().size()); }
     std::shared_ptr<ol::UserProperty> Item(int index) override {
         check();
-        return item_->userProperties()[CheckedIndex(item_->userProperties(), index)];
+        return ItemAt(item_->userProperties(), index);
     }
     std::shared_ptr<ol::UserProperty> Add(std::string_view name, int type) override {
         check();
@@ -99,7 +99,7 @@ public:
     }
     void Remove(int index) override {
         check();
-        item_->removeUserProperty(*item_->userProperties()[CheckedIndex(item_->userProperties(), index)]);
+        item_->removeUserProperty(*ItemAt(item_->userProperties(), index));
     }
 
 private:
@@ -144,7 +144,7 @@ void SimItem::closeItem(int saveMode) {
 
 std::shared_ptr<ol::Item> SimItem::moveItem(const std::shared_ptr<ol::Folder>& destination) {
     auto folder = std::dynamic_pointer_cast<SimFolder>(destination);
-    if (!folder) Raise(ol::errors::InvalidArgument);
+    if (!folder) Raise(errors::InvalidCall);
     return moveTo(folder)->asItem();
 }
 

@@ -1,6 +1,6 @@
 #include "corvane/sim/mapi_views.h"
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/outlook/object.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
@@ -87,7 +87,7 @@ std::optional<std::vector<std::shared_ptr<mapi::AddressEntry>>> SimMapiAddressEn
 SimMapiRecipient::SimMapiRecipient(std::shared_ptr<SimRecipient> recipient) : recipient_(std::move(recipient)) {}
 
 mapi::PropValue SimMapiRecipient::Fields(mapi::PropTag tag) {
-    if (!recipient_->usable()) Raise(mapi::errors::ObjectDeleted);
+    if (!recipient_->usable()) Raise(errors::MapiObjectDeleted);
     switch (mapi::PropId(tag)) {
         case mapi::PropId(tags::DisplayName): return Typed(tag, recipient_->name());
         case mapi::PropId(tags::RecipientType): return Typed(tag, recipient_->type());
@@ -100,7 +100,7 @@ mapi::PropValue SimMapiRecipient::Fields(mapi::PropTag tag) {
     return EntryProp(*recipient_->entry(), tag);
 }
 void SimMapiRecipient::SetFields(mapi::PropTag tag, const mapi::PropValue& value) {
-    if (!recipient_->usable()) Raise(mapi::errors::ObjectDeleted);
+    if (!recipient_->usable()) Raise(errors::MapiObjectDeleted);
     recipient_->props().set(tag, value);
 }
 std::string SimMapiRecipient::Name() { return recipient_->name(); }
@@ -115,11 +115,11 @@ std::shared_ptr<mapi::AddressEntry> SimMapiRecipient::AddressEntry() {
 
 SimMapiAttachment::SimMapiAttachment(std::shared_ptr<SimAttachment> attachment) : attachment_(std::move(attachment)) {}
 mapi::PropValue SimMapiAttachment::Fields(mapi::PropTag tag) {
-    if (!attachment_->usable()) Raise(mapi::errors::ObjectDeleted);
+    if (!attachment_->usable()) Raise(errors::MapiObjectDeleted);
     return attachment_->props().get(tag);
 }
 void SimMapiAttachment::SetFields(mapi::PropTag tag, const mapi::PropValue& value) {
-    if (!attachment_->usable()) Raise(mapi::errors::ObjectDeleted);
+    if (!attachment_->usable()) Raise(errors::MapiObjectDeleted);
     attachment_->props().set(tag, value);
 }
 std::string SimMapiAttachment::FileName() { return attachment_->props().text(tags::AttachLongFilename); }
@@ -129,7 +129,7 @@ std::string SimMapiAttachment::FileName() { return attachment_->props().text(tag
 SimMapiMessage::SimMapiMessage(std::shared_ptr<SimItem> item) : item_(std::move(item)) {}
 
 void SimMapiMessage::check() const {
-    if (item_->gone()) Raise(mapi::errors::ObjectDeleted);
+    if (item_->gone()) Raise(errors::MapiObjectDeleted);
 }
 
 mapi::PropValue SimMapiMessage::Fields(mapi::PropTag tag) {
@@ -162,7 +162,7 @@ void SimMapiMessage::SetFields(mapi::PropTag tag, const mapi::PropValue& value) 
         case mapi::PropId(tags::DisplayTo):
         case mapi::PropId(tags::DisplayCc):
         case mapi::PropId(tags::DisplayBcc):
-            Raise(mapi::errors::NoSupport);
+            Raise(errors::MapiNoSupport);
         default:
             item_->props().set(tag, value);
             item_->touch();
@@ -228,7 +228,7 @@ void SimMapiMessage::Delete() { check(), item_->removeForGood(); }
 void SimMapiMessage::CopyTo(const std::shared_ptr<mapi::Message>& target) {
     check();
     auto other = std::dynamic_pointer_cast<SimMapiMessage>(target);
-    if (!other) Raise(mapi::errors::NoSupport);
+    if (!other) Raise(errors::MapiNoSupport);
     other->check();
     // A saved message keeps its flags and creation time; MAPI does not copy over them.
     auto& targetProps = other->item_->props();
@@ -252,7 +252,7 @@ mapi::PropValue SimMapiFolder::Fields(mapi::PropTag tag) {
         default: return {};
     }
 }
-void SimMapiFolder::SetFields(mapi::PropTag, const mapi::PropValue&) { Raise(mapi::errors::NoSupport); }
+void SimMapiFolder::SetFields(mapi::PropTag, const mapi::PropValue&) { Raise(errors::MapiNoSupport); }
 std::string SimMapiFolder::Name() { return folder_->Name(); }
 std::string SimMapiFolder::EntryID() { return folder_->EntryID(); }
 std::string SimMapiFolder::StoreID() { return folder_->StoreID(); }
@@ -288,7 +288,7 @@ mapi::PropValue SimMapiStore::Fields(mapi::PropTag tag) {
         default: return {};
     }
 }
-void SimMapiStore::SetFields(mapi::PropTag, const mapi::PropValue&) { Raise(mapi::errors::NoSupport); }
+void SimMapiStore::SetFields(mapi::PropTag, const mapi::PropValue&) { Raise(errors::MapiNoSupport); }
 std::string SimMapiStore::Name() { return store_->name(); }
 std::string SimMapiStore::EntryID() { return store_->storeId(); }
 int SimMapiStore::StoreKind() { return store_->kind(); }
@@ -297,7 +297,7 @@ std::shared_ptr<mapi::AddressEntry> SimMapiStore::Owner() { return EntryView(sto
 std::shared_ptr<mapi::Folder> SimMapiStore::IPMRootFolder() { return std::make_shared<SimMapiFolder>(store_->root()); }
 std::shared_ptr<mapi::Folder> SimMapiStore::GetDefaultFolder(int folderType) {
     auto folder = store_->defaultFolder(folderType);
-    if (!folder) Raise(mapi::errors::NotFound);
+    if (!folder) Raise(errors::MapiNotFound);
     return std::make_shared<SimMapiFolder>(folder);
 }
 
@@ -310,14 +310,13 @@ public:
     explicit SimMapiAccounts(std::vector<std::shared_ptr<SimAccount>> accounts) : accounts_(std::move(accounts)) {}
     int Count() override { return static_cast<int>(accounts_.size()); }
     std::shared_ptr<mapi::Account> Item(int index) override {
-        if (index < 1 || index > Count()) Raise(mapi::errors::NotFound);
-        return accounts_[static_cast<std::size_t>(index - 1)];
+        return ItemAt(accounts_, index, errors::MapiNotFound);
     }
     std::shared_ptr<mapi::Account> Item(std::string_view name) override {
         for (const auto& a : accounts_) {
             if (text::equalsNoCase(a->spec().name, name)) return a;
         }
-        Raise(mapi::errors::NotFound);
+        Raise(errors::MapiNotFound);
     }
     std::vector<std::shared_ptr<mapi::Account>> GetOrder(int category) override {
         std::vector<std::shared_ptr<mapi::Account>> out;
@@ -338,7 +337,7 @@ SimMapiSession::SimMapiSession(std::weak_ptr<SimApplication> app) : app_(std::mo
 
 std::shared_ptr<SimApplication> SimMapiSession::app() const {
     auto a = app_.lock();
-    if (!a || !loggedOn_) Raise(mapi::errors::NotLoggedOn);
+    if (!a || !loggedOn_) Raise(errors::MapiLogonFailed);
     return a;
 }
 
@@ -356,7 +355,7 @@ std::vector<std::shared_ptr<mapi::Store>> SimMapiSession::Stores() {
 
 std::shared_ptr<mapi::Store> SimMapiSession::DefaultStore() {
     auto p = profile();
-    if (!p->defaultStore()) Raise(mapi::errors::NotFound);
+    if (!p->defaultStore()) Raise(errors::MapiNotFound);
     return std::make_shared<SimMapiStore>(p->defaultStore(), true);
 }
 
@@ -368,13 +367,13 @@ std::shared_ptr<mapi::Accounts> SimMapiSession::Accounts() {
 
 std::shared_ptr<mapi::Message> SimMapiSession::GetMessageFromID(std::string_view entryId, std::string_view storeId) {
     auto item = profile()->findItem(entryId, storeId);
-    if (!item) Raise(mapi::errors::NotFound);
+    if (!item) Raise(errors::MapiNotFound);
     return std::make_shared<SimMapiMessage>(item);
 }
 
 std::shared_ptr<mapi::Folder> SimMapiSession::GetDefaultFolder(int folderType) {
     auto folder = profile()->defaultFolder(folderType);
-    if (!folder) Raise(mapi::errors::NotFound);
+    if (!folder) Raise(errors::MapiNotFound);
     return std::make_shared<SimMapiFolder>(folder);
 }
 
@@ -382,13 +381,13 @@ std::shared_ptr<mapi::Message> SimMapiSession::GetMessageFromMsgFile(std::string
     auto application = app();
     auto* files = application->options().files;
     auto content = files ? files->readFile(path) : std::nullopt;
-    if (!content) Raise(mapi::errors::FileNotFound);
+    if (!content) Raise(errors::StorageFileNotFound);
     return std::make_shared<SimMapiMessage>(BuildItem(application, ParseMessageFile(*content)));
 }
 
 std::shared_ptr<mapi::Session> SimMapiSubsystem::Logon() {
     auto app = app_.lock();
-    if (!app) Raise(mapi::errors::NotLoggedOn);
+    if (!app) Raise(errors::MapiLogonFailed);
     return std::make_shared<SimMapiSession>(app_);
 }
 

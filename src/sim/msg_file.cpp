@@ -8,10 +8,9 @@ namespace corvane::sim {
 
 namespace {
 
-constexpr std::int32_t CorruptData = static_cast<std::int32_t>(0x8004011Bu);  // MAPI_E_CORRUPT_DATA
-
 [[noreturn]] void Bad(std::size_t line, const std::string& what) {
-    throw platform::PlatformError(CorruptData, "Message file line " + std::to_string(line) + ": " + what);
+    throw platform::PlatformError(platform::errors::MapiCorruptData.number,
+                                  "Message file line " + std::to_string(line) + ": " + what);
 }
 
 std::vector<std::string> Lines(std::string_view text) {

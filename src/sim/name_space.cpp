@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
@@ -22,16 +22,15 @@ public:
     int Class() override { return ol::olclass::Folders; }
     int Count() override { return static_cast<int>(stores_.size()); }
     std::shared_ptr<ol::Folder> Item(int index) override {
-        if (index < 1 || index > Count()) Raise(ol::errors::IndexOutOfBounds);
-        return stores_[static_cast<std::size_t>(index - 1)]->root();
+        return ItemAt(stores_, index)->root();
     }
     std::shared_ptr<ol::Folder> Item(std::string_view name) override {
         for (const auto& s : stores_) {
             if (text::equalsNoCase(s->root()->name(), name)) return s->root();
         }
-        Raise(ol::errors::ObjectNotFound);
+        Raise(errors::ObjectNotFound);
     }
-    std::shared_ptr<ol::Folder> Add(std::string_view, int) override { Raise(ol::errors::CannotCreateFolder); }
+    std::shared_ptr<ol::Folder> Add(std::string_view, int) override { Raise(errors::CannotCreateFolder); }
 
 private:
     std::vector<std::shared_ptr<SimStore>> stores_;
@@ -43,8 +42,7 @@ public:
     int Class() override { return ol::olclass::Accounts; }
     int Count() override { return static_cast<int>(accounts_.size()); }
     std::shared_ptr<ol::Account> Item(int index) override {
-        if (index < 1 || index > Count()) Raise(ol::errors::IndexOutOfBounds);
-        return accounts_[static_cast<std::size_t>(index - 1)];
+        return ItemAt(accounts_, index);
     }
 
 private:
@@ -67,19 +65,19 @@ std::shared_ptr<ol::Recipient> SimNameSpace::CurrentUser() {
 
 std::shared_ptr<ol::Folder> SimNameSpace::GetDefaultFolder(int folderType) {
     auto folder = defaultFolder(folderType);
-    if (!folder) Raise(ol::errors::ObjectNotFound);
+    if (!folder) Raise(errors::ObjectNotFound);
     return folder;
 }
 
 std::shared_ptr<ol::Item> SimNameSpace::GetItemFromID(std::string_view entryId, std::string_view storeId) {
     auto item = findItem(entryId, storeId);
-    if (!item) Raise(ol::errors::ObjectNotFound);
+    if (!item) Raise(errors::ObjectNotFound);
     return item->asItem();
 }
 
 std::shared_ptr<ol::Folder> SimNameSpace::GetFolderFromID(std::string_view entryId, std::string_view storeId) {
     auto folder = findFolder(entryId, storeId);
-    if (!folder) Raise(ol::errors::ObjectNotFound);
+    if (!folder) Raise(errors::ObjectNotFound);
     return folder;
 }
 
@@ -87,22 +85,22 @@ std::shared_ptr<ol::Folders> SimNameSpace::Folders() { return std::make_shared<R
 
 std::shared_ptr<ol::Accounts> SimNameSpace::Accounts() {
     auto app = app_.lock();
-    if (!app) Raise(ol::errors::HostGone);
-    if (!app->traits().hasNamespaceAccounts()) Raise(ol::errors::NotSupported);
+    if (!app) Raise(errors::HostGone);
+    if (!app->traits().hasNamespaceAccounts()) Raise(errors::NotSupported);
     return std::make_shared<SimAccounts>(accounts_);
 }
 
 std::shared_ptr<mapi::Session> SimNameSpace::MAPIOBJECT() {
     auto app = app_.lock();
-    if (!app) Raise(ol::errors::HostGone);
-    if (!app->traits().hasNamespaceMapiObject()) Raise(ol::errors::NotSupported);
+    if (!app) Raise(errors::HostGone);
+    if (!app->traits().hasNamespaceMapiObject()) Raise(errors::NotSupported);
     if (!session_) session_ = std::make_shared<SimMapiSession>(app_);
     return session_;
 }
 
 std::shared_ptr<SimStore> SimNameSpace::addStore(StoreSpec spec) {
     auto app = app_.lock();
-    if (!app) Raise(ol::errors::HostGone);
+    if (!app) Raise(errors::HostGone);
     bool mailbox = spec.withDefaultFolders;
     auto store = std::make_shared<SimStore>(app_, std::move(spec), app->newStoreId());
     store->createRoot();

@@ -1,6 +1,6 @@
 // Reply, Reply to All and Forward as Outlook builds them.
 #include "corvane/sim/body_text.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
@@ -129,7 +129,7 @@ std::shared_ptr<SimItem> SimItem::buildResponse(ResponseKind kind) {
 
 std::shared_ptr<SimItem> SimItem::respond(ResponseKind kind, bool userAction) {
     checkLive();
-    if (!isMailLike()) Raise(ol::errors::NotSupported);
+    if (!isMailLike()) Raise(errors::NotSupported);
     auto response = buildResponse(kind);
     auto asItemOfResponse = response->asItem();
     bool cancel = false;
@@ -142,7 +142,7 @@ std::shared_ptr<SimItem> SimItem::respond(ResponseKind kind, bool userAction) {
     });
     if (cancel) {
         if (userAction) return nullptr;
-        Raise(ol::errors::ResponseCancelled);
+        Raise(errors::OperationFailed);
     }
     if (userAction) app()->openItem(response);
     return response;

@@ -1,6 +1,6 @@
 // Sending: the name check, the item's Send and the application's ItemSend events, the
 // Outbox and the transport that moves messages on to Sent Items when their time comes.
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
@@ -16,10 +16,10 @@ namespace tags = mapi::tags;
 
 SendOutcome SimItem::send() {
     checkLive();
-    if (!isMailLike() || class_ == ol::olclass::Post) Raise(ol::errors::NotSupported);
+    if (!isMailLike() || class_ == ol::olclass::Post) Raise(errors::NotSupported);
     // Outlook checks the names before anything else sees the message.
-    if (recipients_.empty()) Raise(ol::errors::NoRecipients);
-    if (!resolveAll()) Raise(ol::errors::UnrecognizedNames);
+    if (recipients_.empty()) Raise(errors::NoRecipients);
+    if (!resolveAll()) Raise(errors::UnrecognizedNames);
 
     auto self = shared_from_this();
     auto item = asItem();
@@ -45,7 +45,7 @@ std::string SentAddress(const SimRecipient& r) {
 
 SendOutcome SimApplication::submit(const std::shared_ptr<SimItem>& item) {
     auto outbox = session_->defaultFolder(ol::olfolder::Outbox);
-    if (!outbox) Raise(ol::errors::OperationFailed);
+    if (!outbox) Raise(errors::OperationFailed);
 
     // The message goes out under the account it names, else the default account.
     if (auto account = session_->sendingAccount(*item)) {

@@ -2,7 +2,7 @@
 // with Outlook's events in Outlook's order.
 #include <algorithm>
 
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/failure.h"
@@ -23,7 +23,7 @@ std::shared_ptr<SimExplorer> SimApplication::addExplorer(const std::shared_ptr<S
 }
 
 void SimApplication::showExplorer(const std::shared_ptr<SimExplorer>& explorer) {
-    if (explorer->closed()) Raise(ol::errors::ExplorerClosed);
+    if (explorer->closed()) Raise(errors::ExplorerClosed);
     if (!explorer->shown()) {
         explorer->markShown();
         if (traits_.hasExplorerRibbon()) requestRibbons("Microsoft.Outlook.Explorer");

@@ -24,17 +24,13 @@ std::string WithoutExtension(std::string_view name) {
     return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
 
-template <class List>
-auto ItemAt(const List& list, int index) {
-    if (index < 1 || static_cast<std::size_t>(index) > list.size()) Raise(w::errors::NoSuchMember);
-    return list[static_cast<std::size_t>(index - 1)];
-}
-
 class SimAddIns final : public w::AddIns {
 public:
     explicit SimAddIns(std::shared_ptr<SimWord> word) : word_(std::move(word)) {}
     int Count() override { return static_cast<int>(word_->addIns().size()); }
-    std::shared_ptr<w::AddIn> Item(int index) override { return ItemAt(word_->addIns(), index); }
+    std::shared_ptr<w::AddIn> Item(int index) override {
+        return ItemAt(word_->addIns(), index, errors::WordNoSuchMember);
+    }
     std::shared_ptr<w::AddIn> Item(std::string_view nameOrPath) override {
         for (const auto& a : word_->addIns()) {
             if (text::equalsNoCase(a->FullName(), nameOrPath) || text::equalsNoCase(a->Name(), nameOrPath) ||
@@ -42,7 +38,7 @@ public:
                 return a;
             }
         }
-        Raise(w::errors::NoSuchMember);
+        Raise(errors::WordNoSuchMember);
     }
     std::shared_ptr<w::AddIn> Add(std::string_view fileName, bool install) override {
         return word_->addAddIn(fileName, install);
@@ -56,10 +52,12 @@ class SimTemplates final : public w::Templates {
 public:
     explicit SimTemplates(std::shared_ptr<SimWord> word) : word_(std::move(word)) {}
     int Count() override { return static_cast<int>(word_->templates().size()); }
-    std::shared_ptr<w::Template> Item(int index) override { return ItemAt(word_->templates(), index); }
+    std::shared_ptr<w::Template> Item(int index) override {
+        return ItemAt(word_->templates(), index, errors::WordNoSuchMember);
+    }
     std::shared_ptr<w::Template> Item(std::string_view fullName) override {
         auto t = word_->findTemplate(fullName);
-        if (!t) Raise(w::errors::NoSuchMember);
+        if (!t) Raise(errors::WordNoSuchMember);
         return t;
     }
 
@@ -84,7 +82,7 @@ void SimWord::Run(std::string_view macroName, std::vector<outlook::Variant>& arg
         auto it = macros_.find(text::toLower(addIn->Name()));
         if (it != macros_.end() && it->second(name, args)) return;
     }
-    Raise(w::errors::MacroNotFound);
+    Raise(errors::WordMacroNotFound);
 }
 
 std::shared_ptr<w::AddIns> SimWord::AddIns() { return std::make_shared<SimAddIns>(shared_from_this()); }
@@ -101,7 +99,7 @@ std::shared_ptr<SimWordAddIn> SimWord::addAddIn(std::string_view fullName, bool 
             return a;
         }
     }
-    if (!files_ || !files_->fileExists(fullName)) Raise(w::errors::FileNotFound);
+    if (!files_ || !files_->fileExists(fullName)) Raise(errors::WordFileNotFound);
     auto addIn = std::make_shared<SimWordAddIn>(std::string(fullName));
     addIn->SetInstalled(install);
     addIns_.push_back(addIn);
@@ -126,7 +124,7 @@ std::string SimWordTemplate::Name() { return FileNameOf(fullName_); }
 SimWordDocument::SimWordDocument(std::shared_ptr<SimWord> word) : word_(std::move(word)) {}
 
 std::shared_ptr<w::Application> SimWordDocument::Application() {
-    if (closed_) Raise(4248, "This command is not available because no document is open.");
+    if (closed_) Raise(errors::WordNoDocument);
     return word_;
 }
 

@@ -13,15 +13,12 @@ using platform::Hive;
 
 namespace {
 
-// Windows' "An I/O operation initiated by the registry failed unrecoverably."
-constexpr std::int32_t RegistryIoFailed = 1016;
-
 template <class F>
 auto translatingIoErrors(F&& f) -> decltype(f()) {
     try {
         return f();
     } catch (const std::system_error& e) {
-        throw platform::PlatformError(RegistryIoFailed, e.what());
+        throw platform::PlatformError(platform::errors::RegistryIoFailed.number, e.what());
     }
 }
 

@@ -17,11 +17,6 @@ using platform::PlatformError;
 
 namespace {
 
-constexpr std::int32_t FileNotFound = 53;
-constexpr std::int32_t PermissionDenied = 70;
-constexpr std::int32_t PathFileAccessError = 75;
-constexpr std::int32_t PathNotFound = 76;
-
 std::vector<std::string> components(std::string_view path) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -48,13 +43,13 @@ std::filesystem::path entryNamed(const std::filesystem::path& folder, const std:
     switch (err) {
         case ENOENT:
         case ENOTDIR:
-            throw PlatformError(PathNotFound, "Path not found: " + std::string(path));
+            throw PlatformError(platform::errors::PathNotFound, ": " + std::string(path));
         case EACCES:
         case EPERM:
         case EROFS:
-            throw PlatformError(PermissionDenied, "Permission denied: " + std::string(path));
+            throw PlatformError(platform::errors::PermissionDenied, ": " + std::string(path));
         default:
-            throw PlatformError(PathFileAccessError, "Path/File access error: " + std::string(path));
+            throw PlatformError(platform::errors::PathFileAccessError, ": " + std::string(path));
     }
 }
 
@@ -92,7 +87,7 @@ std::optional<std::filesystem::path> SimFileSystem::realPath(std::string_view wi
 
 std::filesystem::path SimFileSystem::mapped(std::string_view path) const {
     auto p = realPath(path);
-    if (!p) throw PlatformError(PathNotFound, "Path not found: " + std::string(path));
+    if (!p) throw PlatformError(platform::errors::PathNotFound, ": " + std::string(path));
     return *p;
 }
 
@@ -126,7 +121,7 @@ void SimFileSystem::removeFile(std::string_view path) {
     const auto real = mapped(path);
     struct stat st {};
     if (::lstat(real.c_str(), &st) != 0) {
-        if (errno == ENOENT) throw PlatformError(FileNotFound, "File not found: " + std::string(path));
+        if (errno == ENOENT) throw PlatformError(platform::errors::FileNotFound, ": " + std::string(path));
         throwFor(errno, path);
     }
     if (S_ISDIR(st.st_mode)) throwFor(EISDIR, path);

@@ -3,7 +3,9 @@
 // columns with "\" continuation lines indented by two blanks.
 #include <cstdio>
 
+#include "corvane/platform/error.h"
 #include "corvane/simhost/reg_file.h"
+#include "corvane/text/utf8.h"
 #include "utf16.h"
 
 namespace corvane::simhost {
@@ -12,18 +14,18 @@ using platform::RegValue;
 
 namespace {
 
-constexpr std::int32_t InvalidParameter = 87;
 constexpr std::size_t LineWidth = 80;
 
 void checkStorable(std::string_view s, std::string_view what) {
-    if (utf::firstInvalidUtf8(s) != std::string_view::npos)
-        throw platform::PlatformError(InvalidParameter, std::string(what) + " is not valid UTF-8 text");
+    if (text::validUtf8Length(s) != s.size())
+        throw platform::PlatformError(platform::errors::InvalidParameter.number,
+                                      std::string(what) + " is not valid UTF-8 text");
 }
 
 void checkName(std::string_view name, std::string_view what) {
     checkStorable(name, what);
     if (name.find_first_of("\r\n") != std::string_view::npos)
-        throw platform::PlatformError(InvalidParameter,
+        throw platform::PlatformError(platform::errors::InvalidParameter.number,
                                       std::string(what) + " \"" + std::string(name) + "\" holds a line break");
 }
 
@@ -62,7 +64,7 @@ void appendValue(std::string& out, const RegValue& v) {
         case platform::regtype::String:
             checkStorable(v.text, "The text of value \"" + v.name + "\"");
             if (v.text.find('\0') != std::string::npos)
-                throw platform::PlatformError(InvalidParameter,
+                throw platform::PlatformError(platform::errors::InvalidParameter.number,
                                               "The text of value \"" + v.name + "\" holds a zero character");
             if (v.text.find_first_of("\r\n") == std::string::npos) {
                 out += line + quote(v.text) + '\n';

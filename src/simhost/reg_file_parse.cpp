@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "corvane/text/text.h"
+#include "corvane/text/utf8.h"
 #include "corvane/simhost/reg_file.h"
 #include "utf16.h"
 
@@ -96,8 +97,8 @@ private:
         if (starts("\xFF\xFE") || starts("\xFE\xFF"))
             fail("the file is UTF-16; registry files here are UTF-8");
         if (starts("\xEF\xBB\xBF")) text_.remove_prefix(3);
-        std::size_t bad = utf::firstInvalidUtf8(text_);
-        if (bad != std::string_view::npos) {
+        const std::size_t bad = text::validUtf8Length(text_);
+        if (bad != text_.size()) {
             index_ = static_cast<std::size_t>(std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
             fail("the text is not valid UTF-8");
         }
@@ -286,7 +287,7 @@ private:
 }  // namespace
 
 RegFileError::RegFileError(std::string file, int line, std::string problem)
-    : PlatformError(Number, file + ", line " + std::to_string(line) + ": " + problem),
+    : PlatformError(platform::errors::RegistryCorrupt.number, file + ", line " + std::to_string(line) + ": " + problem),
       file_(std::move(file)), line_(line), problem_(std::move(problem)) {}
 
 std::string_view hiveRootName(Hive hive) {

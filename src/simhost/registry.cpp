@@ -90,14 +90,6 @@ Node* findBelow(Node* n, std::string_view path) {
 RegKeyNode* RegKeyNode::find(std::string_view path) { return findBelow(this, path); }
 const RegKeyNode* RegKeyNode::find(std::string_view path) const { return findBelow(this, path); }
 
-namespace {
-
-[[noreturn]] void throwKeyDeleted() {
-    throw PlatformError(1018, "Illegal operation attempted on a registry key that has been marked for deletion.");
-}
-
-}  // namespace
-
 // A key handle re-resolves its path at every call, so a key deleted behind its back
 // (by this process or another) fails like a deleted key on Windows.
 class SimRegistryKey final : public platform::RegistryKey {
@@ -131,7 +123,7 @@ public:
         checkOpen();
         reg_.updateHive(hive_, [&](RegKeyNode& root) {
             auto* n = root.find(path_);
-            if (!n) throwKeyDeleted();
+            if (!n) throw PlatformError(platform::errors::KeyDeleted);
             n->setValue(value);
             return true;
         });
@@ -141,7 +133,7 @@ public:
         checkOpen();
         reg_.updateHive(hive_, [&](RegKeyNode& root) {
             auto* n = root.find(path_);
-            if (!n) throwKeyDeleted();
+            if (!n) throw PlatformError(platform::errors::KeyDeleted);
             return n->deleteValue(name);
         });
     }
@@ -150,18 +142,18 @@ public:
         if (closed_) return;
         closed_ = true;
         if (reg_.takeFault(hive_, path_, true))
-            throw PlatformError(platform::errors::Fail, "The key could not be closed.");
+            throw PlatformError(platform::errors::Fail.number, "The key could not be closed.");
     }
 
 private:
     void checkOpen() const {
-        if (closed_) throw PlatformError(6, "Invalid handle.");
+        if (closed_) throw PlatformError(platform::errors::InvalidHandle);
     }
 
     const RegKeyNode& node() {
         checkOpen();
         const auto* n = reg_.readHive(hive_).find(path_);
-        if (!n) throwKeyDeleted();
+        if (!n) throw PlatformError(platform::errors::KeyDeleted);
         return *n;
     }
 
@@ -189,7 +181,7 @@ const RegKeyNode* SimRegistry::find(Hive hive, std::string_view path) {
 std::unique_ptr<platform::RegistryKey> SimRegistry::openKey(Hive hive, std::string_view path) {
     if (!find(hive, path)) return nullptr;
     if (takeFault(hive, path, false))
-        throw PlatformError(platform::errors::AccessDenied, "Access is denied.");
+        throw PlatformError(platform::errors::AccessDenied);
     return std::make_unique<SimRegistryKey>(*this, hive, std::string(path));
 }
 
@@ -204,7 +196,7 @@ std::unique_ptr<platform::RegistryKey> SimRegistry::createKey(Hive hive, std::st
         });
     }
     if (takeFault(hive, path, false))
-        throw PlatformError(platform::errors::AccessDenied, "Access is denied.");
+        throw PlatformError(platform::errors::AccessDenied);
     return std::make_unique<SimRegistryKey>(*this, hive, std::string(path));
 }
 

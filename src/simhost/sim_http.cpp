@@ -7,7 +7,7 @@ namespace corvane::simhost {
 
 void SimHttp::unreachable(const std::string& url) {
     transcript_.add("http GET " + ui::quote(url) + " -> unreachable");
-    throw platform::PlatformError(HttpCannotConnect, "A connection with the server could not be established");
+    throw platform::PlatformError(platform::errors::HttpCannotConnect);
 }
 
 platform::HttpResponse SimHttp::get(std::string_view address, std::chrono::milliseconds) {

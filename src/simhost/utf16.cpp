@@ -23,53 +23,18 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one code point at `i` of well-formed or unchecked UTF-8; the length in bytes,
-// or 0 when the sequence there is not well-formed.
-std::size_t decode(std::string_view s, std::size_t i, char32_t& c) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned lead = b(i);
-    if (lead < 0x80) {
-        c = lead;
-        return 1;
-    }
-    // Sequence length, payload bits of the lead byte, smallest code point of that length.
-    std::size_t len = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        len = 2;
-        c = lead & 0x1F;
-        min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        len = 3;
-        c = lead & 0x0F;
-        min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        len = 4;
-        c = lead & 0x07;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size()) return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (b(i + k) & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-    return len;
+// The code point that starts at byte `i` of well-formed UTF-8; moves `i` past it.
+char32_t decode(std::string_view s, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = len == 1 ? lead : lead & (0x7Fu >> len);
+    for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
+        c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+    i += len;
+    return c;
 }
 
 }  // namespace
-
-std::size_t firstInvalidUtf8(std::string_view s) {
-    char32_t c;
-    for (std::size_t i = 0; i < s.size();) {
-        std::size_t len = decode(s, i, c);
-        if (len == 0) return i;
-        i += len;
-    }
-    return std::string_view::npos;
-}
 
 std::vector<std::uint8_t> toUtf16le(std::string_view utf8) {
     std::vector<std::uint8_t> out;
@@ -78,14 +43,8 @@ std::vector<std::uint8_t> toUtf16le(std::string_view utf8) {
         out.push_back(static_cast<std::uint8_t>(u & 0xFF));
         out.push_back(static_cast<std::uint8_t>(u >> 8));
     };
-    char32_t c;
     for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t len = decode(utf8, i, c);
-        if (len == 0) {  // not expected: callers check first; keep going with U+FFFD
-            c = 0xFFFD;
-            len = 1;
-        }
-        i += len;
+        char32_t c = decode(utf8, i);
         if (c >= 0x10000) {
             c -= 0x10000;
             unit(0xD800 | (c >> 10));

@@ -11,11 +11,8 @@
 
 namespace corvane::simhost::utf {
 
-// Byte offset of the first byte that does not belong to well-formed UTF-8 (overlong
-// forms, surrogates and values above U+10FFFF included), or npos when all is well.
-std::size_t firstInvalidUtf8(std::string_view s);
-
-// Well-formed UTF-8 as UTF-16LE bytes, without a terminating zero.
+// Well-formed UTF-8 (see text::validUtf8Length) as UTF-16LE bytes, without a terminating
+// zero.
 std::vector<std::uint8_t> toUtf16le(std::string_view utf8);
 
 // UTF-16LE bytes as UTF-8; nothing for an odd byte count or an unpaired surrogate.

@@ -1,5 +1,7 @@
 #include "corvane/text/utf8.h"
 
+#include <algorithm>
+
 namespace corvane::text {
 
 namespace {
@@ -7,6 +9,8 @@ namespace {
 unsigned char byteAt(std::string_view s, std::size_t i) { return static_cast<unsigned char>(s[i]); }
 
 bool inRange(unsigned char c, unsigned char lo, unsigned char hi) { return c >= lo && c <= hi; }
+
+bool startsChar(char c) { return !inRange(static_cast<unsigned char>(c), 0x80, 0xBF); }
 
 // Length of the well-formed sequence that starts at i, or 0 when it is ill-formed.
 std::size_t sequenceLength(std::string_view s, std::size_t i) {
@@ -55,6 +59,16 @@ bool isCharBoundary(std::string_view s, std::size_t pos) {
         return sequenceLength(s, pos - back) <= back;
     }
     return true;
+}
+
+std::size_t charCount(std::string_view s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), startsChar));
+}
+
+std::size_t charOffset(std::string_view s, std::size_t n) {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (startsChar(s[i]) && n-- == 0) return i;
+    return s.size();
 }
 
 std::size_t Utf16Offsets::byteOffset(std::size_t units) {

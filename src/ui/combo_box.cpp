@@ -33,7 +33,7 @@ void ComboBox::clear() {
 }
 
 void ComboBox::setListIndex(int index) {
-    if (index < -1 || index >= listCount()) throw platform::PlatformError(380, "Invalid property value");
+    if (index < -1 || index >= listCount()) throw platform::PlatformError(platform::errors::InvalidPropertyValue);
     if (index == state_.listIndex) return;
     state_.listIndex = index;
     state_.text = index < 0 ? std::string() : list(index);
@@ -49,7 +49,7 @@ int ComboBox::findExact(const std::string& text) const {
 void ComboBox::setText(std::string text) {
     const int match = findExact(text);
     if (state_.style == ComboStyle::DropDownList) {
-        if (match < 0) throw platform::PlatformError(383, "'Text' property is read-only");
+        if (match < 0) throw platform::PlatformError(platform::errors::TextReadOnly);
         setListIndex(match);
         return;
     }

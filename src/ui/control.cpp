@@ -60,7 +60,7 @@ bool Control::hasFocus() const { return form_->activeControl() == this; }
 
 void Control::setFocus() {
     if (!canTakeFocus() || !isReachable())
-        throw platform::PlatformError(5, "Invalid procedure call or argument");
+        throw platform::PlatformError(platform::errors::InvalidCall);
     form_->setFocusTo(this);
 }
 

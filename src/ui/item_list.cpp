@@ -9,7 +9,7 @@ namespace corvane::ui {
 
 void ItemList::checkIndex(int index, int limit) const {
     // The platform's "Invalid property array index".
-    if (index < 0 || index >= limit) throw platform::PlatformError(381, "Invalid property array index");
+    if (index < 0 || index >= limit) throw platform::PlatformError(platform::errors::InvalidPropertyArrayIndex);
 }
 
 const ItemList::Item& ItemList::at(int index) const {

@@ -8,7 +8,7 @@ namespace corvane::ui {
 
 namespace {
 void checkListIndex(int index, int count) {
-    if (index < -1 || index >= count) throw platform::PlatformError(380, "Invalid property value");
+    if (index < -1 || index >= count) throw platform::PlatformError(platform::errors::InvalidPropertyValue);
 }
 }  // namespace
 

@@ -7,7 +7,10 @@ namespace corvane::ui {
 namespace {
 const std::string kEmpty;
 
-[[noreturn]] void badIndex() { throw platform::PlatformError(35600, "Index out of bounds"); }
+[[noreturn]] void badIndex() { throw platform::PlatformError(platform::errors::ControlIndexOutOfBounds); }
+std::size_t position(int index, std::size_t count) {
+    return platform::checkedIndex(index, count, platform::errors::ControlIndexOutOfBounds);
+}
 }  // namespace
 
 const std::string& ListItem::subItem(int i) const {
@@ -42,13 +45,11 @@ ColumnHeader& ListView::addColumn(std::string text, int width) {
 }
 
 ColumnHeader& ListView::column(int index) {
-    if (index < 1 || index > columnCount()) badIndex();
-    return *state_.columns[static_cast<std::size_t>(index - 1)];
+    return *state_.columns[position(index, state_.columns.size())];
 }
 
 const ColumnHeader& ListView::column(int index) const {
-    if (index < 1 || index > columnCount()) badIndex();
-    return *state_.columns[static_cast<std::size_t>(index - 1)];
+    return *state_.columns[position(index, state_.columns.size())];
 }
 
 ListItem& ListView::addItem(std::string text) {
@@ -60,13 +61,11 @@ ListItem& ListView::addItem(std::string text) {
 }
 
 ListItem& ListView::item(int index) {
-    if (index < 1 || index > itemCount()) badIndex();
-    return *state_.items[static_cast<std::size_t>(index - 1)];
+    return *state_.items[position(index, state_.items.size())];
 }
 
 const ListItem& ListView::item(int index) const {
-    if (index < 1 || index > itemCount()) badIndex();
-    return *state_.items[static_cast<std::size_t>(index - 1)];
+    return *state_.items[position(index, state_.items.size())];
 }
 
 void ListView::renumber() {

@@ -7,7 +7,7 @@
 namespace corvane::ui {
 
 void TabStrip::checkIndex(int index) const {
-    if (index < 1 || index > tabCount()) throw platform::PlatformError(35600, "Index out of bounds");
+    platform::checkedIndex(index, state_.tabs.size(), platform::errors::ControlIndexOutOfBounds);
 }
 
 Tab& TabStrip::addTab(std::string caption) {

@@ -2,27 +2,13 @@
 
 #include <algorithm>
 
+#include "corvane/text/utf8.h"
+
 namespace corvane::ui {
 
 namespace {
 
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-int countChars(const std::string& s) {
-    return static_cast<int>(std::count_if(s.begin(), s.end(), [](char c) { return !isContinuation(c); }));
-}
-
-// Byte offset of character `n` (clamped to the end).
-std::size_t byteOffset(const std::string& s, int n) {
-    std::size_t i = 0;
-    for (int seen = 0; i < s.size(); ++i) {
-        if (!isContinuation(s[i])) {
-            if (seen == n) return i;
-            ++seen;
-        }
-    }
-    return s.size();
-}
+std::size_t byteOffset(const std::string& s, int n) { return text::charOffset(s, static_cast<std::size_t>(n)); }
 
 }  // namespace
 
@@ -34,7 +20,7 @@ void TextBox::setText(std::string text) {
     raise(onChange);
 }
 
-int TextBox::length() const { return countChars(state_.text); }
+int TextBox::length() const { return static_cast<int>(text::charCount(state_.text)); }
 
 void TextBox::setSelStart(int start) {
     state_.selStart = std::clamp(start, 0, length());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "corvane/text/utf8.h"
 #include "corvane/ui/controls.h"
 
 namespace corvane::ui {
@@ -17,8 +18,7 @@ std::string hexByte(unsigned char c) {
 
 std::string masked(const ui::TextBox& box) {
     std::string out;
-    for (char c : box.text())
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) out += box.passwordChar();
+    for (std::size_t n = text::charCount(box.text()); n > 0; --n) out += box.passwordChar();
     return out;
 }
 

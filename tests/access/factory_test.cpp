@@ -21,7 +21,7 @@ TEST(ComponentFactory, EveryProgIdCreatesItsOwnClassIgnoringCase) {
     EXPECT_NE(CreateAccessObject<MAPIUtils>(factory), nullptr);
     EXPECT_NE(CreateAccessObject<RDOSession>(factory), nullptr);
     EXPECT_EQ(ErrorNumber([&] { CreateAccessObject<SafeMailItem>(factory, progid::RDOSession); }),
-              errors::TypeMismatch);
+              platform::errors::TypeMismatch.number);
 }
 
 TEST(ComponentFactory, UnregisteredOrUnknownProgIdFailsLikeAMissingComponent) {

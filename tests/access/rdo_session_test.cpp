@@ -4,7 +4,7 @@
 #include "corvane/access/field_values.h"
 #include "corvane/access/rdo_session.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "error_number.h"
 
 namespace corvane::access {
@@ -20,9 +20,9 @@ struct RDOSessionTest : ::testing::Test {
 
 TEST_F(RDOSessionTest, UnboundSessionIsNotLoggedOnAndRefusesToWork) {
     EXPECT_FALSE(rdo->LoggedOn());
-    EXPECT_EQ(ErrorNumber([&] { rdo->Stores(); }), errors::NotLoggedOn);
-    EXPECT_EQ(ErrorNumber([&] { rdo->GetMessageFromID("00"); }), errors::NotLoggedOn);
-    EXPECT_EQ(ErrorNumber([&] { rdo->SetMAPIOBJECT(nullptr); }), errors::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] { rdo->Stores(); }), platform::errors::MapiLogonFailed.number);
+    EXPECT_EQ(ErrorNumber([&] { rdo->GetMessageFromID("00"); }), platform::errors::MapiLogonFailed.number);
+    EXPECT_EQ(ErrorNumber([&] { rdo->SetMAPIOBJECT(nullptr); }), platform::errors::TypeMismatch.number);
 }
 
 TEST_F(RDOSessionTest, StoresGiveRootPathKindOwnerAndTheCurrentUser) {
@@ -39,7 +39,7 @@ TEST_F(RDOSessionTest, StoresGiveRootPathKindOwnerAndTheCurrentUser) {
     EXPECT_EQ(google->IPMRootFolder()->FolderPath(), "\\\\Google Apps - john");
     EXPECT_EQ(google->Owner(), nullptr);
     EXPECT_EQ(google->Session()->CurrentUser()->Type(), "EX");
-    EXPECT_EQ(ErrorNumber([&] { stores->Item(0); }), outlook::errors::IndexOutOfBounds.number);
+    EXPECT_EQ(ErrorNumber([&] { stores->Item(0); }), platform::errors::IndexOutOfBounds.number);
 }
 
 TEST_F(RDOSessionTest, MailAccountsComeInSendingOrder) {
@@ -74,10 +74,10 @@ TEST_F(RDOSessionTest, MessageByEntryIdMarksReadAndDeletesForGood) {
     message->SetUnRead(false);
     EXPECT_FALSE(item->UnRead());
     message->Delete();
-    EXPECT_EQ(ErrorNumber([&] { message->UnRead(); }), mapi::errors::ObjectDeleted.number);
-    EXPECT_EQ(ErrorNumber([&] { message->Fields(0x0037001E); }), mapi::errors::ObjectDeleted.number);
+    EXPECT_EQ(ErrorNumber([&] { message->UnRead(); }), platform::errors::MapiObjectDeleted.number);
+    EXPECT_EQ(ErrorNumber([&] { message->Fields(0x0037001E); }), platform::errors::MapiObjectDeleted.number);
     EXPECT_NE(ErrorNumber([&] { rdo->GetMessageFromID(item->EntryID()); }), 0);
-    EXPECT_EQ(ErrorNumber([&] { item->Subject(); }), outlook::errors::ItemMovedOrDeleted.number);
+    EXPECT_EQ(ErrorNumber([&] { item->Subject(); }), platform::errors::ItemMovedOrDeleted.number);
 }
 
 TEST_F(RDOSessionTest, MessageFileContentIsCopiedOntoANewInboxMessage) {
@@ -94,7 +94,7 @@ TEST_F(RDOSessionTest, MessageFileContentIsCopiedOntoANewInboxMessage) {
     EXPECT_EQ(AsText(reopened->Fields(0x0037001E)), "Welcome");
     EXPECT_TRUE(reopened->UnRead());
     EXPECT_EQ(reopened->ReceivedTime(), p.clock.now());
-    EXPECT_EQ(ErrorNumber([&] { rdo->GetMessageFromMsgFile("C:\\missing.msg"); }), mapi::errors::FileNotFound.number);
+    EXPECT_EQ(ErrorNumber([&] { rdo->GetMessageFromMsgFile("C:\\missing.msg"); }), platform::errors::StorageFileNotFound.number);
 }
 
 TEST(RDOSessionLogon, OutlookWithoutSessionObjectLogsOnAndLogsOffOnRelease) {
@@ -123,7 +123,7 @@ TEST(RDOSessionLogon, OutlooksOwnSessionIsNeverLoggedOff) {
 TEST(RDOSessionLogon, WithoutAProfileLogonFailsClearly) {
     ComponentFactory bare;
     auto rdo = CreateAccessObject<RDOSession>(bare);
-    EXPECT_EQ(ErrorNumber([&] { rdo->Logon(); }), mapi::errors::NotLoggedOn.number);
+    EXPECT_EQ(ErrorNumber([&] { rdo->Logon(); }), platform::errors::MapiLogonFailed.number);
     EXPECT_FALSE(rdo->LoggedOn());
 }
 

@@ -4,7 +4,7 @@
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_inspector.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/inspector.h"
 #include "error_number.h"
 
@@ -48,7 +48,7 @@ TEST_F(SafeMailItemTest, SmtpSenderHasNoProxyAddressesToScan) {
     EXPECT_EQ(safe->Sender()->Address(), "ann@example.com");
     auto proxies = safe->Sender()->Fields(kProxyAddresses);
     EXPECT_TRUE(IsEmpty(proxies));
-    EXPECT_EQ(ErrorNumber([&] { AsTexts(proxies); }), errors::TypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] { AsTexts(proxies); }), platform::errors::TypeMismatch.number);
 }
 
 TEST_F(SafeMailItemTest, OnBehalfSenderTypeAndAddressReadThroughBothStringTags) {
@@ -80,7 +80,7 @@ TEST_F(SafeMailItemTest, AttachmentsGiveFileNamesAndContentIds) {
     EXPECT_EQ(attachments->Item(1)->FileName(), "logo.png");
     EXPECT_EQ(AsText(attachments->Item(1)->Fields(kContentId)), "logo@01D2");
     EXPECT_TRUE(IsEmpty(attachments->Item(2)->Fields(kContentId)));
-    EXPECT_EQ(ErrorNumber([&] { attachments->Item(3); }), outlook::errors::IndexOutOfBounds.number);
+    EXPECT_EQ(ErrorNumber([&] { attachments->Item(3); }), platform::errors::IndexOutOfBounds.number);
 }
 
 TEST_F(SafeMailItemTest, DistributionListsShowTheirDisplayTypeAndMembers) {
@@ -149,17 +149,17 @@ TEST_F(SafeMailItemTest, MembersBeforeBindingFailNamingTheMember) {
         unbound->Recipients();
         FAIL() << "an unbound wrapper answered";
     } catch (const platform::PlatformError& e) {
-        EXPECT_EQ(e.number(), errors::NotBound);
+        EXPECT_EQ(e.number(), platform::errors::ObjectNotSet.number);
         EXPECT_NE(e.description().find("SafeMailItem.Item before calling Recipients"), std::string::npos);
     }
-    EXPECT_EQ(ErrorNumber([&] { CreateAccessObject<SafeInspector>(factory)->WordEditor(); }), errors::NotBound);
+    EXPECT_EQ(ErrorNumber([&] { CreateAccessObject<SafeInspector>(factory)->WordEditor(); }), platform::errors::ObjectNotSet.number);
 }
 
 TEST_F(SafeMailItemTest, DeletedItemFailsAsOutlookReportsIt) {
     auto item = p.mail(p.message(p.ann));
     auto safe = Wrap(item);
     item->Delete();
-    const auto deleted = outlook::errors::ItemMovedOrDeleted.number;
+    const auto deleted = platform::errors::ItemMovedOrDeleted.number;
     EXPECT_EQ(ErrorNumber([&] { safe->Fields(kSenderAddrType); }), deleted);
     EXPECT_EQ(ErrorNumber([&] { safe->Recipients(); }), deleted);
     EXPECT_EQ(ErrorNumber([&] { safe->Save(); }), deleted);
@@ -172,7 +172,7 @@ TEST_F(SafeMailItemTest, PostItemReadsItsSenderButNoMailMembers) {
     auto safePost = CreateAccessObject<SafePostItem>(factory);
     safePost->SetItem(post->asItem());
     EXPECT_EQ(safePost->Sender()->Address(), "ann@example.com");
-    EXPECT_EQ(ErrorNumber([&] { Wrap(post->asItem())->To(); }), outlook::errors::NotSupported.number);
+    EXPECT_EQ(ErrorNumber([&] { Wrap(post->asItem())->To(); }), platform::errors::NotSupported.number);
 }
 
 TEST(SafeInspector, GivesTheWordDocumentOnlyWhenWordEdits) {

@@ -47,7 +47,7 @@ TEST_F(RecipientEmailTest, FailuresAreReportedWhenAskedExceptTheUnexpectedOne) {
     EXPECT_EQ(ui.boxes[0].prompt, UnresolvedPrompt);
     EXPECT_EQ(ui.boxes[0].buttons, 48);
     EXPECT_EQ(ui.boxes[0].title, "Brackenfold Invalid E-mail Address");
-    EXPECT_EQ(RecipientEmail(*process, std::make_shared<FailingItem>(platform::errors::Unexpected), 1, true), "");
+    EXPECT_EQ(RecipientEmail(*process, std::make_shared<FailingItem>(platform::errors::Unexpected.number), 1, true), "");
     EXPECT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(access->LiveObjects(), 0u);
 }

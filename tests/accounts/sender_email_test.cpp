@@ -56,7 +56,7 @@ TEST_F(SenderEmailTest, FailuresAreReportedWhenAskedExceptTheUnexpectedOne) {
     EXPECT_EQ(ui.boxes[0].prompt, UnresolvedPrompt);
     EXPECT_EQ(ui.boxes[0].buttons, 48);
     EXPECT_EQ(ui.boxes[0].title, "Invalid E-mail Address - Brackenfold");
-    EXPECT_EQ(SenderEmail(*process, std::make_shared<FailingItem>(platform::errors::Unexpected), true), "");
+    EXPECT_EQ(SenderEmail(*process, std::make_shared<FailingItem>(platform::errors::Unexpected.number), true), "");
     EXPECT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(access->LiveObjects(), 0u);
 }

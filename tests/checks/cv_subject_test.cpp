@@ -1,7 +1,7 @@
 // The subject checks as the add-in calls them, for what the end-to-end runs do not reach:
 // calendar days, the reply-to-all hand-over, Tags.txt, non-ASCII text and failures.
 #include "corvane/checks/basCorvane_subject.h"
-#include "corvane/outlook/errors.h"
+#include "corvane/platform/error.h"
 #include "corvane/settings/setting_keys.h"
 #include "subject_check_fixture.h"
 
@@ -103,7 +103,7 @@ TEST_F(SubjectProcedures, ABlankSubjectIsReplacedByTheEnteredOne) {
 TEST_F(SubjectProcedures, AnEmptySubjectCheckFailureIsReportedAndLeavesCancelAsItWas) {
     auto item = draft("");
     item->Delete();
-    const auto& gone = outlook::errors::ItemMovedOrDeleted;
+    const auto& gone = platform::errors::ItemMovedOrDeleted;
     expectBox("cvEmptySubjectCheck - Corvane",
               "Error: " + std::to_string(gone.number) + " " + std::string(gone.description), platform::mb::InformationOk);
     bool cancel = true;

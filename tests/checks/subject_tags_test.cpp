@@ -51,16 +51,6 @@ TEST(MultipleRemove, NonAsciiTagsAndSubjects) {
     EXPECT_EQ(MultipleRemove("RE: ÄRGER re: Ärger", "RE: "), "RE: ÄRGER Ärger");
 }
 
-TEST(MultipleRemove, LongNonAsciiSubjectLosesEveryLaterTag) {
-    // Long enough that the search has to pass many windows, with tags across their edges.
-    const std::string subject = "Re: " + repeat("Grüße ÄRGER re: ", 3000) + "Ende";
-    EXPECT_EQ(MultipleRemove(subject, "RE: "), "Re: " + repeat("Grüße ÄRGER ", 3000) + "Ende");
-}
-
-TEST(MultipleRemove, LongAsciiSubjectLosesEveryLaterTag) {
-    EXPECT_EQ(MultipleRemove(repeat("RE: ", 10000) + "Hello", "re: "), "RE: Hello");
-}
-
 TEST(TrimSpaceAfterFirstSpace, StripsBlanksAfterFirstBlankOnly) {
     EXPECT_EQ(TrimSpaceAfterFirstSpace("RE:   Hello"), "RE: Hello");
     EXPECT_EQ(TrimSpaceAfterFirstSpace("RE:   Hello   world  "), "RE: Hello   world  ");
@@ -119,39 +109,4 @@ TEST(WordInArray, MatchesWholeElementsExactly) {
     EXPECT_FALSE(WordInArray(std::vector<std::string>{}, ""));
     const std::array<std::string_view, 1> views{""};
     EXPECT_TRUE(WordInArray(views, ""));
-}
-
-TEST(MultipleRemove, MatchMayCoverMoreBytesThanTheTag) {
-    // "ﬁ" (three bytes) equals "FI" ignoring case.
-    EXPECT_EQ(MultipleRemove("ﬁle FILE file", "FI"), "ﬁle LE le");
-}
-
-TEST(MultipleRemove, PartOfACharactersFoldingIsNoMatch) {
-    // "ß" folds to "ss", but a single "s" is not a match for it.
-    EXPECT_EQ(MultipleRemove("ßx s", "s"), "ßx s");
-    EXPECT_EQ(MultipleRemove("s ß s", "s"), "s ß ");
-}
-
-TEST(MultipleRemove, SparseTagsInLongNonAsciiSubject) {
-    // Gaps of every size put later tags at every place relative to the search's steps.
-    std::string subject = "Re: ";
-    std::string expected = "Re: ";
-    for (int gap = 1; gap < 700; gap += 13) {
-        std::string filler;
-        for (int i = 0; i < gap; ++i) filler += (i % 3 == 0) ? "ä" : "x";
-        subject += filler + "rE: ";
-        expected += filler;
-    }
-    EXPECT_EQ(MultipleRemove(subject, "RE: "), expected);
-}
-
-TEST(MultipleRemove, SparseLigaturesInLongSubject) {
-    std::string subject = "FI";
-    std::string expected = "FI";
-    for (int gap = 1; gap < 500; gap += 11) {
-        const std::string filler = repeat("ä", gap);
-        subject += filler + "ﬁ";
-        expected += filler;
-    }
-    EXPECT_EQ(MultipleRemove(subject, "fi"), expected);
 }

@@ -19,7 +19,7 @@ public:
     }
 };
 
-const PlatformError kUnexpected{platform::errors::Unexpected, "Catastrophic failure"};
+const PlatformError kUnexpected{platform::errors::Unexpected};
 
 }  // namespace
 
@@ -91,7 +91,7 @@ TEST(IgnoreErrors, PlatformFailureIsSwallowedAndReported) {
     EXPECT_TRUE(platform::IgnoreErrors([&] { ++ran; }));
     EXPECT_FALSE(platform::IgnoreErrors([&] {
         ++ran;
-        throw PlatformError{platform::errors::Fail, "Unspecified error"};
+        throw PlatformError{platform::errors::Fail};
     }));
     EXPECT_EQ(ran, 2);
 }

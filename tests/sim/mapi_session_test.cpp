@@ -131,7 +131,7 @@ TEST(MapiSession, MailAccountsComeInSendingOrder) {
     EXPECT_EQ(accounts->GetOrder(mapi::accountcategory::Mail).front()->Name(), "Kelderon");  // a snapshot
     EXPECT_EQ(p.app->Session()->MAPIOBJECT()->Accounts()->GetOrder(2).front()->Name(), "Home");
     EXPECT_EQ(accounts->Item("HOME")->Name(), "Home");
-    EXPECT_EQ(FailureOf([&] { accounts->Item("Gone"); }).number(), mapi::errors::NotFound.number);
+    EXPECT_EQ(FailureOf([&] { accounts->Item("Gone"); }).number(), platform::errors::MapiNotFound.number);
 }
 
 TEST(MapiSession, AMessageDeletedThroughTheSessionIsGoneForOutlookToo) {
@@ -145,7 +145,7 @@ TEST(MapiSession, AMessageDeletedThroughTheSessionIsGoneForOutlookToo) {
     EXPECT_EQ(FailureOf([&] { item->Subject(); }).description(), "The item has been moved or deleted.");
     EXPECT_TRUE(p.folder(ol::olfolder::DeletedItems)->items().empty());
     EXPECT_EQ(FailureOf([&] { session->GetMessageFromID(entryId, ""); }).number(),
-              mapi::errors::NotFound.number);
+              platform::errors::MapiNotFound.number);
 }
 
 TEST(MapiSession, AMessageFileCopiedOntoANewInboxMessage) {
@@ -173,7 +173,7 @@ TEST(MapiSession, AMessageFileCopiedOntoANewInboxMessage) {
     EXPECT_TRUE(mail->Sent());
     EXPECT_EQ(mail->Body(), "Welcome");
     EXPECT_EQ(FailureOf([&] { session->GetMessageFromMsgFile("C:\\Corvane\\missing.msg"); }).number(),
-              mapi::errors::FileNotFound.number);
+              platform::errors::StorageFileNotFound.number);
 }
 
 TEST(MapiSession, AMalformedMessageFileIsReportedWithItsLine) {
@@ -185,7 +185,7 @@ TEST(MapiSession, AMalformedMessageFileIsReportedWithItsLine) {
 
 TEST(MapiSession, Outlook2000HandsOutNoNamespaceSessionButLogonWorks) {
     Profile p("9.0.0.2711");
-    EXPECT_EQ(FailureOf([&] { p.app->Session()->MAPIOBJECT(); }).number(), ol::errors::NotSupported.number);
+    EXPECT_EQ(FailureOf([&] { p.app->Session()->MAPIOBJECT(); }).number(), platform::errors::NotSupported.number);
     auto session = std::make_shared<SimMapiSubsystem>(p.app)->Logon();
     EXPECT_TRUE(session->LoggedOn());
     EXPECT_EQ(session->Stores().size(), 1u);

@@ -61,7 +61,7 @@ TEST(OutlookFolders, ADeletedFolderGoesToDeletedItemsThenAwayForGood) {
     EXPECT_EQ(deleted->Folders()->Item("Brackenfold Settings"), old);
     old->Delete();
     EXPECT_EQ(deleted->Folders()->Count(), 0);
-    EXPECT_EQ(FailureOf([&] { old->Name(); }).number(), ol::errors::ObjectNotFound.number);
+    EXPECT_EQ(FailureOf([&] { old->Name(); }).number(), platform::errors::ObjectNotFound.number);
     EXPECT_THROW(p.inbox()->Delete(), platform::PlatformError);
 }
 

@@ -100,7 +100,7 @@ TEST(OutlookItems, ANewItemGetsItsEntryIdWhenSavedIntoDrafts) {
     auto store = std::dynamic_pointer_cast<ol::Folder>(mail->Parent())->StoreID();
     EXPECT_EQ(p.app->Session()->GetItemFromID(mail->EntryID(), store), mail);
     EXPECT_EQ(FailureOf([&] { p.app->Session()->GetItemFromID("00FF", ""); }).number(),
-              ol::errors::ObjectNotFound.number);
+              platform::errors::ObjectNotFound.number);
 }
 
 TEST(OutlookItems, AMovedItemIsANewObjectAndTheOldOneIsGone) {
@@ -131,7 +131,7 @@ TEST(OutlookItems, DeleteMovesToDeletedItemsAndFromThereAwayForGood) {
     auto inTrash = deleted->Items()->Item(1);
     inTrash->Delete();
     EXPECT_EQ(deleted->Items()->Count(), 0);
-    EXPECT_EQ(FailureOf([&] { inTrash->Class(); }).number(), ol::errors::ItemMovedOrDeleted.number);
+    EXPECT_EQ(FailureOf([&] { inTrash->Class(); }).number(), platform::errors::ItemMovedOrDeleted.number);
 }
 
 TEST(OutlookItems, NoDeferredDeliveryTimeReadsAsTheFirstOfJanuary4501) {

@@ -122,7 +122,7 @@ TEST_F(Windows, ClosedWindowsFailWithOutlooksText) {
               "The Explorer has been closed and cannot be used for further operations. Review your code and "
               "restart Outlook.");
     EXPECT_EQ(e.number(), static_cast<std::int32_t>(0x80004005u));
-    EXPECT_EQ(FailureOf([&] { inspector->CurrentItem(); }).number(), ol::errors::InspectorClosed.number);
+    EXPECT_EQ(FailureOf([&] { inspector->CurrentItem(); }).number(), platform::errors::InspectorClosed.number);
 }
 
 TEST_F(Windows, ActivatingAnotherWindowDeactivatesThePreviousOne) {
@@ -201,7 +201,7 @@ TEST_F(Windows, SelectionFollowsTheUserAndDropsDeletedItems) {
 TEST_F(Windows, SelectionCanBeMadeToFailAsOutlookSometimesDoes) {
     p.app->start();
     auto explorer = p.app->explorers().front();
-    explorer->failSelection(platform::PlatformError(ol::errors::OperationFailed.number, "The operation failed."));
+    explorer->failSelection(platform::PlatformError(platform::errors::OperationFailed.number, "The operation failed."));
     EXPECT_EQ(FailureOf([&] { explorer->Selection(); }).description(), "The operation failed.");
     EXPECT_NO_THROW(explorer->Selection());
 }
@@ -310,7 +310,7 @@ TEST(OutlookLifetime, AnAddinHoldingOutlookLetsItGoAtShutdown) {
         EXPECT_EQ(holder->app, nullptr);
     }
     EXPECT_TRUE(watched.expired());
-    EXPECT_EQ(FailureOf([&] { holder->explorer->Display(); }).number(), ol::errors::ExplorerClosed.number);
+    EXPECT_EQ(FailureOf([&] { holder->explorer->Display(); }).number(), platform::errors::ExplorerClosed.number);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(OutlookWord, TemplatesLoadAsAddInsOnceAndOnlyFromExistingFiles) {
     p.app->start();
     auto word = p.app->composeMail()->WordEditor()->Application();
     auto addIns = word->AddIns();
-    EXPECT_EQ(FailureOf([&] { addIns->Add(Template, true); }).number(), ol::word::errors::FileNotFound.number);
+    EXPECT_EQ(FailureOf([&] { addIns->Add(Template, true); }).number(), platform::errors::WordFileNotFound.number);
     EXPECT_EQ(FailureOf([&] { addIns->Item(Template); }).description(),
               "The requested member of the collection does not exist.");
 
@@ -66,7 +66,7 @@ TEST(OutlookWord, RunCallsTheMacroOfAnInstalledTemplateWithArgumentsByReference)
     std::vector<ol::Variant> args{std::shared_ptr<ol::Dispatch>(inspector->CurrentItem()), false};
 
     EXPECT_EQ(FailureOf([&] { word->Run("cvEmptySubjectCheckWord", args); }).number(),
-              ol::word::errors::MacroNotFound.number);  // not loaded yet
+              platform::errors::WordMacroNotFound.number);  // not loaded yet
     word->AddIns()->Add(Template, true);
     word->Run("cvEmptySubjectCheckWord", args);
 

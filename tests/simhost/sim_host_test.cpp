@@ -40,7 +40,7 @@ TEST(SimHost, HttpRepliesComeInOrderAndAnUnscriptedRequestIsAFailure) {
         http.get("https://x.example/late", std::chrono::seconds(1));
         FAIL();
     } catch (const platform::PlatformError& e) {
-        EXPECT_EQ(e.number(), HttpCannotConnect);
+        EXPECT_EQ(e.number(), platform::errors::HttpCannotConnect.number);
     }
     EXPECT_EQ(*http.failure(), "unexpected HTTP request GET \"https://x.example/late\": no reply is scripted");
     EXPECT_EQ(host->transcript().lines().back(), "http GET \"https://x.example/late\" -> unreachable");

@@ -16,7 +16,7 @@ public:
         const std::string p(path);
         ++reads[p];
         if (unreadable.count(p) != 0)
-            throw platform::PlatformError(platform::errors::AccessDenied, "Permission denied");
+            throw platform::PlatformError(platform::errors::AccessDenied.number, "Permission denied");
         auto it = files.find(p);
         if (it == files.end()) return std::nullopt;
         return it->second;

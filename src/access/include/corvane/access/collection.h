@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "corvane/access/errors.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::access {
 
@@ -18,8 +18,7 @@ public:
     int Count() const noexcept { return static_cast<int>(items_.size()); }
     // 1-based; outside 1..Count fails like an Outlook collection.
     std::shared_ptr<T> Item(int index) const {
-        if (index < 1 || index > Count()) errors::ThrowIndexOutOfBounds(name_, index, Count());
-        return items_[static_cast<std::size_t>(index - 1)];
+        return items_[platform::checkedIndex(index, items_.size(), platform::errors::IndexOutOfBounds, name_)];
     }
     auto begin() const noexcept { return items_.begin(); }
     auto end() const noexcept { return items_.end(); }

@@ -10,9 +10,6 @@
 
 namespace corvane::access {
 
-// 001E becomes 001F and 101E becomes 101F; every other tag stays.
-mapi::PropTag NormalizeTag(mapi::PropTag tag) noexcept;
-
 class MapiProperties {
 public:
     virtual ~MapiProperties() = default;

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "corvane/core/vb_errors.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::core {
 
@@ -19,18 +19,18 @@ public:
 
     // A key that is already present fails with error 457 and leaves the collection alone.
     void Add(std::shared_ptr<T> item, std::string key) {
-        if (find(key) != items_.end()) throw vb::DuplicateKey();
+        if (find(key) != items_.end()) throw platform::PlatformError(platform::errors::DuplicateKey);
         items_.emplace_back(std::move(key), std::move(item));
     }
     // A missing key fails with error 5.
     const std::shared_ptr<T>& Item(std::string_view key) const {
         auto it = find(key);
-        if (it == items_.end()) throw vb::InvalidCall();
+        if (it == items_.end()) throw platform::PlatformError(platform::errors::InvalidCall);
         return it->second;
     }
     void Remove(std::string_view key) {
         auto it = find(key);
-        if (it == items_.end()) throw vb::InvalidCall();
+        if (it == items_.end()) throw platform::PlatformError(platform::errors::InvalidCall);
         items_.erase(it);
     }
     bool Contains(std::string_view key) const { return find(key) != items_.end(); }

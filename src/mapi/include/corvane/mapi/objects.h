@@ -166,16 +166,4 @@ public:
     virtual std::shared_ptr<Session> Logon() = 0;
 };
 
-namespace errors {
-struct Failure {
-    std::int32_t number;
-    std::string_view description;
-};
-inline constexpr Failure NotFound{static_cast<std::int32_t>(0x8004010Fu), "MAPI_E_NOT_FOUND"};
-inline constexpr Failure ObjectDeleted{static_cast<std::int32_t>(0x8004010Au), "MAPI_E_OBJECT_DELETED"};
-inline constexpr Failure NotLoggedOn{static_cast<std::int32_t>(0x80040111u), "MAPI_E_LOGON_FAILED"};
-inline constexpr Failure FileNotFound{static_cast<std::int32_t>(0x80030002u), "STG_E_FILENOTFOUND"};
-inline constexpr Failure NoSupport{static_cast<std::int32_t>(0x80040102u), "MAPI_E_NO_SUPPORT"};
-}  // namespace errors
-
 }  // namespace corvane::mapi

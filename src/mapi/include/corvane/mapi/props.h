@@ -38,6 +38,16 @@ inline constexpr std::uint16_t MvString8 = 0x101E;
 inline constexpr std::uint16_t MvUnicode = 0x101F;
 }  // namespace pt
 
+// A string property under its other type: the add-in names string properties by their
+// PT_STRING8 tags (001E, 101E), the access component reads their Unicode form (001F,
+// 101F). Every other tag stays as it is.
+constexpr PropTag String8Tag(PropTag tag) noexcept {
+    return PropType(tag) == pt::Unicode || PropType(tag) == pt::MvUnicode ? tag & ~PropTag{1} : tag;
+}
+constexpr PropTag UnicodeTag(PropTag tag) noexcept {
+    return PropType(tag) == pt::String8 || PropType(tag) == pt::MvString8 ? tag | PropTag{1} : tag;
+}
+
 // The tags the add-in and the host use.
 namespace tags {
 inline constexpr PropTag AccountSendStamp = 0x000E001F;               // account: PROP_ACCT_SEND_STAMP

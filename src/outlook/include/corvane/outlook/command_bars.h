@@ -27,7 +27,7 @@ inline constexpr int IconAndCaption = 3;
 class CommandBars : public Dispatch {
 public:
     virtual int Count() = 0;
-    // By name ("Menu Bar", "Standard"); a missing name fails with errors::InvalidArgument.
+    // By name ("Menu Bar", "Standard"); a missing name fails with errors::InvalidCall.
     virtual std::shared_ptr<CommandBar> Item(std::string_view name) = 0;
 };
 
@@ -42,7 +42,7 @@ class CommandBarControls : public Dispatch {
 public:
     virtual int Count() = 0;
     virtual std::shared_ptr<CommandBarControl> Item(int index) = 0;  // 1-based
-    // By caption; a missing caption fails with errors::InvalidArgument.
+    // By caption; a missing caption fails with errors::InvalidCall.
     virtual std::shared_ptr<CommandBarControl> Item(std::string_view caption) = 0;
     // A new control of an msocontrol type, before the control at that 1-based position
     // (at the end when none is given). Temporary controls vanish when Outlook closes.

@@ -3,7 +3,7 @@
 // host share. Every object is held by std::shared_ptr; a null pointer is Outlook's
 // Nothing; two references denote the same Outlook object exactly when the pointers are
 // equal. A member that fails throws platform::PlatformError with Outlook's number and
-// text (see outlook/errors.h).
+// text (platform::errors).
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -20,7 +20,7 @@ public:
 class Application : public Dispatch {
 public:
     // Runs a macro of a loaded template with the arguments, which it may change (by
-    // reference). An unknown macro fails with errors::MacroNotFound.
+    // reference). An unknown macro fails with errors::WordMacroNotFound.
     virtual void Run(std::string_view macroName, std::vector<Variant>& args) = 0;
     virtual std::shared_ptr<word::AddIns> AddIns() = 0;
     virtual std::shared_ptr<word::Templates> Templates() = 0;
@@ -30,9 +30,9 @@ class AddIns : public Dispatch {
 public:
     virtual int Count() = 0;
     virtual std::shared_ptr<AddIn> Item(int index) = 0;  // 1-based
-    // By full path or by name; a missing one fails with errors::NoSuchMember.
+    // By full path or by name; a missing one fails with errors::WordNoSuchMember.
     virtual std::shared_ptr<AddIn> Item(std::string_view nameOrPath) = 0;
-    // Loads a template file as an add-in; a missing file fails with errors::FileNotFound.
+    // Loads a template file as an add-in; a missing file fails with errors::WordFileNotFound.
     virtual std::shared_ptr<AddIn> Add(std::string_view fileName, bool install) = 0;
 };
 
@@ -49,7 +49,7 @@ class Templates : public Dispatch {
 public:
     virtual int Count() = 0;
     virtual std::shared_ptr<Template> Item(int index) = 0;  // 1-based
-    // By full path; a missing one fails with errors::NoSuchMember.
+    // By full path; a missing one fails with errors::WordNoSuchMember.
     virtual std::shared_ptr<Template> Item(std::string_view fullName) = 0;
 };
 
@@ -60,15 +60,5 @@ public:
     virtual bool Saved() = 0;
     virtual void SetSaved(bool saved) = 0;
 };
-
-namespace errors {
-struct Failure {
-    int number;
-    std::string_view description;
-};
-inline constexpr Failure NoSuchMember{5941, "The requested member of the collection does not exist."};
-inline constexpr Failure FileNotFound{5174, "This file could not be found."};
-inline constexpr Failure MacroNotFound{static_cast<int>(0x80020003u), "Unable to run the specified macro"};
-}  // namespace errors
 
 }  // namespace corvane::outlook::word

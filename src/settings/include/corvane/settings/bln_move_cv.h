@@ -6,7 +6,7 @@ namespace corvane::settings {
 
 // The stored text converted with classicBoolean; missing or empty reads as "0" (false).
 // The flag is written as "1". A text that is neither a Boolean word nor a number throws
-// PlatformError(13, "Type mismatch"), as the platform's conversion does.
+// PlatformError(platform::errors::TypeMismatch), as the platform's conversion does.
 bool blnMoveCV(const SettingStore& store);
 
 }  // namespace corvane::settings

@@ -16,7 +16,7 @@ std::optional<double> classicNumber(std::string_view text);
 std::optional<long long> classicWholeNumber(std::string_view text);
 
 // "True" and "False" in any case (blanks around allowed), or a number, non-zero meaning
-// true. Any other text throws PlatformError(13, "Type mismatch").
+// true. Any other text throws PlatformError(platform::errors::TypeMismatch).
 bool classicBoolean(std::string_view text);
 
 }  // namespace corvane::settings

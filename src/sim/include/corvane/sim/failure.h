@@ -1,29 +1,17 @@
 #pragma once
-// Throwing the failures Outlook, Word and MAPI report.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-
+// Throwing the failures Outlook, Word and MAPI report, from the one catalog.
 #include "corvane/platform/error.h"
-#include "corvane/outlook/errors.h"
 
 namespace corvane::sim {
 
-[[noreturn]] inline void Raise(std::int32_t number, std::string_view description) {
-    throw platform::PlatformError(number, std::string(description));
-}
+namespace errors = platform::errors;
 
-template <class Failure>
-[[noreturn]] void Raise(const Failure& f) {
-    Raise(static_cast<std::int32_t>(f.number), f.description);
-}
+[[noreturn]] inline void Raise(const platform::ErrorCode& code) { throw platform::PlatformError(code); }
 
-// The 0-based position of a 1-based collection index, or Outlook's index failure.
+// The element at a 1-based collection index; an index outside 1..size fails with `failure`.
 template <class List>
-std::size_t CheckedIndex(const List& list, int index) {
-    if (index < 1 || static_cast<std::size_t>(index) > list.size()) Raise(outlook::errors::IndexOutOfBounds);
-    return static_cast<std::size_t>(index - 1);
+decltype(auto) ItemAt(List& list, int index, const platform::ErrorCode& failure = errors::IndexOutOfBounds) {
+    return list[platform::checkedIndex(index, list.size(), failure)];
 }
 
 }  // namespace corvane::sim

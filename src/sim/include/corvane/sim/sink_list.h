@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "corvane/platform/error.h"
-#include "corvane/outlook/errors.h"
 #include "corvane/outlook/events.h"
 
 namespace corvane::sim {
@@ -21,10 +20,7 @@ public:
     SinkList& operator=(const SinkList&) = delete;
 
     outlook::Connection add(std::shared_ptr<Sink> sink) {
-        if (!sink) {
-            const auto& f = outlook::errors::InvalidArgument;
-            throw platform::PlatformError(f.number, std::string(f.description));
-        }
+        if (!sink) throw platform::PlatformError(platform::errors::InvalidCall);
         auto slot = std::make_shared<Slot>();
         slot->sink = sink;
         slots_->push_back(slot);

@@ -25,9 +25,6 @@ namespace corvane::simhost {
 // "HKCU.reg, line 7: unknown escape \P in a string (write a backslash as \\)".
 class RegFileError : public platform::PlatformError {
 public:
-    // Windows' "The configuration registry database is corrupt."
-    static constexpr std::int32_t Number = 1009;
-
     RegFileError(std::string file, int line, std::string problem);
 
     const std::string& file() const noexcept { return file_; }

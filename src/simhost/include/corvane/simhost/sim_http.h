@@ -20,9 +20,6 @@ struct HttpReply {
     bool unreachable = false;  // the server cannot be reached (WinINet 12029)
 };
 
-// WinINet's ERROR_INTERNET_CANNOT_CONNECT.
-inline constexpr std::int32_t HttpCannotConnect = 12029;
-
 class SimHttp final : public platform::Http {
 public:
     explicit SimHttp(HostTranscript& transcript) : transcript_(transcript) {}

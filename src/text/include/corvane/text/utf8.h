@@ -1,6 +1,6 @@
 #pragma once
-// UTF-8 bookkeeping for the places where text crosses into UTF-16 (the Windows API):
-// which part of a text is well-formed, and where a UTF-16 offset lies in the UTF-8 bytes.
+// UTF-8 bookkeeping: which part of a text is well-formed, how many characters it holds and
+// where they start, and where a UTF-16 offset (the Windows API's) lies in the UTF-8 bytes.
 #include <cstddef>
 #include <string_view>
 
@@ -12,6 +12,11 @@ std::size_t validUtf8Length(std::string_view s);
 // False when byte offset pos lies inside a well-formed multi-byte sequence, where no
 // match may begin or end; true at every other offset up to s.size().
 bool isCharBoundary(std::string_view s, std::size_t pos);
+
+// The characters of well-formed UTF-8: every byte that is not a continuation byte starts one.
+std::size_t charCount(std::string_view s);
+// The byte offset where character `n` (from 0) starts; s.size() when there are no more than n.
+std::size_t charOffset(std::string_view s, std::size_t n);
 
 // Walks well-formed UTF-8 forward and turns UTF-16 offsets into byte offsets. Offsets
 // asked for must not decrease, so that a whole pass over a text stays linear.
