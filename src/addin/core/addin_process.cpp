@@ -8,10 +8,11 @@
 
 namespace corvane::addin {
 
-AddinProcess::AddinProcess(const platform::Host& h, std::shared_ptr<Hooks> hk, std::shared_ptr<access::ComponentFactory> a)
-    : host(h),
-      hooks(hk ? std::move(hk) : std::make_shared<Hooks>()),
-      access(a ? std::move(a) : std::make_shared<access::ComponentFactory>()) {}
+AddinProcess::AddinProcess(const platform::Host& hostServices, std::shared_ptr<Hooks> productHooks,
+                           std::shared_ptr<access::ComponentFactory> factory)
+    : host(hostServices),
+      hooks(productHooks ? std::move(productHooks) : std::make_shared<Hooks>()),
+      access(factory ? std::move(factory) : std::make_shared<access::ComponentFactory>()) {}
 
 AddinProcess::~AddinProcess() = default;
 

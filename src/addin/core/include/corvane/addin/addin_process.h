@@ -43,8 +43,8 @@ struct SettingsFileReaderState {
 };
 
 struct AddinProcess {
-    AddinProcess(const platform::Host& host, std::shared_ptr<Hooks> hooks = nullptr,
-                 std::shared_ptr<access::ComponentFactory> access = nullptr);
+    AddinProcess(const platform::Host& hostServices, std::shared_ptr<Hooks> productHooks = nullptr,
+                 std::shared_ptr<access::ComponentFactory> factory = nullptr);
     AddinProcess(const AddinProcess&) = delete;
     AddinProcess& operator=(const AddinProcess&) = delete;
     ~AddinProcess();
