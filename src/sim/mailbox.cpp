@@ -124,7 +124,7 @@ std::shared_ptr<SimAddressEntry> FindEntry(const AddressBook& book, std::string_
 
 std::string EntryRef(const AddressBook& book, const SimAddressEntry& entry) {
     const auto& spec = entry.spec();
-    const std::string smtp = entry.smtpAddress();
+    std::string smtp = entry.smtpAddress();
     bool inBook = false;
     for (const auto& e : book.entries()) inBook = inBook || e.get() == &entry;
     if (inBook) {
