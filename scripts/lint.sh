@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Code checks, the way CI runs them (clang-format and clang-tidy 14, as Debian 12 ships them;
-# scripts/ensure-deps.sh --lint installs them).
+# Code checks, the way CI runs them, with clang-format and clang-tidy 14 as Debian 12 ships
+# them (installed first when missing).
 #
 #   scripts/lint.sh format          lists the tracked .cpp/.h files under src, apps, tests and
 #                                   bench whose layout differs from .clang-format; fails if any
@@ -66,9 +66,12 @@ tidy() {
   fi
   # Only the database's entries are checked, so files the build leaves out (the *_win32.cpp
   # sources on this host) are skipped. The checks and the header filter are in .clang-tidy.
+  # The database names the sources by absolute path, the checkout's as given or resolved.
+  local root
+  root="($(pwd | sed 's/[][\.*^$+?(){}|]/\\&/g')|$(pwd -P | sed 's/[][\.*^$+?(){}|]/\\&/g'))"
   # The runner colours its output and echoes each command line; the log keeps the findings.
   local start=$SECONDS
-  if ! "$runner" -p "$build_dir" -j 2 -quiet "^$(pwd)/src/.*\.cpp$" 2>&1 |
+  if ! "$runner" -p "$build_dir" -j 2 -quiet "^$root/src/.*\.cpp$" 2>&1 |
     sed -e 's/\x1b\[[0-9;]*m//g' -e '/^clang-tidy[-0-9]* .* -p=/d' -e '/^[0-9]* warnings\{0,1\} generated\.$/d'; then
     echo "clang-tidy: warnings in src/, see above ($((SECONDS - start)) s)"
     return 1
@@ -77,7 +80,7 @@ tidy() {
 }
 
 case "${1:-}" in
-  format) shift; format "$@" ;;
-  tidy) shift; tidy "$@" ;;
+  format) shift; scripts/ensure-deps.sh --lint; format "$@" ;;
+  tidy) shift; scripts/ensure-deps.sh --lint; tidy "$@" ;;
   *) usage ;;
 esac
