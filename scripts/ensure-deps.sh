@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs when they are missing.
-# Usage: scripts/ensure-deps.sh [--cross]   (--cross adds the mingw-w64 cross compiler)
+# Usage: scripts/ensure-deps.sh [--cross] [--lint]
+#   --cross adds the mingw-w64 cross compiler; --lint adds clang-format and clang-tidy
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev)
-if [[ "${1:-}" == "--cross" ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix)
-fi
+for arg in "$@"; do
+  case "$arg" in
+    --cross) packages+=(g++-mingw-w64-x86-64-posix) ;;
+    --lint) packages+=(clang-format clang-tidy) ;;
+    *) echo "unknown option $arg" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

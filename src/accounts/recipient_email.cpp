@@ -82,7 +82,7 @@ std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<ou
         auto recipient = wrapper->Recipients()->Item(index);
         recipient->Resolve();
         if (recipient->Resolved()) {
-            const std::string smtp =
+            std::string smtp =
                 ResolvedSmtpAddress(process, *recipient, detectDistributionList, isDistributionList);
             // Found at once: the objects go with this scope, the cached state stays for
             // the next resolution's reset.

@@ -124,7 +124,7 @@ std::shared_ptr<sim::SimAddressEntry> FindEntry(const sim::AddressBook& book, st
 
 std::string EntryRef(const sim::AddressBook& book, const sim::SimAddressEntry& entry) {
     const auto& spec = entry.spec();
-    const std::string smtp = entry.smtpAddress();
+    std::string smtp = entry.smtpAddress();
     bool inBook = false;
     for (const auto& e : book.entries()) inBook = inBook || e.get() == &entry;
     if (inBook) {

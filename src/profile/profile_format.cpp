@@ -169,7 +169,7 @@ void registry(YAML::Emitter& out, const std::vector<RegistryEdit>& edits) {
         std::map<std::string, std::vector<const RegistryEdit*>> values;
         for (const auto& e : edits) {
             if (e.hive != hive || e.deleteKey) continue;
-            if (!values.count(e.key)) keys.push_back(e.key);
+            if (!values.contains(e.key)) keys.push_back(e.key);
             auto& list = values[e.key];
             if (e.valueName && e.value) list.push_back(&e);
         }

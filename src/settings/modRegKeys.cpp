@@ -65,42 +65,42 @@ void modRegKeys::writeTrimmed(std::string_view key, std::string_view text) {
 // --- flags, on by default -------------------------------------------------------------
 
 bool modRegKeys::ReplyMultiple() const { return flagDefaultOn(keys::ReplyMultiple); }
-void modRegKeys::ReplyMultiple(int s) { writeFlag(keys::ReplyMultiple, s); }
+void modRegKeys::ReplyMultiple(int checkBoxState) { writeFlag(keys::ReplyMultiple, checkBoxState); }
 bool modRegKeys::ReplyALL_BCC() const { return flagDefaultOn(keys::ReplyALL_BCC); }
-void modRegKeys::ReplyALL_BCC(int s) { writeFlag(keys::ReplyALL_BCC, s); }
+void modRegKeys::ReplyALL_BCC(int checkBoxState) { writeFlag(keys::ReplyALL_BCC, checkBoxState); }
 bool modRegKeys::ReplyAllAny() const { return flagDefaultOn(keys::ReplyAllAny); }
-void modRegKeys::ReplyAllAny(int s) { writeFlag(keys::ReplyAllAny, s); }
+void modRegKeys::ReplyAllAny(int checkBoxState) { writeFlag(keys::ReplyAllAny, checkBoxState); }
 bool modRegKeys::ReplyAllAutoRemove() const { return flagDefaultOn(keys::ReplyAllAutoRemove); }
-void modRegKeys::ReplyAllAutoRemove(int s) { writeFlag(keys::ReplyAllAutoRemove, s); }
+void modRegKeys::ReplyAllAutoRemove(int checkBoxState) { writeFlag(keys::ReplyAllAutoRemove, checkBoxState); }
 bool modRegKeys::CheckEmptySubject() const { return flagDefaultOn(keys::CheckEmptySubject); }
-void modRegKeys::CheckEmptySubject(int s) { writeFlag(keys::CheckEmptySubject, s); }
+void modRegKeys::CheckEmptySubject(int checkBoxState) { writeFlag(keys::CheckEmptySubject, checkBoxState); }
 bool modRegKeys::RemoveSpamWords() const { return flagDefaultOn(keys::RemoveSpamWords); }
-void modRegKeys::RemoveSpamWords(int s) { writeFlag(keys::RemoveSpamWords, s); }
+void modRegKeys::RemoveSpamWords(int checkBoxState) { writeFlag(keys::RemoveSpamWords, checkBoxState); }
 bool modRegKeys::CheckMultipleReFwd() const { return flagDefaultOn(keys::CheckMultipleReFwd); }
-void modRegKeys::CheckMultipleReFwd(int s) { writeFlag(keys::CheckMultipleReFwd, s); }
+void modRegKeys::CheckMultipleReFwd(int checkBoxState) { writeFlag(keys::CheckMultipleReFwd, checkBoxState); }
 bool modRegKeys::PromptReplyOnOlderEmails() const { return flagDefaultOn(keys::PromptReplyOnOlderEmails); }
-void modRegKeys::PromptReplyOnOlderEmails(int s) { writeFlag(keys::PromptReplyOnOlderEmails, s); }
+void modRegKeys::PromptReplyOnOlderEmails(int checkBoxState) { writeFlag(keys::PromptReplyOnOlderEmails, checkBoxState); }
 bool modRegKeys::CheckAttachMissing() const { return flagDefaultOn(keys::CheckAttachMissing); }
-void modRegKeys::CheckAttachMissing(int s) { writeFlag(keys::CheckAttachMissing, s); }
+void modRegKeys::CheckAttachMissing(int checkBoxState) { writeFlag(keys::CheckAttachMissing, checkBoxState); }
 bool modRegKeys::NotifyBeforeDelaying() const { return flagDefaultOn(keys::NotifyBeforeDelaying); }
-void modRegKeys::NotifyBeforeDelaying(int s) { writeFlag(keys::NotifyBeforeDelaying, s); }
+void modRegKeys::NotifyBeforeDelaying(int checkBoxState) { writeFlag(keys::NotifyBeforeDelaying, checkBoxState); }
 bool modRegKeys::UseOutlookSettings() const { return flagDefaultOn(keys::UseOutlookSettings); }
-void modRegKeys::UseOutlookSettings(int s) { writeFlag(keys::UseOutlookSettings, s); }
+void modRegKeys::UseOutlookSettings(int checkBoxState) { writeFlag(keys::UseOutlookSettings, checkBoxState); }
 
 // --- flags, off by default ------------------------------------------------------------
 
 bool modRegKeys::ReplyInternalCheck() const { return flagDefaultOff(keys::ReplyInternalCheck); }
-void modRegKeys::ReplyInternalCheck(int s) { writeFlag(keys::ReplyInternalCheck, s); }
+void modRegKeys::ReplyInternalCheck(int checkBoxState) { writeFlag(keys::ReplyInternalCheck, checkBoxState); }
 bool modRegKeys::PlaySound() const { return flagDefaultOff(keys::PlaySound); }
-void modRegKeys::PlaySound(int s) { writeFlag(keys::PlaySound, s); }
+void modRegKeys::PlaySound(int checkBoxState) { writeFlag(keys::PlaySound, checkBoxState); }
 bool modRegKeys::ConfirmForXRecipients() const { return flagDefaultOff(keys::ConfirmForXRecipients); }
-void modRegKeys::ConfirmForXRecipients(int s) { writeFlag(keys::ConfirmForXRecipients, s); }
+void modRegKeys::ConfirmForXRecipients(int checkBoxState) { writeFlag(keys::ConfirmForXRecipients, checkBoxState); }
 bool modRegKeys::DelayEmails() const { return flagDefaultOff(keys::DelayEmails); }
-void modRegKeys::DelayEmails(int s) { writeFlag(keys::DelayEmails, s); }
+void modRegKeys::DelayEmails(int checkBoxState) { writeFlag(keys::DelayEmails, checkBoxState); }
 bool modRegKeys::IgnoreText() const { return flagDefaultOff(keys::IgnoreText); }
-void modRegKeys::IgnoreText(int s) { writeFlag(keys::IgnoreText, s); }
+void modRegKeys::IgnoreText(int checkBoxState) { writeFlag(keys::IgnoreText, checkBoxState); }
 bool modRegKeys::IgnoreAttach() const { return flagDefaultOff(keys::IgnoreAttach); }
-void modRegKeys::IgnoreAttach(int s) { writeFlag(keys::IgnoreAttach, s); }
+void modRegKeys::IgnoreAttach(int checkBoxState) { writeFlag(keys::IgnoreAttach, checkBoxState); }
 
 // --- choices --------------------------------------------------------------------------
 

@@ -58,6 +58,9 @@ void SimApplication::registerAddin(std::string progId, std::shared_ptr<ol::ComAd
     addins_.push_back({std::move(progId), std::move(addin), false});
 }
 
+// `addin` is a copy on purpose: a caller may pass the add-in's own entry of addins_, which a
+// disconnection during OnConnection erases.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void SimApplication::connectAddin(const std::string& progId, std::shared_ptr<ol::ComAddin> addin, int connectMode) {
     auto it = std::find_if(addins_.begin(), addins_.end(), [&](const Addin& a) { return a.progId == progId; });
     if (it == addins_.end()) {
@@ -102,7 +105,7 @@ void SimApplication::requestRibbons(std::string_view ribbonId) {
 void SimApplication::requestRibbon(const std::string& progId, ol::RibbonExtensibility& ribbon,
                                    std::string_view ribbonId) {
     auto key = progId + "|" + std::string(ribbonId);
-    if (ribbonXml_.count(key)) return;  // Outlook asks once per ribbon kind
+    if (ribbonXml_.contains(key)) return;  // Outlook asks once per ribbon kind
     ribbonRequests_.push_back(key);
     std::string xml;
     try {

@@ -69,7 +69,7 @@ std::shared_ptr<SimAddressEntry> AddressBook::addPersonalList(
     EntrySpec spec;
     spec.name = name;
     spec.type = "MAPIPDL";
-    spec.address = name;
+    spec.address = std::move(name);
     spec.displayType = outlook::oldisplay::PrivateDistList;
     spec.isList = true;
     auto list = addEntry(std::move(spec));

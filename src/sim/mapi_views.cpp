@@ -27,7 +27,7 @@ mapi::Binary HexToBinary(std::string_view hex) {
 }
 
 // A computed property when the tag asks for one the object derives, else nothing.
-mapi::PropValue Typed(mapi::PropTag tag, mapi::PropValue value) {
+mapi::PropValue Typed(mapi::PropTag tag, const mapi::PropValue& value) {
     return PropTypeMatches(mapi::PropType(tag), value) ? value : mapi::PropValue();
 }
 

@@ -88,7 +88,7 @@ void SimWord::Run(std::string_view macroName, std::vector<outlook::Variant>& arg
 std::shared_ptr<w::AddIns> SimWord::AddIns() { return std::make_shared<SimAddIns>(shared_from_this()); }
 std::shared_ptr<w::Templates> SimWord::Templates() { return std::make_shared<SimTemplates>(shared_from_this()); }
 
-void SimWord::setTemplateMacros(std::string fileName, MacroHandler handler) {
+void SimWord::setTemplateMacros(const std::string& fileName, MacroHandler handler) {
     macros_[text::toLower(fileName)] = std::move(handler);
 }
 

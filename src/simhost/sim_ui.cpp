@@ -47,12 +47,12 @@ void ScriptedUi::checkNotFailed() const {
 }
 
 template <class T>
-const T& ScriptedUi::expectNext(const std::string& came) {
+const T& ScriptedUi::expectNext(const std::string& what) {
     checkNotFailed();
-    if (next_ >= steps_.size()) fail("unexpected " + came + ": the script has no more steps");
+    if (next_ >= steps_.size()) fail("unexpected " + what + ": the script has no more steps");
     const UiStep& step = steps_[next_];
     if (!std::holds_alternative<T>(step))
-        fail("unexpected " + came + ": step " + std::to_string(next_ + 1) + " of the script expects " +
+        fail("unexpected " + what + ": step " + std::to_string(next_ + 1) + " of the script expects " +
              describeStep(step));
     ++next_;
     return std::get<T>(step);

@@ -29,7 +29,7 @@ public:
     // Outlook's "no date" for a deferred delivery time: 01-Jan-4501 00:00:00.
     static DateTime none();
     // "YYYY-MM-DD", "YYYY-MM-DD HH:MM" or "YYYY-MM-DD HH:MM:SS" (also with a "T").
-    static std::optional<DateTime> parseIso(std::string_view text);
+    static std::optional<DateTime> parseIso(std::string_view s);
 
     CivilTime civil() const;
     std::int64_t secondsSinceEpoch() const noexcept { return seconds_; }

@@ -32,7 +32,7 @@ struct RegValue {
     std::vector<std::uint8_t> bytes;  // any other type: the raw data, kept untouched
 
     static RegValue string(std::string name, std::string text);
-    static RegValue dwordValue(std::string name, std::uint32_t v);
+    static RegValue dwordValue(std::string name, std::uint32_t d);
     // Size of the data as the registry reports it: REG_SZ counts the terminating zero.
     std::size_t dataSize() const;
 };

@@ -92,7 +92,7 @@ public:
         std::shared_ptr<SimAddressEntry> entry;  // nullptr when the text does not resolve
         std::string displayName;                 // the name the recipient takes
     };
-    Resolution resolve(std::string_view text) const;
+    Resolution resolve(std::string_view typed) const;
 
 private:
     std::vector<std::shared_ptr<SimAddressEntry>> entries_;

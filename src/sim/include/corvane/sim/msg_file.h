@@ -12,7 +12,7 @@
 namespace corvane::sim {
 
 // Fails (PlatformError) with a message naming the line when a header is malformed.
-ItemSpec ParseMessageFile(std::string_view text);
+ItemSpec ParseMessageFile(std::string_view content);
 std::string FormatMessageFile(const ItemSpec& spec);
 
 }  // namespace corvane::sim

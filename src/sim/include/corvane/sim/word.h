@@ -29,7 +29,7 @@ public:
     std::shared_ptr<outlook::word::Templates> Templates() override;
 
     // The macros of a template file (matched by file name, ignoring case).
-    void setTemplateMacros(std::string fileName, MacroHandler handler);
+    void setTemplateMacros(const std::string& fileName, MacroHandler handler);
     // Loads a template as an add-in (what AddIns.Add does); fails when the file is missing.
     std::shared_ptr<SimWordAddIn> addAddIn(std::string_view fullName, bool install);
     const std::vector<std::shared_ptr<SimWordAddIn>>& addIns() const { return addIns_; }

@@ -25,7 +25,7 @@ public:
     explicit SimHttp(HostTranscript& transcript) : transcript_(transcript) {}
 
     // Transcript: `http GET "<url>" -> <status> (<n> bytes)` or `-> unreachable`.
-    platform::HttpResponse get(std::string_view url, std::chrono::milliseconds deadline) override;
+    platform::HttpResponse get(std::string_view address, std::chrono::milliseconds deadline) override;
 
     void addReply(HttpReply reply) { replies_.push_back(std::move(reply)); }
     std::size_t repliesLeft() const { return replies_.size(); }
