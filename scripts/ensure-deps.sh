@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs when they are missing.
-# Usage: scripts/ensure-deps.sh [--cross]   (--cross adds the mingw-w64 cross compiler)
+# Usage: scripts/ensure-deps.sh [--cross | --fuzz]
+#   --cross adds the mingw-w64 cross compiler; --fuzz adds clang and its runtime libraries
+#   (libFuzzer and the sanitizers), both in Debian's default clang version.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev)
-if [[ "${1:-}" == "--cross" ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix)
-fi
+case "${1:-}" in
+  --cross) packages+=(g++-mingw-w64-x86-64-posix) ;;
+  --fuzz) packages+=(clang libclang-rt-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

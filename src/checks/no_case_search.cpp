@@ -17,8 +17,11 @@ bool startsCharacter(std::string_view s, std::size_t i) {
     return i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80;
 }
 
+// The start of the character holding byte i. A character has at most four bytes; a longer
+// run of continuation bytes is not text, and stepping back over all of it would take the
+// search back behind where it started.
 std::size_t alignBack(std::string_view s, std::size_t i) {
-    while (i > 0 && !startsCharacter(s, i)) --i;
+    for (int back = 0; back < 3 && i > 0 && !startsCharacter(s, i); ++back) --i;
     return i;
 }
 
