@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs when they are missing.
-# Usage: scripts/ensure-deps.sh [--cross] [--lint]
-#   --cross adds the mingw-w64 cross compiler; --lint adds clang-format and clang-tidy
+# Usage: scripts/ensure-deps.sh [--cross] [--lint] [--fuzz]
+#   --cross adds the mingw-w64 cross compiler; --lint adds clang-format and clang-tidy;
+#   --fuzz adds clang and its runtime libraries (libFuzzer and the sanitizers), both in
+#   Debian's default clang version.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
@@ -10,6 +12,7 @@ for arg in "$@"; do
   case "$arg" in
     --cross) packages+=(g++-mingw-w64-x86-64-posix) ;;
     --lint) packages+=(clang-format clang-tidy) ;;
+    --fuzz) packages+=(clang libclang-rt-dev) ;;
     *) echo "unknown option $arg" >&2; exit 2 ;;
   esac
 done

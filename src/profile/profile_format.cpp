@@ -1,4 +1,5 @@
 // Writing a profile as a YAML file that reads back into the same profile.
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <system_error>
@@ -272,7 +273,9 @@ std::string FormatProfile(const Profile& p) {
         }
         out << YAML::EndMap;
     }
-    if (!p.registry.empty()) {
+    // Deletions are not written (a profile is a state), so a registry of deletions only
+    // writes nothing, as files that are absent do.
+    if (std::any_of(p.registry.begin(), p.registry.end(), [](const RegistryEdit& e) { return !e.deleteKey; })) {
         key(out, "registry");
         registry(out, p.registry);
     }

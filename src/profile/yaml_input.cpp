@@ -1,10 +1,13 @@
 #include "corvane/profile/yaml_input.h"
 
+#include <yaml-cpp/eventhandler.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace corvane::profile {
 
@@ -42,6 +45,37 @@ std::optional<std::int64_t> parseInteger(std::string_view s) {
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, base);
     if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
     return negative ? -value : value;
+}
+
+// Notes where each document of a stream starts and nothing else.
+class DocumentStarts final : public YAML::EventHandler {
+public:
+    void OnDocumentStart(const YAML::Mark& mark) override { start = mark; }
+    void OnDocumentEnd() override {}
+    void OnNull(const YAML::Mark&, YAML::anchor_t) override {}
+    void OnAlias(const YAML::Mark&, YAML::anchor_t) override {}
+    void OnScalar(const YAML::Mark&, const std::string&, YAML::anchor_t, const std::string&) override {}
+    void OnSequenceStart(const YAML::Mark&, const std::string&, YAML::anchor_t, YAML::EmitterStyle::value) override {}
+    void OnSequenceEnd() override {}
+    void OnMapStart(const YAML::Mark&, const std::string&, YAML::anchor_t, YAML::EmitterStyle::value) override {}
+    void OnMapEnd() override {}
+
+    YAML::Mark start;
+};
+
+// Where a document would begin with a token no node can begin with (a lone ","), yaml-cpp
+// 0.7's LoadAll reads an empty document there without moving on, again and again, until
+// memory runs out. A first pass over the stream's events finds that place.
+std::optional<YAML::Mark> stuckDocument(const std::string& text) {
+    std::istringstream in(text);
+    YAML::Parser parser(in);
+    DocumentStarts events;
+    std::optional<int> previous;
+    while (parser.HandleNextDocument(events)) {
+        if (previous == events.start.pos) return events.start;
+        previous = events.start.pos;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -164,6 +198,8 @@ void YamlInput::requireSequence(const YAML::Node& node, std::string_view what) c
 
 std::vector<YAML::Node> LoadYamlDocuments(const std::string& text, const std::string& file) {
     try {
+        if (auto stuck = stuckDocument(text))
+            throw FormatError({file, stuck->line + 1}, "not valid YAML: no document or value can start here");
         return YAML::LoadAll(text);
     } catch (const YAML::ParserException& e) {
         throw FormatError({file, e.mark.line >= 0 ? e.mark.line + 1 : 0}, "not valid YAML: " + e.msg);

@@ -198,18 +198,14 @@ void ScenarioRun::check(const Expectations& what) {
     for (const auto& e : what.registry) c.registry(e);
     for (const auto& e : what.files) c.file(e);
     if (what.sent) c.sent(what.sentAt, *what.sent);
-    for (const auto& [at, text] : what.transcriptContains) {
-        const bool found = std::any_of(seen.begin(), seen.end(), [&](const std::string& l) {
-            return l.find(text) != std::string::npos;
-        });
-        c.fact(at, "transcript contains " + quote(text), yesNo(found), "yes");
-    }
-    for (const auto& [at, text] : what.transcriptLacks) {
-        const bool found = std::any_of(seen.begin(), seen.end(), [&](const std::string& l) {
-            return l.find(text) != std::string::npos;
-        });
-        c.fact(at, "transcript contains " + quote(text), yesNo(found), "no");
-    }
+    auto inTranscript = [&](const std::string& text) {
+        return std::any_of(seen.begin(), seen.end(),
+                           [&](const std::string& l) { return l.find(text) != std::string::npos; });
+    };
+    for (const auto& [at, text] : what.transcriptContains)
+        c.fact(at, "transcript contains " + quote(text), yesNo(inTranscript(text)), "yes");
+    for (const auto& [at, text] : what.transcriptLacks)
+        c.fact(at, "transcript contains " + quote(text), yesNo(inTranscript(text)), "no");
     const Where& at = what.outlookAt;
     if (what.running) c.fact(at, "Outlook running", yesNo(app_->running()), yesNo(*what.running));
     if (what.addinConnected)

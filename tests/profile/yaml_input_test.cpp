@@ -51,6 +51,12 @@ TEST(YamlInput, AMapRefusesKeysNoReaderAskedFor) {
     }
 }
 
+TEST(YamlInput, AStreamWhereNoDocumentCanStartIsRefusedNotReadForEver) {
+    EXPECT_EQ(ProblemOf([] { LoadYamlDocuments("name: x\n---\n,\n", "f.yaml"); }),
+              "not valid YAML: no document or value can start here");
+    EXPECT_EQ(LoadYamlDocuments("---\n---\na: 1\n", "f.yaml").size(), 2u);
+}
+
 TEST(MailboxNames, FoldersByPathEntriesByAddressOrNameAndTheirReferences) {
     platform::FixedClock clock;
     auto app = sim::SimApplication::Create(clock);
