@@ -5,12 +5,12 @@
 #include "corvane/access/rdo_session.h"
 #include "corvane/access/safe_inspector.h"
 #include "corvane/access/safe_mail_item.h"
-#include "error_number.h"
+#include "support/platform_error.h"
 
 namespace corvane::access {
 namespace {
 
-using testing::ErrorNumber;
+using corvane::testing::FailsWith;
 
 TEST(ComponentFactory, EveryProgIdCreatesItsOwnClassIgnoringCase) {
     ComponentFactory factory;
@@ -20,21 +20,15 @@ TEST(ComponentFactory, EveryProgIdCreatesItsOwnClassIgnoringCase) {
     EXPECT_NE(CreateAccessObject<SafeInspector>(factory), nullptr);
     EXPECT_NE(CreateAccessObject<MAPIUtils>(factory), nullptr);
     EXPECT_NE(CreateAccessObject<RDOSession>(factory), nullptr);
-    EXPECT_EQ(ErrorNumber([&] { CreateAccessObject<SafeMailItem>(factory, progid::RDOSession); }),
-              platform::errors::TypeMismatch.number);
+    EXPECT_THAT([&] { CreateAccessObject<SafeMailItem>(factory, progid::RDOSession); }, FailsWith(platform::errors::TypeMismatch.number));
 }
 
 TEST(ComponentFactory, UnregisteredOrUnknownProgIdFailsLikeAMissingComponent) {
     ComponentFactory factory;
     factory.SetRegistered(progid::SafeMailItem, false);
-    try {
-        factory.CreateObject("cvRedemption.cvSafeMailItem");
-        FAIL() << "an unregistered class was created";
-    } catch (const platform::PlatformError& e) {
-        EXPECT_EQ(e.number(), 429);
-        EXPECT_EQ(e.description(), "ActiveX component can't create object");
-    }
-    EXPECT_EQ(ErrorNumber([&] { factory.CreateObject("Redemption.SafeMailItem"); }), 429);
+    EXPECT_THAT([&] { factory.CreateObject("cvRedemption.cvSafeMailItem"); },
+                FailsWith(429, "ActiveX component can't create object"));
+    EXPECT_THAT([&] { factory.CreateObject("Redemption.SafeMailItem"); }, FailsWith(429));
     EXPECT_NE(factory.CreateObject(progid::RDOSession), nullptr);
     factory.SetRegistered(progid::SafeMailItem, true);
     EXPECT_NE(factory.CreateObject(progid::SafeMailItem), nullptr);

@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
-
-#include "access_profile.h"
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_inspector.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/platform/error.h"
+#include "corvane/outlook/errors.h"
+#include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
-#include "error_number.h"
+#include "corvane/sim/item_types.h"
+#include "support/platform_error.h"
+#include "support/world.h"
 
 namespace corvane::access {
 namespace {
 
-using testing::ErrorNumber;
+using corvane::testing::FailsWith;
 
 constexpr mapi::PropTag kSenderAddrType = 0x0C1E001E;
 constexpr mapi::PropTag kSentRepAddrType = 0x0064001E;
@@ -21,20 +21,26 @@ constexpr mapi::PropTag kDeliveryTime = 0x0E060040;
 constexpr mapi::PropTag kContentId = 0x3712001E;
 constexpr mapi::PropTag kDisplayName = 0x3001001E;
 
-struct SafeMailItemTest : ::testing::Test {
-    testing::AccessProfile p;
-    ComponentFactory factory{p.subsystem};
+struct SafeMailItemTest : corvane::testing::WorldTest {
+    ComponentFactory factory{app->mapiSubsystem()};
+    const std::shared_ptr<sim::SimAddressEntry> john = entry("John Smith"), ann = entry("Ann Lee"),
+                                                boss = entry("Bea Boss"), team = entry("Team"),
+                                                friends = entry("Friends");
 
     std::shared_ptr<SafeMailItem> Wrap(const std::shared_ptr<outlook::Item>& item) {
         auto safe = CreateAccessObject<SafeMailItem>(factory);
         safe->SetItem(item);
         return safe;
     }
-    std::shared_ptr<SafeMailItem> Received(const sim::ItemSpec& msg) { return Wrap(p.mail(msg)); }
+    // A message from `from` to John (or to `to`).
+    std::shared_ptr<SafeMailItem> Received(sim::ItemSpec msg) {
+        if (msg.to.empty()) msg.to = {john};
+        return Wrap(received(msg));
+    }
 };
 
 TEST_F(SafeMailItemTest, ExchangeSenderGivesItsProxyAddressesInStoreOrder) {
-    auto safe = Received(p.message(p.john));
+    auto safe = Received({.from = john});
     EXPECT_EQ(AsText(safe->Fields(kSenderAddrType)), "EX");
     auto proxies = AsTexts(safe->Sender()->Fields(kProxyAddresses));
     ASSERT_EQ(proxies.size(), 3u);
@@ -43,18 +49,16 @@ TEST_F(SafeMailItemTest, ExchangeSenderGivesItsProxyAddressesInStoreOrder) {
 }
 
 TEST_F(SafeMailItemTest, SmtpSenderHasNoProxyAddressesToScan) {
-    auto safe = Received(p.message(p.ann));
+    auto safe = Received({.from = ann});
     EXPECT_EQ(AsText(safe->Fields(kSenderAddrType)), "SMTP");
     EXPECT_EQ(safe->Sender()->Address(), "ann@example.com");
     auto proxies = safe->Sender()->Fields(kProxyAddresses);
     EXPECT_TRUE(IsEmpty(proxies));
-    EXPECT_EQ(ErrorNumber([&] { AsTexts(proxies); }), platform::errors::TypeMismatch.number);
+    EXPECT_THAT([&] { AsTexts(proxies); }, FailsWith(platform::errors::TypeMismatch.number));
 }
 
 TEST_F(SafeMailItemTest, OnBehalfSenderTypeAndAddressReadThroughBothStringTags) {
-    auto msg = p.message(p.ann);
-    msg.onBehalfOf = p.boss;
-    auto safe = Received(msg);
+    auto safe = Received({.from = ann, .onBehalfOf = boss});
     EXPECT_EQ(AsText(safe->Fields(kSentRepAddrType)), "SMTP");
     EXPECT_EQ(AsText(safe->Fields(kSentRepAddress)), "bea@example.com");
     EXPECT_EQ(AsText(safe->Fields(mapi::tags::SentRepresentingEmailAddress)), "bea@example.com");
@@ -62,42 +66,38 @@ TEST_F(SafeMailItemTest, OnBehalfSenderTypeAndAddressReadThroughBothStringTags) 
 }
 
 TEST_F(SafeMailItemTest, DeliveryTimeIsADateAndADraftHasNone) {
-    auto received = platform::DateTime::fromCivil(2013, 4, 20, 17, 5);
-    auto msg = p.message(p.ann);
-    msg.received = received;
-    EXPECT_EQ(AsDate(Received(msg)->Fields(kDeliveryTime)), received);
-    auto draft = Wrap(p.app->CreateItem(outlook::olitem::Mail));
+    const auto when = platform::DateTime::fromCivil(2013, 4, 20, 17, 5);
+    EXPECT_EQ(AsDate(Received({.from = ann, .received = when})->Fields(kDeliveryTime)), when);
+    auto draft = Wrap(app->CreateItem(outlook::olitem::Mail));
     EXPECT_TRUE(IsEmpty(draft->Fields(kDeliveryTime)));
     EXPECT_EQ(draft->Sender(), nullptr);
 }
 
 TEST_F(SafeMailItemTest, AttachmentsGiveFileNamesAndContentIds) {
-    auto msg = p.message(p.ann);
-    msg.attachments = {{"logo.png", "logo@01D2", ""}, {"report.pdf", "", ""}};
-    auto safe = Received(msg);
+    auto safe = Received({.from = ann, .attachments = {{"logo.png", "logo@01D2", ""}, {"report.pdf", "", ""}}});
     auto attachments = safe->Attachments();
     ASSERT_EQ(attachments->Count(), 2);
     EXPECT_EQ(attachments->Item(1)->FileName(), "logo.png");
     EXPECT_EQ(AsText(attachments->Item(1)->Fields(kContentId)), "logo@01D2");
     EXPECT_TRUE(IsEmpty(attachments->Item(2)->Fields(kContentId)));
-    EXPECT_EQ(ErrorNumber([&] { attachments->Item(3); }), platform::errors::IndexOutOfBounds.number);
+    EXPECT_THAT([&] { attachments->Item(3); }, FailsWith(platform::errors::IndexOutOfBounds.number));
 }
 
 TEST_F(SafeMailItemTest, DistributionListsShowTheirDisplayTypeAndMembers) {
-    auto recipients = Received(p.message(p.ann, {p.team, p.friends, p.ann}))->Recipients();
-    auto team = recipients->Item(1)->AddressEntry();
-    EXPECT_EQ(team->DisplayType(), outlook::oldisplay::DistList);
-    EXPECT_EQ(team->Class(), 8);
-    ASSERT_NE(team->Members(), nullptr);
-    EXPECT_EQ(team->Members()->Count(), 2);
-    EXPECT_EQ(team->Members()->Item(2)->SmtpAddress(), "ann@example.com");
+    auto recipients = Received({.from = ann, .to = {team, friends, ann}})->Recipients();
+    auto list = recipients->Item(1)->AddressEntry();
+    EXPECT_EQ(list->DisplayType(), outlook::oldisplay::DistList);
+    EXPECT_EQ(list->Class(), 8);
+    ASSERT_NE(list->Members(), nullptr);
+    EXPECT_EQ(list->Members()->Count(), 2);
+    EXPECT_EQ(list->Members()->Item(2)->SmtpAddress(), "john@kelderon.example");
     EXPECT_EQ(recipients->Item(2)->AddressEntry()->DisplayType(), outlook::oldisplay::PrivateDistList);
     EXPECT_EQ(recipients->Item(2)->AddressEntry()->Type(), "MAPIPDL");
     EXPECT_EQ(recipients->Item(3)->AddressEntry()->Members(), nullptr);
 }
 
 TEST_F(SafeMailItemTest, TypedRecipientsResolveAfterSave) {
-    auto safe = Wrap(p.app->CreateItem(outlook::olitem::Mail));
+    auto safe = Wrap(app->CreateItem(outlook::olitem::Mail));
     safe->SetTo("Ann Lee; bea@example.com");
     safe->Save();
     auto recipients = safe->Recipients();
@@ -112,7 +112,7 @@ TEST_F(SafeMailItemTest, TypedRecipientsResolveAfterSave) {
 }
 
 TEST_F(SafeMailItemTest, DeletingARecipientMovesTheLaterOnesUp) {
-    auto safe = Received(p.message(p.ann, {p.john, p.ann, p.boss}));
+    auto safe = Received({.from = ann, .to = {john, ann, boss}});
     auto recipients = safe->Recipients();
     auto third = recipients->Item(3);
     recipients->Item(1)->Delete();
@@ -124,9 +124,9 @@ TEST_F(SafeMailItemTest, DeletingARecipientMovesTheLaterOnesUp) {
 }
 
 TEST_F(SafeMailItemTest, DeferredDeliveryTimeRoundTripsAndNoneIsYear4501) {
-    auto safe = Wrap(p.app->CreateItem(outlook::olitem::Mail));
+    auto safe = Wrap(app->CreateItem(outlook::olitem::Mail));
     EXPECT_EQ(safe->DeferredDeliveryTime().iso(), "4501-01-01 00:00:00");
-    auto later = p.clock.now().addSeconds(60);
+    auto later = clock().now().addSeconds(60);
     safe->SetDeferredDeliveryTime(later);
     safe->Save();
     EXPECT_EQ(safe->DeferredDeliveryTime(), later);
@@ -135,7 +135,7 @@ TEST_F(SafeMailItemTest, DeferredDeliveryTimeRoundTripsAndNoneIsYear4501) {
 }
 
 TEST_F(SafeMailItemTest, FieldsWrittenByString8TagAreSavedWithTheItem) {
-    auto item = p.app->CreateItem(outlook::olitem::Mail);
+    auto item = app->CreateItem(outlook::olitem::Mail);
     auto safe = Wrap(item);
     safe->SetFields(0x812C001E, std::string("Home"));
     safe->Save();
@@ -145,38 +145,31 @@ TEST_F(SafeMailItemTest, FieldsWrittenByString8TagAreSavedWithTheItem) {
 
 TEST_F(SafeMailItemTest, MembersBeforeBindingFailNamingTheMember) {
     auto unbound = CreateAccessObject<SafeMailItem>(factory);
-    try {
-        unbound->Recipients();
-        FAIL() << "an unbound wrapper answered";
-    } catch (const platform::PlatformError& e) {
-        EXPECT_EQ(e.number(), platform::errors::ObjectNotSet.number);
-        EXPECT_NE(e.description().find("SafeMailItem.Item before calling Recipients"), std::string::npos);
-    }
-    EXPECT_EQ(ErrorNumber([&] { CreateAccessObject<SafeInspector>(factory)->WordEditor(); }), platform::errors::ObjectNotSet.number);
+    EXPECT_THAT([&] { unbound->Recipients(); },
+                FailsWith(platform::errors::ObjectNotSet.number, ::testing::HasSubstr("SafeMailItem.Item before calling Recipients")));
+    EXPECT_THAT([&] { CreateAccessObject<SafeInspector>(factory)->WordEditor(); }, FailsWith(platform::errors::ObjectNotSet.number));
 }
 
 TEST_F(SafeMailItemTest, DeletedItemFailsAsOutlookReportsIt) {
-    auto item = p.mail(p.message(p.ann));
+    auto item = received({.from = ann});
     auto safe = Wrap(item);
     item->Delete();
     const auto deleted = platform::errors::ItemMovedOrDeleted.number;
-    EXPECT_EQ(ErrorNumber([&] { safe->Fields(kSenderAddrType); }), deleted);
-    EXPECT_EQ(ErrorNumber([&] { safe->Recipients(); }), deleted);
-    EXPECT_EQ(ErrorNumber([&] { safe->Save(); }), deleted);
+    EXPECT_THAT([&] { safe->Fields(kSenderAddrType); }, FailsWith(deleted));
+    EXPECT_THAT([&] { safe->Recipients(); }, FailsWith(deleted));
+    EXPECT_THAT([&] { safe->Save(); }, FailsWith(deleted));
 }
 
 TEST_F(SafeMailItemTest, PostItemReadsItsSenderButNoMailMembers) {
-    auto msg = p.message(p.ann);
-    msg.objectClass = outlook::olclass::Post;
-    auto post = p.inbox()->addItem(msg);
+    auto post = folder(outlook::olfolder::Inbox)->addItem({.objectClass = outlook::olclass::Post, .from = ann});
     auto safePost = CreateAccessObject<SafePostItem>(factory);
     safePost->SetItem(post->asItem());
     EXPECT_EQ(safePost->Sender()->Address(), "ann@example.com");
-    EXPECT_EQ(ErrorNumber([&] { Wrap(post->asItem())->To(); }), platform::errors::NotSupported.number);
+    EXPECT_THAT([&] { Wrap(post->asItem())->To(); }, FailsWith(platform::errors::NotSupported.number));
 }
 
 TEST(SafeInspector, GivesTheWordDocumentOnlyWhenWordEdits) {
-    testing::AccessProfile word("11.0.0.8010", true), plain("11.0.0.8010", false);
+    corvane::testing::World word({.wordEditor = true}), plain;
     ComponentFactory factory;
     auto safe = CreateAccessObject<SafeInspector>(factory);
     safe->SetItem(word.app->composeMail());

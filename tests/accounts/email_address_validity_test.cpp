@@ -23,7 +23,6 @@ TEST(EmailAddressValidity, RefusesEachInvalidForm) {
 // In an address longer than the set the check walks the set instead of the address.
 TEST(EmailAddressValidity, RefusesEveryCharacterOfTheInvalidSetInShortAndLongAddresses) {
     const std::string invalid = "!#$%^&*()=+{}[]|\\;:'/?>,< ";
-    ASSERT_EQ(invalid.size(), 26u);
     for (char c : invalid) {
         EXPECT_FALSE(IsValidEmailAddress(std::string("a") + c + "@b.c")) << c;
         EXPECT_FALSE(IsValidEmailAddress("a.rather.long.local.part@example.com" + std::string(1, c))) << c;

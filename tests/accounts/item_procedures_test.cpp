@@ -9,21 +9,21 @@ namespace {
 using ItemProcedures = ResolutionTest;
 
 TEST_F(ItemProcedures, EntryIdFailsOnlyForAnItemThatHasGone) {
-    auto mail = mailTo({p.boss});
+    auto mail = mailTo({boss});
     EXPECT_FALSE(EntryIdFails(mail));
-    EXPECT_FALSE(EntryIdFails(p.app->CreateItem(ol::olitem::Mail)));  // empty until saved, but readable
+    EXPECT_FALSE(EntryIdFails(app->CreateItem(ol::olitem::Mail)));  // empty until saved, but readable
     mail->asItem()->Delete();
     EXPECT_TRUE(EntryIdFails(mail));
     EXPECT_TRUE(EntryIdFails(nullptr));
 }
 
 TEST_F(ItemProcedures, ResetMapiUtilsDropsTheAttachedSessionAndNeverFails) {
-    access::CreateAccessObject<access::MAPIUtils>(*access)->SetMAPIOBJECT(p.outlookSession());
-    ResetMapiUtils(*process);
-    EXPECT_EQ(access->State().attachedSession, nullptr);
-    EXPECT_EQ(access->LiveObjects(), 0u);
-    access->SetRegistered("cvRedemption.cvMAPIUtils", false);
-    EXPECT_NO_THROW(ResetMapiUtils(*process));
+    access::CreateAccessObject<access::MAPIUtils>(access())->SetMAPIOBJECT(app->Session()->MAPIOBJECT());
+    ResetMapiUtils(process());
+    EXPECT_EQ(access().State().attachedSession, nullptr);
+    EXPECT_EQ(access().LiveObjects(), 0u);
+    access().SetRegistered("cvRedemption.cvMAPIUtils", false);
+    EXPECT_NO_THROW(ResetMapiUtils(process()));
 }
 
 }  // namespace

@@ -1,62 +1,47 @@
 #pragma once
-// Address resolution on the access component's test profile (John on Exchange with a
-// secondary, a primary and an X.400 proxy; Ann, Bea; an Exchange and a personal list),
-// with the add-in process, its access component and a recording Ui.
-#include <gtest/gtest.h>
-
-#include "access/access_profile.h"
-#include "corvane/core/addin_process.h"
+// Address resolution in the world, with the add-in process and its access component.
+#include "corvane/outlook/items.h"
 #include "corvane/sim/address_book.h"
-#include "corvane/simhost/registry.h"
-#include "support/fake_ui.h"
+#include "corvane/sim/item_types.h"
+#include "corvane/sim/name_space.h"
+#include "support/world.h"
 
 namespace corvane::accounts::testing {
 
 namespace ol = outlook;
+using corvane::testing::OutlookSetup;
 
-struct StubServices final : platform::Shell, platform::Http, platform::SystemInfo {
-    void openAddress(std::string_view) override {}
-    void openHelp(std::string_view, std::string_view) override {}
-    platform::HttpResponse get(std::string_view, std::chrono::milliseconds) override { return {}; }
-    platform::WindowsVersion windowsVersion() override { return {}; }
-    std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
-    std::string addinFolder() override { return "C:\\Corvane"; }
-    platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
-};
-
-class ResolutionTest : public ::testing::Test {
+class ResolutionTest : public corvane::testing::WorldTest {
 protected:
-    explicit ResolutionTest(std::string version = "11.0.0.8010", bool wordEditor = false)
-        : p(std::move(version), wordEditor) {
-        process->gOutlook = p.app;
-    }
+    explicit ResolutionTest(OutlookSetup outlook = {}) : WorldTest(std::move(outlook)) {}
+
     // A received message from Ann to the recipients.
     std::shared_ptr<sim::SimMailItem> mailTo(std::vector<sim::RecipientSpec> to) {
-        return p.mail(p.message(p.ann, std::move(to)));
+        return received({.from = ann, .to = to});
     }
-    std::shared_ptr<sim::SimAddressEntry> entry(std::string type, std::string smtp = "",
-                                                std::vector<std::string> proxies = {}) {
+    // An address book entry of a type, with an SMTP address and proxies when given.
+    std::shared_ptr<sim::SimAddressEntry> entryOfType(std::string type, std::string smtp = "",
+                                                      std::vector<std::string> proxies = {}) {
         sim::EntrySpec spec;
         spec.name = type + " entry";
         spec.type = std::move(type);
         spec.address = "/o=Kelderon/cn=" + spec.name;
         spec.smtpAddress = std::move(smtp);
         spec.proxyAddresses = std::move(proxies);
-        return p.app->profile()->addressBook().addEntry(spec);
+        return app->profile()->addressBook().addEntry(spec);
     }
-    int cleanUps() const { return access->State().cleanUps; }
+    access::ComponentFactory& access() { return *process().access; }
+    int cleanUps() { return access().State().cleanUps; }
+    // The message every failed resolution shows when asked to.
+    void expectUnresolved(std::string title) {
+        expectBox(std::move(title), "E-mail address cannot be resolved. Please check e-mail address.",
+                  platform::mb::ExclamationOk);
+    }
 
-    corvane::testing::AccessProfile p;
-    simhost::SimRegistry registry;
-    corvane::testing::FakeUi ui;
-    StubServices stubs;
-    platform::Host host{registry, ui, stubs, stubs, stubs, p.clock, p.files};
-    std::shared_ptr<access::ComponentFactory> access = std::make_shared<access::ComponentFactory>(p.subsystem);
-    std::unique_ptr<core::AddinProcess> process = std::make_unique<core::AddinProcess>(host, access);
+    const std::shared_ptr<sim::SimAddressEntry> john = entry("John Smith"), ann = entry("Ann Lee"),
+                                                boss = entry("Bea Boss"), team = entry("Team"),
+                                                friends = entry("Friends");
 };
-
-// The message every failed resolution shows when asked to.
-inline constexpr const char* UnresolvedPrompt = "E-mail address cannot be resolved. Please check e-mail address.";
 
 // An item every member of which fails with one error number.
 class FailingItem final : public ol::Item {

@@ -114,8 +114,8 @@ TEST_F(WindowTracking, TheSinkLivesWhileAWindowIsOpenAndANewWindowRevivesIt) {
 
 TEST_F(WindowTracking, AClosedExplorerFailureIsSilentOthersAreReported) {
     start();
-    explorer->failSelection(platform::PlatformError(ol::errors::OperationFailed.number,
-                                                    std::string(ol::errors::OperationFailed.description)));
+    explorer->failSelection(platform::PlatformError(platform::errors::OperationFailed.number,
+                                                    std::string(platform::errors::OperationFailed.description)));
     explorer->select({received()});
     EXPECT_NO_THROW(ui.finish()) << ui.transcriptText();
 

@@ -1,108 +1,109 @@
 // Delayed sending: which messages get a deferred delivery time, what the question before
 // delaying decides, and a delivery time the user chose being left alone.
 #include "corvane/checks/basCorvane_send.h"
-#include "send_checks_fixture.h"
+#include "corvane/settings/setting_keys.h"
+#include "support/world.h"
 
 namespace corvane::testing {
 namespace {
 
 namespace cv = checks::basCorvane;
 namespace act = simhost::action;
+namespace keys = settings::keys;
 using platform::DateTime;
+using Recipients = std::vector<sim::RecipientSpec>;
 
-class DelayedSending : public SendChecksTest {
+class DelayedSending : public WorldTest {
 protected:
     DelayedSending() {
         set(keys::DelayEmails, "True");
         set(keys::NotifyBeforeDelaying, "False");
     }
-    // Runs the delay on the message and gives its deferred delivery time.
-    DateTime delay(const std::shared_ptr<sim::SimMailItem>& mail) {
+    // Runs the delay on a new message (deferred to `when` by the user when given) and
+    // gives its deferred delivery time.
+    DateTime delay(Recipients to, Recipients cc = {}, std::optional<DateTime> when = {}) {
+        auto mail = draft({.to = to, .cc = cc, .deferredDelivery = when});
         bool cancel = false;
-        cv::cvDelayEmailSending(*process, mail->asItem(), cancel);
+        cv::cvDelayEmailSending(process(), mail->asItem(), cancel);
         EXPECT_FALSE(cancel);
         return mail->DeferredDeliveryTime();
-    }
-    std::shared_ptr<sim::SimMailItem> deferredTo(DateTime when, std::vector<sim::RecipientSpec> to) {
-        auto mail = draft(std::move(to));
-        mail->SetDeferredDeliveryTime(when);
-        return mail;
     }
     void onlyListed(std::string_view list) {
         set(keys::AutoDelayAll, "0");
         set(keys::DelayedEmailAddrs, list);
         set(keys::NotifyBeforeDelaying, "True");
     }
+    // The question before delaying, and what the user does in it.
+    void asked(std::vector<simhost::FormAction> actions) { expectForm("frmNotifyB4Delay", std::move(actions)); }
+    // What the last delay question said is delayed.
+    std::string delayStatus() const {
+        const std::string label = "label lblDelayStatus \"";
+        const std::string text = transcript();
+        const auto at = text.rfind(label);
+        if (at == std::string::npos) return "<no question>";
+        const auto from = at + label.size();
+        return text.substr(from, text.find('"', from) - from);
+    }
 
-    const DateTime now = clock.now();
+    const DateTime now = clock().now();
+    const std::shared_ptr<sim::SimAddressEntry> john = entry("John Smith"), ann = entry("Ann Lee"),
+                                                bob = entry("Bob Ray");
 };
 
 TEST_F(DelayedSending, HoldsEveryMessageBackByDelayTimeSecondsWhileSwitchedOn) {
-    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
+    EXPECT_EQ(delay({ann}), now.addSeconds(60));
     set(keys::DelayTime, "300.9");
-    EXPECT_EQ(delay(draft({bob})), now.addSeconds(300));
+    EXPECT_EQ(delay({bob}), now.addSeconds(300));
     set(keys::DelayEmails, "False");
-    EXPECT_EQ(delay(draft({ann})), DateTime::none());
+    EXPECT_EQ(delay({ann}), DateTime::none());
 }
 
-TEST_F(DelayedSending, LeavesADeliveryTimeTheUserChoseAloneButNotOneInThePast) {
-    set(keys::NotifyBeforeDelaying, "True");  // not even asked
-    EXPECT_EQ(delay(deferredTo(now.addDays(1), {ann})), now.addDays(1));
-    expectDelayPrompt({act::Click{"cmdYes"}});
-    EXPECT_EQ(delay(deferredTo(now.addSeconds(-3600), {ann})), now.addSeconds(60));
+TEST_F(DelayedSending, ADeliveryTimeInThePastIsNoChoiceOfTheUser) {
+    set(keys::NotifyBeforeDelaying, "True");
+    asked({act::Click{"cmdYes"}});
+    EXPECT_EQ(delay({ann}, {}, now.addSeconds(-3600)), now.addSeconds(60));
 }
 
 TEST_F(DelayedSending, TheQuestionDecidesForEveryMessageAndNoLeavesItUntouched) {
     set(keys::NotifyBeforeDelaying, "True");
     set(keys::PlaySound, "True");
-    expectDelayPrompt({act::Click{"cmdYes"}});
-    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
+    asked({act::Click{"cmdYes"}});
+    EXPECT_EQ(delay({ann}), now.addSeconds(60));
     EXPECT_EQ(delayStatus(), "all e-mails by 60 seconds");
-    EXPECT_EQ(ui.beeps(), 1);
-    expectDelayPrompt({act::Click{"cmdNo"}});
-    EXPECT_EQ(delay(deferredTo(now.addSeconds(-10), {ann})), now.addSeconds(-10));
-    EXPECT_FALSE(process->delayDecision);
+    EXPECT_EQ(ui().beeps(), 1);
+    asked({act::Click{"cmdNo"}});
+    EXPECT_EQ(delay({ann}, {}, now.addSeconds(-10)), now.addSeconds(-10));
+    EXPECT_FALSE(process().delayDecision);
 }
 
-TEST_F(DelayedSending, ListedAddressesDelayOnlyMessagesToThemAndNoSendsNow) {
+TEST_F(DelayedSending, ListedAddressesAreFoundOnTheCcLineAndAnEmptyListDelaysNothing) {
     onlyListed("boss@example.com;ann@example.com");
-    EXPECT_EQ(delay(draft({bob, john})), DateTime::none());  // no question either
-    expectDelayPrompt({act::Click{"cmdYes"}});
-    EXPECT_EQ(delay(draft({bob}, {ann})), now.addSeconds(60));
+    asked({act::Click{"cmdYes"}});
+    EXPECT_EQ(delay({bob}, {ann}), now.addSeconds(60));
     EXPECT_EQ(delayStatus(), "e-mails to ann@example.com by 60 seconds");
-    expectDelayPrompt({act::Click{"cmdNo"}});
-    EXPECT_EQ(delay(deferredTo(now.addSeconds(-3600), {ann})), now);
     onlyListed("");
-    EXPECT_EQ(delay(draft({ann})), DateTime::none());
-}
-
-TEST_F(DelayedSending, DoNotShowAgainWithNoSkipsThisMessageAndDelaysTheNextWithoutAsking) {
-    set(keys::NotifyBeforeDelaying, "True");
-    expectDelayPrompt({act::Tick{"chkNotifyB4Delaying"}, act::Click{"cmdNo"}});
-    EXPECT_EQ(delay(draft({ann})), DateTime::none());
-    EXPECT_EQ(setting(keys::NotifyBeforeDelaying), "False");
-    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
+    EXPECT_EQ(delay({ann}), DateTime::none());
 }
 
 TEST_F(DelayedSending, EachQuestionStartsFromDelaying) {
     set(keys::NotifyBeforeDelaying, "True");
-    expectDelayPrompt({act::Click{"cmdNo"}});
-    delay(draft({ann}));
-    expectDelayPrompt({act::Close{}});  // the window's X decides nothing
-    EXPECT_EQ(delay(draft({ann})), now.addSeconds(60));
-    process->delayDecision = false;
+    asked({act::Click{"cmdNo"}});
+    delay({ann});
+    asked({act::Close{}});  // the window's X decides nothing
+    EXPECT_EQ(delay({ann}), now.addSeconds(60));
+    process().delayDecision = false;
     set(keys::NotifyBeforeDelaying, "False");
-    EXPECT_TRUE(cv::DelayPrompt(*process, 60, ""));
-    EXPECT_TRUE(process->delayDecision);
+    EXPECT_TRUE(cv::DelayPrompt(process(), 60, ""));
+    EXPECT_TRUE(process().delayDecision);
 }
 
 TEST_F(DelayedSending, ADelayTimeThatIsNoNumberIsReportedAndTheMessageGoesAtOnce) {
     set(keys::DelayTime, "a minute");
     expectBox("cvDelayEmailSending - Corvane", "Error: 13 Type mismatch", platform::mb::InformationOk);
-    EXPECT_EQ(delay(draft({ann})), DateTime::none());
+    EXPECT_EQ(delay({ann}), DateTime::none());
     set(keys::DelayTime, "99999999999");
     expectBox("cvDelayEmailSending - Corvane", "Error: 6 Overflow", platform::mb::InformationOk);
-    EXPECT_EQ(delay(draft({ann})), DateTime::none());
+    EXPECT_EQ(delay({ann}), DateTime::none());
 }
 
 }  // namespace

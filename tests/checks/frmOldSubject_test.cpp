@@ -1,49 +1,35 @@
-// frmOldSubject: OK keeps the edited subject; the window's X leaves the subject alone.
-#include <gtest/gtest.h>
-
+// frmOldSubject: OK (or Enter) keeps the edited subject; the window's X leaves the subject
+// alone.
 #include "corvane/checks/frmOldSubject.h"
-#include "dialog_test_support.h"
+#include "support/world.h"
 
 namespace corvane::testing {
 namespace {
 
-using checks::frmOldSubject;
 namespace act = simhost::action;
 
-TEST(frmOldSubject, RendersTheAgeTheSubjectAndItsOneButton) {
-    frmOldSubject frm(kTitle);
-    frm.fill(28, "RE: Budget");
-    EXPECT_EQ(rendered(frm),
-              "form frmOldSubject \"Is the Subject to this email correct? - Corvane\"\n"
-              "  image imgCorner \"question\"\n"
-              "  label lblLine1 \"You are replying to an email that is more than 28 days old.\"\n"
-              "  label lblLine2 \"Please ensure that the Subject displayed is still appropriate.\"\n"
-              "  label lblLine3 \"Change the Subject (if needed) and the click OK.\"\n"
-              "  label lblSubject \"Subject:\"\n"
-              "  text txtSubject \"RE: Budget\"\n"
-              "  button mdOK \"&OK\" (default)\n");
-}
+class frmOldSubjectTest : public WorldTest {
+protected:
+    void run(std::vector<simhost::FormAction> actions) {
+        expectForm("frmOldSubject", std::move(actions));
+        frm.fill(28, "RE: Budget");
+        frm.show(ui());
+    }
+    checks::frmOldSubject frm{"Corvane"};
+};
 
-TEST(frmOldSubject, OkSetsTheFlagAndKeepsTheSubjectAsTyped) {
-    simhost::ScriptedUi ui({formStep("frmOldSubject", {act::Type{"txtSubject", " RE: Q3 "}, act::PressKey{"txtSubject", 13}})});
-    frmOldSubject frm(kTitle);
-    frm.fill(28, "RE: Budget");
-    frm.show(ui);
-    ui.finish();
+TEST_F(frmOldSubjectTest, EnterSetsTheFlagAndKeepsTheSubjectAsTyped) {
+    run({act::Type{"txtSubject", " RE: Q3 "}, act::PressKey{"txtSubject", 13}});
     EXPECT_TRUE(frm.ok);
     EXPECT_EQ(frm.txtSubject.text(), " RE: Q3 ");
-}
-
-TEST(frmOldSubject, ClosingTheWindowLeavesTheFlagFalseEvenAfterAnEarlierOk) {
-    frmOldSubject frm(kTitle);
-    frm.fill(28, "a");
-    frm.mdOK.click();
     frm.unload();
     EXPECT_TRUE(frm.ok);  // readable after the unload
-    simhost::ScriptedUi ui({formStep("frmOldSubject", {act::Type{"txtSubject", "changed"}, act::Close{}})});
-    frm.fill(28, "RE: Budget");
-    frm.show(ui);
-    ui.finish();
+}
+
+TEST_F(frmOldSubjectTest, ClosingTheWindowLeavesTheFlagFalseEvenAfterAnEarlierOk) {
+    run({act::Click{"mdOK"}});
+    frm.unload();
+    run({act::Type{"txtSubject", "changed"}, act::Close{}});
     EXPECT_FALSE(frm.ok);
     EXPECT_FALSE(frm.isLoaded());
     EXPECT_EQ(frm.txtSubject.text(), "");

@@ -1,3 +1,5 @@
+// The prefix procedures behind the subject cleaning: a tag removed after its first
+// occurrence ignoring case, blanks tidied after the first, tags side by side dropped.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -18,87 +20,76 @@ std::string repeat(const std::string& s, int n) {
 
 }  // namespace
 
-TEST(MultipleRemove, KeepsFirstTagAndDeletesLaterOnes) {
-    EXPECT_EQ(MultipleRemove("RE: RE: FW: RE: Hello", "RE: "), "RE: FW: Hello");
+TEST(MultipleRemove, KeepsTheFirstTagWhereverItStandsAndDeletesLaterOnesIgnoringCase) {
+    const std::vector<std::tuple<const char*, const char*, const char*>> cases{
+        {"RE: RE: FW: RE: Hello", "RE: ", "RE: FW: Hello"},
+        {"FW: Fw: FW: Report", "FW: ", "FW: Report"},
+        {"fw: FW: Report", "FW: ", "fw: Report"},
+        {"Hello RE: you RE: there", "RE: ", "Hello RE: you there"},
+        {"Budget  2024 ", "RE: ", "Budget  2024 "},
+        {"RE:Hello", "RE: ", "RE:Hello"},
+        {"", "RE: ", ""},
+        {"   ", "RE: ", ""},
+        {"RE: RE: Hi", "", "RE: RE: Hi"},
+        {"AW: aw: Grüße", "AW: ", "AW: Grüße"},
+        {"ÄW: äw: Ärger", "äw: ", "ÄW: Ärger"},
+        {"RE: ÄRGER re: Ärger", "RE: ", "RE: ÄRGER Ärger"},
+        {"ﬁle FILE file", "FI", "ﬁle LE le"},  // "ﬁ" (three bytes) equals "FI" ignoring case
+        {"ßx s", "s", "ßx s"},                  // part of a character's folding is no match
+        {"s ß s", "s", "s ß "},
+    };
+    for (const auto& [text, tag, expected] : cases) EXPECT_EQ(MultipleRemove(text, tag), expected) << text;
 }
 
-TEST(MultipleRemove, IgnoresCaseOfLaterTags) {
-    EXPECT_EQ(MultipleRemove("FW: Fw: FW: Report", "FW: "), "FW: Report");
-    EXPECT_EQ(MultipleRemove("fw: FW: Report", "FW: "), "fw: Report");
+TEST(MultipleRemove, LongSubjectsLoseEveryLaterTagWhereverTheSearchStepsFall) {
+    const std::string subject = "Re: " + repeat("Grüße ÄRGER re: ", 3000) + "Ende";
+    EXPECT_EQ(MultipleRemove(subject, "RE: "), "Re: " + repeat("Grüße ÄRGER ", 3000) + "Ende");
+    EXPECT_EQ(MultipleRemove(repeat("RE: ", 10000) + "Hello", "re: "), "RE: Hello");
+    // Gaps of every size put later tags at every place relative to the search's steps.
+    std::string sparse = "Re: ", sparseExpected = "Re: ";
+    for (int gap = 1; gap < 700; gap += 13) {
+        std::string filler;
+        for (int i = 0; i < gap; ++i) filler += (i % 3 == 0) ? "ä" : "x";
+        sparse += filler + "rE: ";
+        sparseExpected += filler;
+    }
+    EXPECT_EQ(MultipleRemove(sparse, "RE: "), sparseExpected);
+    std::string ligatures = "FI", ligaturesExpected = "FI";
+    for (int gap = 1; gap < 500; gap += 11) {
+        ligatures += repeat("ä", gap) + "ﬁ";
+        ligaturesExpected += repeat("ä", gap);
+    }
+    EXPECT_EQ(MultipleRemove(ligatures, "fi"), ligaturesExpected);
 }
 
-TEST(MultipleRemove, FirstTagMayStandAnywhere) {
-    EXPECT_EQ(MultipleRemove("Hello RE: you RE: there", "RE: "), "Hello RE: you there");
-}
-
-TEST(MultipleRemove, LeavesTextWithoutTagAlone) {
-    EXPECT_EQ(MultipleRemove("Budget  2024 ", "RE: "), "Budget  2024 ");
-    EXPECT_EQ(MultipleRemove("RE:Hello", "RE: "), "RE:Hello");
-}
-
-TEST(MultipleRemove, BlankTextBecomesEmpty) {
-    EXPECT_EQ(MultipleRemove("", "RE: "), "");
-    EXPECT_EQ(MultipleRemove("   ", "RE: "), "");
-}
-
-TEST(MultipleRemove, EmptyTagChangesNothing) {
-    EXPECT_EQ(MultipleRemove("RE: RE: Hi", ""), "RE: RE: Hi");
-}
-
-TEST(MultipleRemove, NonAsciiTagsAndSubjects) {
-    EXPECT_EQ(MultipleRemove("AW: aw: Grüße", "AW: "), "AW: Grüße");
-    EXPECT_EQ(MultipleRemove("ÄW: äw: Ärger", "äw: "), "ÄW: Ärger");
-    EXPECT_EQ(MultipleRemove("RE: ÄRGER re: Ärger", "RE: "), "RE: ÄRGER Ärger");
-}
-
-TEST(TrimSpaceAfterFirstSpace, StripsBlanksAfterFirstBlankOnly) {
+TEST(TrimSpaceAfterFirstSpace, StripsBlanksAfterTheFirstBlankOnly) {
     EXPECT_EQ(TrimSpaceAfterFirstSpace("RE:   Hello"), "RE: Hello");
     EXPECT_EQ(TrimSpaceAfterFirstSpace("RE:   Hello   world  "), "RE: Hello   world  ");
-}
-
-TEST(TrimSpaceAfterFirstSpace, TextWithoutBlankIsUnchanged) {
     EXPECT_EQ(TrimSpaceAfterFirstSpace("Hello"), "Hello");
-}
-
-TEST(TrimSpaceAfterFirstSpace, LeadingBlankCountsAsTheFirst) {
-    EXPECT_EQ(TrimSpaceAfterFirstSpace("   Hello"), " Hello");
-}
-
-TEST(TrimSpaceAfterFirstSpace, BlankTextBecomesEmpty) {
+    EXPECT_EQ(TrimSpaceAfterFirstSpace("   Hello"), " Hello");  // a leading blank counts as the first
     EXPECT_EQ(TrimSpaceAfterFirstSpace("    "), "");
     EXPECT_EQ(TrimSpaceAfterFirstSpace(""), "");
 }
 
-TEST(RemoveLastTagIfMultipleTogether, DropsTagsDirectlyAfterTheFirst) {
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: FW: RE: Hello world"), "RE: Hello world");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: FW: Hello"), "RE: Hello");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("FW: RE: Hello"), "FW: Hello");
-}
-
-TEST(RemoveLastTagIfMultipleTogether, LastWordWithoutBlankAfterItStays) {
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: FW:"), "RE: FW:");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: FW: RE:"), "RE: RE:");
-}
-
-TEST(RemoveLastTagIfMultipleTogether, ComparesTagsExactly) {
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("Re: FW: Hello"), "Re: FW: Hello");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: Fw: Hello"), "RE: Fw: Hello");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: FW:: Hello"), "RE: FW:: Hello");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("AW: RE: Hello"), "AW: RE: Hello");
-}
-
-TEST(RemoveLastTagIfMultipleTogether, StopsAtFirstOtherWord) {
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE: Hello RE: world"), "RE: Hello RE: world");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE:  FW: Hello"), "RE:  FW: Hello");
-}
-
-TEST(RemoveLastTagIfMultipleTogether, BlankOrSingleWordTextIsUnchanged) {
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("   "), "   ");
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether("RE:"), "RE:");
-}
-
-TEST(RemoveLastTagIfMultipleTogether, LongRunOfTags) {
-    EXPECT_EQ(RemoveLastTagIfMultipleTogether(repeat("RE: FW: ", 5000) + "Hello"), "RE: Hello");
+TEST(RemoveLastTagIfMultipleTogether, DropsExactTagsDirectlyAfterTheFirstUpToTheFirstOtherWord) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"RE: FW: RE: Hello world", "RE: Hello world"},
+        {"RE: FW: Hello", "RE: Hello"},
+        {"FW: RE: Hello", "FW: Hello"},
+        {"RE: FW:", "RE: FW:"},  // the last word, with no blank after it, stays
+        {"RE: FW: RE:", "RE: RE:"},
+        {"Re: FW: Hello", "Re: FW: Hello"},
+        {"RE: Fw: Hello", "RE: Fw: Hello"},
+        {"RE: FW:: Hello", "RE: FW:: Hello"},
+        {"AW: RE: Hello", "AW: RE: Hello"},
+        {"RE: Hello RE: world", "RE: Hello RE: world"},
+        {"RE:  FW: Hello", "RE:  FW: Hello"},
+        {"   ", "   "},
+        {"RE:", "RE:"},
+        {repeat("RE: FW: ", 5000) + "Hello", "RE: Hello"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(RemoveLastTagIfMultipleTogether(text), expected) << text.substr(0, 40);
 }
 
 TEST(WordInArray, MatchesWholeElementsExactly) {

@@ -1,78 +1,55 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
+// Tags.txt: its lines as written, read afresh at each use, absent when blank.
 #include "corvane/checks/tag_file.h"
-#include "corvane/platform/error.h"
-#include "support/memory_file_system.h"
+#include "support/platform_error.h"
+#include "support/world.h"
 
 using namespace corvane::checks::basCorvane;
 using Lines = std::vector<std::string>;
 
+namespace corvane::testing {
 namespace {
 
-const std::string kTags = "C:\\Program Files\\Corvane\\Tags.txt";
-
-}  // namespace
-
-TEST(TagFileLines, KeepTrailingBlanksAndDropLineBreaks) {
+TEST(TagFileLines, KeepTrailingBlanksAndDropLineBreaksAndTheByteOrderMark) {
     EXPECT_EQ(TagFileLines("AW: \r\nWG: \r\n"), (Lines{"AW: ", "WG: "}));
     EXPECT_EQ(TagFileLines("AW: \nWG:"), (Lines{"AW: ", "WG:"}));
     EXPECT_EQ(TagFileLines("AW:\r\n\r\n  \nSV: "), (Lines{"AW:", "", "  ", "SV: "}));
-}
-
-TEST(TagFileLines, DropByteOrderMark) {
     EXPECT_EQ(TagFileLines("\xEF\xBB\xBFRE: \r\n"), (Lines{"RE: "}));
 }
 
-TEST(ReadTagFile, MissingFileIsAbsent) {
-    corvane::testing::MemoryFileSystem files;
-    EXPECT_FALSE(ReadTagFile(files, kTags).has_value());
+class TagFile : public WorldTest {
+protected:
+    void write(std::string_view text) { host().files().writeFile(tags, text); }
+    std::optional<Lines> read() { return ReadTagFile(host().files(), tags); }
+    const std::string tags = addinFile("Tags.txt");
+};
+
+TEST_F(TagFile, AMissingFileOrOneOfBlankLinesIsAbsent) {
+    EXPECT_FALSE(read());
+    write("");
+    EXPECT_FALSE(read());
+    write("   \r\n\r\n \n");
+    EXPECT_FALSE(read());
 }
 
-TEST(ReadTagFile, FileOfBlankLinesIsAbsent) {
-    corvane::testing::MemoryFileSystem files;
-    files.files[kTags] = "";
-    EXPECT_FALSE(ReadTagFile(files, kTags).has_value());
-    files.files[kTags] = "   \r\n\r\n \n";
-    EXPECT_FALSE(ReadTagFile(files, kTags).has_value());
+TEST_F(TagFile, IsReadAgainAtEachUseAndAnUnreadableOneIsAnError) {
+    write("AW: \r\n");
+    EXPECT_EQ(read(), (Lines{"AW: "}));
+    write("SV: \r\n");
+    EXPECT_EQ(read(), (Lines{"SV: "}));
+    makeUnreadable(tags);
+    EXPECT_THAT([&] { read(); }, FailsWith(75));
 }
 
-TEST(ReadTagFile, IsReadAgainAtEachUse) {
-    corvane::testing::MemoryFileSystem files;
-    files.files[kTags] = "AW: \r\n";
-    EXPECT_EQ(ReadTagFile(files, kTags), (Lines{"AW: "}));
-    files.files[kTags] = "SV: \r\n";
-    EXPECT_EQ(ReadTagFile(files, kTags), (Lines{"SV: "}));
-    EXPECT_EQ(files.readsOf(kTags), 2);
-}
-
-TEST(ReadTagFile, UnreadableFileRaisesError) {
-    corvane::testing::MemoryFileSystem files;
-    files.files[kTags] = "AW: ";
-    files.unreadable.insert(kTags);
-    EXPECT_THROW(ReadTagFile(files, kTags), corvane::platform::PlatformError);
-}
-
-TEST(FindReFwFromFile, AppliesEveryLineInOrder) {
-    corvane::testing::MemoryFileSystem files;
-    files.files[kTags] = "AW: \r\nWG: \r\n";
-    bool found = false;
-    EXPECT_EQ(FindReFwFromFile(files, "AW: WG: aw: Grüße wg: x", kTags, found), "AW: WG: Grüße x");
-    EXPECT_TRUE(found);
-}
-
-TEST(FindReFwFromFile, TagWithoutTrailingBlankIsAnotherTag) {
-    corvane::testing::MemoryFileSystem files;
-    files.files[kTags] = "AW:";
-    bool found = false;
-    EXPECT_EQ(FindReFwFromFile(files, "AW: AW: Hi", kTags, found), "AW:  Hi");
-}
-
-TEST(FindReFwFromFile, AbsentFileClearsFoundAndKeepsText) {
-    corvane::testing::MemoryFileSystem files;
+TEST_F(TagFile, EveryLineIsAppliedInOrderAndAbsenceClearsFound) {
     bool found = true;
-    EXPECT_EQ(FindReFwFromFile(files, "RE: RE: Hi", kTags, found), "RE: RE: Hi");
+    EXPECT_EQ(FindReFwFromFile(host().files(), "RE: RE: Hi", tags, found), "RE: RE: Hi");
     EXPECT_FALSE(found);
+    write("AW: \r\nWG: \r\n");
+    EXPECT_EQ(FindReFwFromFile(host().files(), "AW: WG: aw: Grüße wg: x", tags, found), "AW: WG: Grüße x");
+    EXPECT_TRUE(found);
+    write("AW:");  // without its blank: another tag
+    EXPECT_EQ(FindReFwFromFile(host().files(), "AW: AW: Hi", tags, found), "AW:  Hi");
 }
+
+}  // namespace
+}  // namespace corvane::testing

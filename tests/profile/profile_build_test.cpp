@@ -12,8 +12,8 @@
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
 #include "corvane/profile/profile_build.h"
-#include "corvane/simhost/sim_host.h"
 #include "support/temp_dir.h"
+#include "support/world.h"
 
 namespace corvane::profile {
 namespace {
@@ -50,24 +50,7 @@ addin_files:
 directories: ['C:\Export']
 )";
 
-Profile Parse(const std::string& yaml) {
-    auto docs = LoadYamlDocuments(yaml, "p.yaml");
-    return ParseProfile(YamlInput("p.yaml"), docs.front());
-}
-
-struct Built {
-    explicit Built(const std::string& yaml) : Built(Parse(yaml)) {}
-    explicit Built(const Profile& profile) {
-        host = simhost::SimHost::Temporary(platform::DateTime::fromCivil(2026, 3, 2, 9));
-        sim::OutlookOptions options;
-        options.files = &host->files();
-        app = sim::SimApplication::Create(host->clock(), options);
-        profile::ApplyProfile(profile, *host);
-        BuildMailbox(profile, *app);
-    }
-    std::unique_ptr<simhost::SimHost> host;
-    std::shared_ptr<sim::SimApplication> app;
-};
+using Built = testing::World;
 
 std::string RefusalOf(const std::string& yaml) {
     try {
@@ -104,13 +87,13 @@ TEST(ProfileBuilding, PutsEntriesStoresAccountsAndItemsIntoOutlook) {
 
 TEST(ProfileBuilding, WritesRegistryValuesAndFiles) {
     Built b(TwoAccounts);
-    auto& reg = b.host->registry();
+    auto& reg = b.host().registry();
     auto v = reg.getValue(platform::Hive::CurrentUser, "Software\\VB and VBA Program Settings\\larchmoor\\0x155473194",
                           "Count");
     ASSERT_TRUE(v);
     EXPECT_EQ(v->dword, 5u);
-    EXPECT_EQ(*b.host->files().readFile("C:\\Program Files\\Kelderon\\Corvane\\Tags.txt"), "AW: \r\n");
-    b.host->files().writeFile("C:\\Export\\Corvane_Settings.ini", "x");  // the folder exists
+    EXPECT_EQ(*b.host().files().readFile("C:\\Program Files\\Kelderon\\Corvane\\Tags.txt"), "AW: \r\n");
+    b.host().files().writeFile("C:\\Export\\Corvane_Settings.ini", "x");  // the folder exists
 }
 
 TEST(ProfileBuilding, AnItemIdFollowsTheMessageWhenItMoves) {
@@ -123,29 +106,29 @@ TEST(ProfileBuilding, AnItemIdFollowsTheMessageWhenItMoves) {
 
 TEST(ProfileBuilding, RefusesReferencesToNothingWithTheirLine) {
     EXPECT_EQ(RefusalOf("folders:\n  Inbox:\n    - {id: m1, from: nobody@example.com}\n"),
-              "p.yaml:3: the sender of item m1: no address book entry has the address \"nobody@example.com\" "
+              "profile.yaml:3: the sender of item m1: no address book entry has the address \"nobody@example.com\" "
               "(write \"Name <nobody@example.com>\" for someone outside the address book)");
     EXPECT_EQ(RefusalOf("address_book:\n  - {name: L, type: MAPIPDL, members: [Ann]}\n  - {name: Ann, smtp: a@x.example}\n"),
-              "p.yaml:2: a member of \"L\" (members must be written before their list): no address book entry is "
+              "profile.yaml:2: a member of \"L\" (members must be written before their list): no address book entry is "
               "named \"Ann\"");
-    EXPECT_EQ(RefusalOf("user: Pat\n"), "p.yaml:1: the user: no address book entry is named \"Pat\"");
-    EXPECT_EQ(RefusalOf("windows: {inspectors: [m9]}\n"), "p.yaml:1: no item has the id \"m9\"");
+    EXPECT_EQ(RefusalOf("user: Pat\n"), "profile.yaml:1: the user: no address book entry is named \"Pat\"");
+    EXPECT_EQ(RefusalOf("windows: {inspectors: [m9]}\n"), "profile.yaml:1: no item has the id \"m9\"");
     EXPECT_EQ(RefusalOf("windows: {explorers: [Outbox/Old]}\n"),
-              "p.yaml:1: the explorer's folder \"Outbox/Old\" does not exist");
+              "profile.yaml:1: the explorer's folder \"Outbox/Old\" does not exist");
     EXPECT_EQ(RefusalOf("address_book:\n  - {name: A, smtp: a@x.example}\n  - {name: A, smtp: b@x.example}\n"
                         "folders:\n  Inbox:\n    - {to: [A]}\n"),
-              "p.yaml:6: a to recipient of the item: two address book entries are named \"A\": name one by its "
+              "profile.yaml:6: a to recipient of the item: two address book entries are named \"A\": name one by its "
               "address");
 }
 
 TEST(ProfileSaving, ASavedProfileLoadsBackToTheSameState) {
     testing::TempDir dir;
     Built first(TwoAccounts);
-    SaveProfileFile(profile::CaptureProfile(*first.app, *first.host), dir / "saved.yaml");
+    SaveProfileFile(profile::CaptureProfile(*first.app, first.host()), dir / "saved.yaml");
     const std::string saved = testing::readAll(dir / "saved.yaml");
 
-    Built second(LoadProfileFile(dir / "saved.yaml"));
-    const std::string again = FormatProfile(profile::CaptureProfile(*second.app, *second.host));
+    Built second(LoadProfileFile(dir / "saved.yaml"), {});
+    const std::string again = FormatProfile(profile::CaptureProfile(*second.app, second.host()));
     if (std::getenv("SHOW_PROFILE")) std::cout << saved;
     EXPECT_EQ(again, saved);
     EXPECT_NE(saved.find("id: \"m1\""), std::string::npos) << saved;
@@ -156,7 +139,7 @@ TEST(ProfileSaving, AFailedSaveLeavesTheOldFileWhole) {
     testing::TempDir dir;
     testing::writeAll(dir / "p.yaml", "old\n");
     Built b(TwoAccounts);
-    EXPECT_THROW(SaveProfileFile(profile::CaptureProfile(*b.app, *b.host), dir / "missing" / "p.yaml"), FormatError);
+    EXPECT_THROW(SaveProfileFile(profile::CaptureProfile(*b.app, b.host()), dir / "missing" / "p.yaml"), FormatError);
     EXPECT_EQ(testing::readAll(dir / "p.yaml"), "old\n");
 }
 

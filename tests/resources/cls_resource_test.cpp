@@ -1,3 +1,5 @@
+// The resource library beside the add-in: its strings and pictures, read once, with the
+// defaults where it has none.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,25 +7,26 @@
 
 #include "corvane/resources/cls_resource.h"
 #include "corvane/resources/resource_defaults.h"
-#include "support/memory_file_system.h"
+#include "support/world.h"
 
 using corvane::resources::clsResource;
 using corvane::resources::LoadResourceString;
+using corvane::testing::World;
 namespace id = corvane::resources::resource_id;
 
 namespace {
 
-const std::string kPath = "C:\\Program Files\\Corvane\\Resource.dll";
+const std::string kPath = World::addinFile("Resource.dll");
 
-struct Library {
-    corvane::testing::MemoryFileSystem files;
+struct Library : World {
     std::vector<std::string> reports;
-    clsResource resource{files, [this](const std::string& r) { reports.push_back(r); }};
+    clsResource resource{host().files(), [this](const std::string& r) { reports.push_back(r); }};
 
-    explicit Library(const std::string& script = {}, bool present = true) {
-        if (present) files.files[kPath] = script;
+    explicit Library(const std::string& script = {}, bool present = true) : World("{}") {
+        if (present) write(kPath, script);
         resource.LibraryFilePath(kPath);
     }
+    void write(const std::string& path, const std::string& text) { host().files().writeFile(path, text); }
 };
 
 std::string repeat(const std::string& s, int n) {
@@ -83,28 +86,20 @@ TEST(ResourceStrings, CutCountsCharactersAndNeverSplitsOne) {
     EXPECT_EQ(s, repeat("a", 254) + "\xC3\xA9\xE2\x82\xAC");
 }
 
-TEST(ResourceLibraryFile, IsReadOnceForManyStrings) {
-    Library lib("STRINGTABLE { 515, \"Corvane Pro\" }");
-    EXPECT_EQ(lib.files.readsOf(kPath), 0);  // nothing is read before it is needed
-    for (int i = 0; i < 5; ++i) LoadResourceString(lib.resource, id::ApplicationTitle);
-    LoadResourceString(lib.resource, id::HomePage);
-    EXPECT_EQ(lib.files.readsOf(kPath), 1);
-}
-
-TEST(ResourceLibraryFile, CloseLibraryThenReadingAgainSeesTheNewContent) {
-    Library lib("STRINGTABLE { 515, \"First\" }");
+TEST(ResourceLibraryFile, IsReadAtTheFirstStringAndAgainOnlyAfterCloseLibrary) {
+    Library lib("STRINGTABLE { 515, \"Zero\" }");
+    lib.write(kPath, "STRINGTABLE { 515, \"First\" }");  // nothing is read before it is needed
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "First");
-    lib.files.files[kPath] = "STRINGTABLE { 515, \"Second\" }";
+    lib.write(kPath, "STRINGTABLE { 515, \"Second\" }");
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "First");
     lib.resource.CloseLibrary();
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "Second");
-    EXPECT_EQ(lib.files.readsOf(kPath), 2);
 }
 
 TEST(ResourceLibraryFile, NewPathReplacesTheOpenLibrary) {
     Library lib("STRINGTABLE { 515, \"First\" }");
-    const std::string other = "D:\\Addins\\Resource.dll";
-    lib.files.files[other] = "STRINGTABLE { 515, \"Other\" }";
+    const std::string other = "C:\\Resource.dll";
+    lib.write(other, "STRINGTABLE { 515, \"Other\" }");
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "First");
     lib.resource.LibraryFilePath(kPath);  // the same path keeps what was read
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "First");
@@ -124,26 +119,27 @@ TEST(ResourceLibraryFile, MalformedFileGivesAllDefaultsAndOneReportNamingFileAnd
     EXPECT_NE(lib.reports[0].find("line 5"), std::string::npos) << lib.reports[0];
     EXPECT_NE(lib.reports[0].find("expected the text of string 521"), std::string::npos)
         << lib.reports[0];
-    EXPECT_EQ(lib.files.readsOf(kPath), 1);
+    lib.write(kPath, "STRINGTABLE { 515, \"Mine\" }");  // not read again
+    EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "Corvane");
 }
 
 TEST(ResourceLibraryFile, UnreadableFileIsReportedOnceAndDefaultsApply) {
-    Library lib("STRINGTABLE { 515, \"Mine\" }");
-    lib.files.unreadable.insert(kPath);
+    Library lib;
+    lib.makeUnreadable(kPath);
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "Corvane");
     EXPECT_EQ(LoadResourceString(lib.resource, id::ProductName), "Corvane");
     ASSERT_EQ(lib.reports.size(), 1u);
-    EXPECT_NE(lib.reports[0].find("Permission denied"), std::string::npos) << lib.reports[0];
+    EXPECT_NE(lib.reports[0].find("Path/File access error"), std::string::npos) << lib.reports[0];
 }
 
 TEST(ResourceBitmaps, BitmapIsReadBesideTheLibrary) {
-    Library lib("604 BITMAP \"wizard.bmp\"\n605 BITMAP C:\\Logos\\logo.bmp\n");
-    lib.files.files["C:\\Program Files\\Corvane\\wizard.bmp"] = "BM-wizard";
-    lib.files.files["C:\\Logos\\logo.bmp"] = "BM-logo";
+    Library lib("604 BITMAP \"wizard.bmp\"\n605 BITMAP C:\\logo.bmp\n");
+    lib.write(World::addinFile("wizard.bmp"), "BM-wizard");
+    lib.write("C:\\logo.bmp", "BM-logo");
     auto wizard = lib.resource.DLL_LoadBitmap(id::WizardPicture);
     ASSERT_TRUE(wizard);
     EXPECT_EQ(wizard->id, 604);
-    EXPECT_EQ(wizard->source, "C:\\Program Files\\Corvane\\wizard.bmp");
+    EXPECT_EQ(wizard->source, World::addinFile("wizard.bmp"));
     EXPECT_EQ(wizard->bytes, "BM-wizard");
     auto logo = lib.resource.DLL_LoadBitmap(id::AccountListLogo);
     ASSERT_TRUE(logo);

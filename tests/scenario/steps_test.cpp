@@ -67,25 +67,6 @@ steps:
     EXPECT_EQ(refused.message, "step 5 (send, s.yaml:20): there is no item r1: the reply of step 3 was cancelled");
 }
 
-TEST(ScenarioSteps, ExplorersOpenCloseAndComeToTheFront) {
-    auto r = RunText(std::string(Base) + R"(steps:
-  - start: {explorers: [Inbox, Drafts], addin: false}
-  - activate: {explorer: 1}
-  - select: [m1]
-  - open: {}
-  - close_explorer: 2
-  - expect:
-      items: {m1: {open: true}}
-      outlook: {explorers: 1, inspectors: 1}
-  - close: m1
-  - close_explorer: {}
-  - expect:
-      outlook: {running: false}
-)",
-                     false);
-    EXPECT_EQ(r.outcome, Outcome::Held) << Joined(r);
-}
-
 TEST(ScenarioSteps, AMenuItemOrRibbonControlThatIsNotThereFails) {
     auto menu = RunText(std::string(Base) + "steps:\n  - start: {addin: false}\n  - menu: Brackenfold/Corvane/Settings\n",
                         false);

@@ -39,9 +39,7 @@ const std::vector<FlagAccessor>& flags() {
 }
 #undef FLAG
 
-class FlagAccessors : public ::testing::Test, public corvane::testing::SettingsFixture {};
-
-TEST_F(FlagAccessors, SeventeenFlagsAreCovered) { EXPECT_EQ(flags().size(), 17u); }
+using FlagAccessors = corvane::testing::SettingsTest;
 
 TEST_F(FlagAccessors, DefaultOnFlagsAreOffOnlyForExactFalse) {
     const std::vector<std::pair<std::optional<std::string>, bool>> cases{
@@ -52,9 +50,8 @@ TEST_F(FlagAccessors, DefaultOnFlagsAreOffOnlyForExactFalse) {
     for (const auto& f : flags()) {
         if (!f.defaultOn) continue;
         for (const auto& [stored, expected] : cases) {
-            SettingsFixture fresh;
-            fresh.putIf(f.key, stored);
-            EXPECT_EQ(f.read(fresh.accessors), expected)
+            put(f.key, stored);
+            EXPECT_EQ(f.read(accessors), expected)
                 << f.key << " stored as " << (stored ? "\"" + *stored + "\"" : "missing");
         }
     }
@@ -69,9 +66,8 @@ TEST_F(FlagAccessors, DefaultOffFlagsAreOnOnlyForExactTrue) {
     for (const auto& f : flags()) {
         if (f.defaultOn) continue;
         for (const auto& [stored, expected] : cases) {
-            SettingsFixture fresh;
-            fresh.putIf(f.key, stored);
-            EXPECT_EQ(f.read(fresh.accessors), expected)
+            put(f.key, stored);
+            EXPECT_EQ(f.read(accessors), expected)
                 << f.key << " stored as " << (stored ? "\"" + *stored + "\"" : "missing");
         }
     }
@@ -92,15 +88,15 @@ TEST_F(FlagAccessors, OnlyATickedCheckBoxStoresTrue) {
 
 TEST_F(FlagAccessors, EachFlagReadsBackWhatItWrote) {
     for (const auto& f : flags()) {
-        SettingsFixture fresh;
-        f.write(fresh.accessors, f.defaultOn ? 0 : 1);
-        EXPECT_EQ(f.read(fresh.accessors), !f.defaultOn) << f.key;
+        f.write(accessors, f.defaultOn ? 0 : 1);
+        EXPECT_EQ(f.read(accessors), !f.defaultOn) << f.key;
         // No other flag moved: each accessor reads its own key.
         for (const auto& other : flags()) {
             if (other.key != f.key) {
-                EXPECT_EQ(other.read(fresh.accessors), other.defaultOn) << other.key;
+                EXPECT_EQ(other.read(accessors), other.defaultOn) << other.key;
             }
         }
+        put(f.key, std::nullopt);
     }
 }
 

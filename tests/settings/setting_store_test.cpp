@@ -2,14 +2,16 @@
 
 #include "corvane/platform/error.h"
 #include "settings_fixture.h"
+#include "support/platform_error.h"
 
 using corvane::platform::Hive;
 using corvane::platform::RegValue;
 using corvane::settings::UserSettingsPath;
+using corvane::testing::FailsWith;
 
 namespace {
 
-class SettingStore : public ::testing::Test, public corvane::testing::SettingsFixture {};
+using SettingStore = corvane::testing::SettingsTest;
 
 TEST_F(SettingStore, MissingValueReadsTheDefaultWithoutCreatingTheKey) {
     EXPECT_EQ(store.GetSetting("ReplyMultiple", "KeyNotInReg"), "KeyNotInReg");
@@ -50,7 +52,7 @@ TEST_F(SettingStore, KeyThatCannotBeOpenedReadsAsMissing) {
 
 TEST_F(SettingStore, RefusedWriteIsReported) {
     reg.failOpen(Hive::CurrentUser, std::string(UserSettingsPath));
-    EXPECT_THROW(store.SaveSetting("PlaySound", "True"), corvane::platform::PlatformError);
+    EXPECT_THAT([&] { store.SaveSetting("PlaySound", "True"); }, FailsWith(corvane::platform::errors::AccessDenied));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 namespace corvane::sim::testing {
 namespace {
 
+using corvane::testing::FailsWith;
+
 std::vector<std::string> Names(const std::shared_ptr<ol::MailItem>& mail, int type) {
     std::vector<std::string> out;
     auto r = mail->Recipients();

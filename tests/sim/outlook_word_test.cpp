@@ -8,7 +8,9 @@
 namespace corvane::sim::testing {
 namespace {
 
-constexpr const char* Template = "C:\\Program Files\\Corvane\\Corvane.dot";
+using corvane::testing::FailsWith;
+
+const std::string Template = corvane::testing::World::addinFile("Corvane.dot");
 
 TEST(OutlookWord, Outlook2003UsesWordForMailBeingWrittenWhenChosen) {
     Profile p("11.0.0.8010", true);
@@ -34,11 +36,10 @@ TEST(OutlookWord, TemplatesLoadAsAddInsOnceAndOnlyFromExistingFiles) {
     p.app->start();
     auto word = p.app->composeMail()->WordEditor()->Application();
     auto addIns = word->AddIns();
-    EXPECT_EQ(FailureOf([&] { addIns->Add(Template, true); }).number(), platform::errors::WordFileNotFound.number);
-    EXPECT_EQ(FailureOf([&] { addIns->Item(Template); }).description(),
-              "The requested member of the collection does not exist.");
+    EXPECT_THAT([&] { addIns->Add(Template, true); }, FailsWith(platform::errors::WordFileNotFound.number));
+    EXPECT_THAT([&] { addIns->Item(Template); }, FailsWith(platform::errors::WordNoSuchMember));
 
-    p.files.files[Template] = "template";
+    p.host().files().writeFile(Template, "template");
     auto added = addIns->Add(Template, false);
     EXPECT_FALSE(added->Installed());
     EXPECT_EQ(addIns->Item(Template), added);
@@ -54,7 +55,7 @@ TEST(OutlookWord, TemplatesLoadAsAddInsOnceAndOnlyFromExistingFiles) {
 
 TEST(OutlookWord, RunCallsTheMacroOfAnInstalledTemplateWithArgumentsByReference) {
     Profile p("11.0.0.8010", true);
-    p.files.files[Template] = "template";
+    p.host().files().writeFile(Template, "template");
     p.app->word().setTemplateMacros("corvane.dot", [](std::string_view macro, std::vector<ol::Variant>& args) {
         if (macro != "cvEmptySubjectCheckWord") return false;
         args.at(1) = true;  // Cancel
@@ -65,8 +66,8 @@ TEST(OutlookWord, RunCallsTheMacroOfAnInstalledTemplateWithArgumentsByReference)
     auto word = inspector->WordEditor()->Application();
     std::vector<ol::Variant> args{std::shared_ptr<ol::Dispatch>(inspector->CurrentItem()), false};
 
-    EXPECT_EQ(FailureOf([&] { word->Run("cvEmptySubjectCheckWord", args); }).number(),
-              platform::errors::WordMacroNotFound.number);  // not loaded yet
+    EXPECT_THAT([&] { word->Run("cvEmptySubjectCheckWord", args); },
+                FailsWith(platform::errors::WordMacroNotFound.number));  // not loaded yet
     word->AddIns()->Add(Template, true);
     word->Run("cvEmptySubjectCheckWord", args);
 
@@ -187,9 +188,7 @@ TEST(OutlookClasses, CreateObjectMakesRegisteredClassesOnly) {
     });
     EXPECT_NE(std::dynamic_pointer_cast<Connect>(p.app->CreateObject("corvane.connect")), nullptr);
     EXPECT_EQ(made, 1);
-    auto e = FailureOf([&] { p.app->CreateObject("Corvane.Buttons"); });
-    EXPECT_EQ(e.number(), 429);
-    EXPECT_EQ(e.description(), "ActiveX component can't create object");
+    EXPECT_THAT([&] { p.app->CreateObject("Corvane.Buttons"); }, FailsWith(platform::errors::CannotCreateObject));
 }
 
 }  // namespace

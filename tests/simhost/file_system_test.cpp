@@ -7,9 +7,11 @@
 #include "corvane/platform/error.h"
 #include "corvane/simhost/atomic_file.h"
 #include "corvane/simhost/file_system.h"
+#include "support/platform_error.h"
 #include "support/temp_dir.h"
 
 using corvane::platform::PlatformError;
+using corvane::testing::FailsWith;
 using corvane::simhost::SimFileSystem;
 using corvane::testing::TempDir;
 using corvane::testing::readAll;
@@ -27,17 +29,6 @@ struct Profile {
         fs.mount("C:\\Users\\Ann\\Documents\\", dir / "docs");
     }
 };
-
-// The number of the PlatformError that `f` throws, and its description.
-template <class F>
-std::pair<int, std::string> errorOf(F&& f) {
-    try {
-        f();
-    } catch (const PlatformError& e) {
-        return {e.number(), e.description()};
-    }
-    return {0, ""};
-}
 
 }  // namespace
 
@@ -73,11 +64,9 @@ TEST(SimFileSystem, TheLongestMatchingPrefixWinsAndOnlyWholeComponentsMatch) {
 
 TEST(SimFileSystem, APathOutsideEveryMountIsPathNotFoundNamingThePath) {
     Profile p;
-    auto [number, text] = errorOf([&] { p.fs.readFile("D:\\Elsewhere\\Tags.txt"); });
-    EXPECT_EQ(number, 76);
-    EXPECT_EQ(text, "Path not found: D:\\Elsewhere\\Tags.txt");
-    EXPECT_EQ(errorOf([&] { p.fs.writeFile("D:\\x.txt", "x"); }).first, 76);
-    EXPECT_EQ(errorOf([&] { p.fs.readFile("C:\\Program Files\\Corvane\\..\\..\\etc\\passwd"); }).first, 76);
+    EXPECT_THAT([&] { p.fs.readFile("D:\\Elsewhere\\Tags.txt"); }, FailsWith(76, "Path not found: D:\\Elsewhere\\Tags.txt"));
+    EXPECT_THAT([&] { p.fs.writeFile("D:\\x.txt", "x"); }, FailsWith(76));
+    EXPECT_THAT([&] { p.fs.readFile("C:\\Program Files\\Corvane\\..\\..\\etc\\passwd"); }, FailsWith(76));
     EXPECT_FALSE(p.fs.fileExists("D:\\Elsewhere\\Tags.txt"));
 }
 
@@ -87,14 +76,13 @@ TEST(SimFileSystem, MissingFilesReadAsNothingAndRemovingOneIsFileNotFound) {
     EXPECT_EQ(p.fs.readFile("C:\\Program Files\\Corvane\\NoFolder\\Tags.txt"), std::nullopt);
     EXPECT_FALSE(p.fs.fileExists("C:\\Program Files\\Corvane\\Tags.txt"));
     EXPECT_FALSE(p.fs.fileExists("C:\\Program Files\\Corvane\\Help"));  // a folder is no file
-    auto [number, text] = errorOf([&] { p.fs.removeFile("C:\\Program Files\\Corvane\\Tags.txt"); });
-    EXPECT_EQ(number, 53);
-    EXPECT_EQ(text, "File not found: C:\\Program Files\\Corvane\\Tags.txt");
+    EXPECT_THAT([&] { p.fs.removeFile("C:\\Program Files\\Corvane\\Tags.txt"); },
+                FailsWith(53, "File not found: C:\\Program Files\\Corvane\\Tags.txt"));
 }
 
 TEST(SimFileSystem, WritingIntoAMissingFolderIsPathNotFound) {
     Profile p;
-    EXPECT_EQ(errorOf([&] { p.fs.writeFile("C:\\Program Files\\Corvane\\NoFolder\\a.txt", "x"); }).first, 76);
+    EXPECT_THAT([&] { p.fs.writeFile("C:\\Program Files\\Corvane\\NoFolder\\a.txt", "x"); }, FailsWith(76));
 }
 
 TEST(SimFileSystem, WriteReadExistRemoveWorkTogether) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "corvane/simhost/reg_file.h"
+#include "support/platform_error.h"
 
 using corvane::platform::Hive;
 using corvane::platform::PlatformError;
@@ -10,6 +11,7 @@ using corvane::simhost::RegFileError;
 using corvane::simhost::RegKeyNode;
 using corvane::simhost::formatRegFile;
 using corvane::simhost::parseRegFile;
+using corvane::testing::FailsWith;
 namespace regtype = corvane::platform::regtype;
 
 namespace {
@@ -246,20 +248,13 @@ TEST(RegFileFormat, HexTypedStringsAndDwordsBecomeTextAndNumbers) {
 }
 
 TEST(RegFileFormat, WritingRefusesWhatNoFileCouldHoldBack) {
-    auto refused = [](RegValue v) {
+    for (const RegValue& v : {RegValue::string("two\nlines", "x"), RegValue::string("bad", "\xC3"),
+                              RegValue::string("nul", std::string("a\0b", 3))}) {
         RegKeyNode root;
         root.childOrCreate("K").setValue(v);
-        try {
-            formatRegFile(root, Hive::CurrentUser);
-        } catch (const PlatformError& e) {
-            return e.number() == 87;
-        }
-        return false;
-    };
-    EXPECT_TRUE(refused(RegValue::string("two\nlines", "x")));
-    EXPECT_TRUE(refused(RegValue::string("bad", "\xC3")));
-    EXPECT_TRUE(refused(RegValue::string("nul", std::string("a\0b", 3))));
+        EXPECT_THAT([&] { formatRegFile(root, Hive::CurrentUser); }, FailsWith(87)) << v.name;
+    }
     RegKeyNode root;
     root.childOrCreate("line\nbreak");
-    EXPECT_THROW(formatRegFile(root, Hive::CurrentUser), PlatformError);
+    EXPECT_THAT([&] { formatRegFile(root, Hive::CurrentUser); }, FailsWith(87));
 }

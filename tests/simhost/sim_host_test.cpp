@@ -4,6 +4,7 @@
 
 #include "corvane/platform/error.h"
 #include "corvane/simhost/sim_host.h"
+#include "support/platform_error.h"
 #include "support/temp_dir.h"
 
 namespace corvane::simhost {
@@ -12,7 +13,10 @@ namespace {
 TEST(SimHost, ShellHttpAndUiLinesShareOneTranscriptInOrder) {
     auto host = SimHost::Temporary(platform::DateTime::fromCivil(2026, 3, 2, 9));
     auto h = host->host();
-    host->ui().addStep(MessageBoxStep{std::nullopt, std::nullopt, std::nullopt, std::nullopt, platform::mb::IdOk});
+    MessageBoxStep done;
+    done.title = "T";
+    done.text = "Done.";
+    host->ui().addStep(done);
     h.ui.beep();
     h.shell.openAddress("mailto:support@kelderon.example");
     h.ui.messageBox("Done.", 64, "T", 0);
@@ -36,12 +40,8 @@ TEST(SimHost, HttpRepliesComeInOrderAndAnUnscriptedRequestIsAFailure) {
     EXPECT_EQ(http.get("https://x.example/?a=1", std::chrono::seconds(1)).body, "first");
     EXPECT_THROW(http.get("https://x.example/?b", std::chrono::seconds(1)), platform::PlatformError);
     EXPECT_FALSE(http.failure());
-    try {
-        http.get("https://x.example/late", std::chrono::seconds(1));
-        FAIL();
-    } catch (const platform::PlatformError& e) {
-        EXPECT_EQ(e.number(), platform::errors::HttpCannotConnect.number);
-    }
+    EXPECT_THAT([&] { http.get("https://x.example/late", std::chrono::seconds(1)); },
+                testing::FailsWith(platform::errors::HttpCannotConnect));
     EXPECT_EQ(*http.failure(), "unexpected HTTP request GET \"https://x.example/late\": no reply is scripted");
     EXPECT_EQ(host->transcript().lines().back(), "http GET \"https://x.example/late\" -> unreachable");
 }

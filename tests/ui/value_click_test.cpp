@@ -2,7 +2,7 @@
 // on to keep their dependent controls in step.
 #include <gtest/gtest.h>
 
-#include "corvane/platform/error.h"
+#include "support/platform_error.h"
 #include "test_forms.h"
 
 namespace corvane::testing {
@@ -30,12 +30,7 @@ TEST(CheckBoxClick, NotRaisedWhenTheValueStaysTheSame) {
 
 TEST(CheckBoxClick, ValueOutsideZeroToTwoFailsLikeThePlatform) {
     ChoicesForm form;
-    try {
-        form.chkFeature.setValue(3);
-        FAIL() << "no error";
-    } catch (const platform::PlatformError& e) {
-        EXPECT_EQ(e.number(), 380);
-    }
+    EXPECT_THAT([&] { form.chkFeature.setValue(3); }, FailsWith(380));
     EXPECT_EQ(form.chkFeature.value(), ui::CheckBox::Unchecked);
     EXPECT_TRUE(form.clicks.empty());
 }
