@@ -6,13 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "corvane/core/addin_process.h"
+#include "corvane/access/factory.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/out_addin.h"
 #include "corvane/addin/subsystems.h"
-#include "corvane/access/factory.h"
 #include "corvane/checks/basCorvane_attach.h"
 #include "corvane/checks/basCorvane_subject.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/platform/clock.h"
 #include "corvane/platform/file_system.h"
 #include "corvane/platform/host.h"
@@ -111,7 +111,8 @@ struct Bench {
     std::shared_ptr<addin::Process> newProcess() {
         addin::Subsystems s;
         s.mailFolder = std::make_shared<BenchListFolder>();
-        auto p = std::make_shared<addin::Process>(host, s, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
+        auto p = std::make_shared<addin::Process>(host, s,
+                                                  std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [this] { return app; };
         return p;
     }
@@ -223,6 +224,10 @@ void BM_cvRemoveSpamMarks(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_cvRemoveSpamMarks)->Arg(16 << 10)->Arg(64 << 10)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_cvRemoveSpamMarks)
+    ->Arg(16 << 10)
+    ->Arg(64 << 10)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace {
 // Ordinary words, many starting or ending with the keyword's letters, none containing it.
 std::string mailText(std::size_t size) {
     static constexpr std::string_view words[] = {
-        "Dear", "team,", "please", "find", "the", "attached", "at", "tach", "report", "and", "let", "me",
-        "know", "what", "you", "think.", "Attaching", "ATTACH", "an", "agenda", "for", "Thursday's",
-        "meeting", "is", "on", "its", "way;", "thanks", "again,", "Anna.", "\r\n"};
+        "Dear",    "team,", "please", "find", "the",    "attached",  "at",     "tach",  "report", "and", "let",
+        "me",      "know",  "what",   "you",  "think.", "Attaching", "ATTACH", "an",    "agenda", "for", "Thursday's",
+        "meeting", "is",    "on",     "its",  "way;",   "thanks",    "again,", "Anna.", "\r\n"};
     std::string text;
     text.reserve(size + 16);
     unsigned state = 12345;

@@ -1,8 +1,8 @@
 #include "demo.h"
 
-#include "corvane/simaddin/addin_wiring.h"
 #include "corvane/scenario/parse.h"
 #include "corvane/scenario/runner.h"
+#include "corvane/simaddin/addin_wiring.h"
 
 namespace corvane::app {
 

@@ -3,9 +3,9 @@
 #include <string_view>
 #include <vector>
 
+#include "corvane/scenario/run_command.h"
 #include "corvane/simaddin/addin_wiring.h"
 #include "demo.h"
-#include "corvane/scenario/run_command.h"
 
 namespace {
 

@@ -32,9 +32,9 @@ ComponentFactory::ComponentFactory(std::shared_ptr<mapi::Subsystem> subsystem)
     : state_(std::make_shared<ComponentState>()) {
     state_->subsystem = std::move(subsystem);
     entries_ = {
-        {SafeMailItem::ProgId, Make<SafeMailItem>},   {SafePostItem::ProgId, Make<SafePostItem>},
+        {SafeMailItem::ProgId, Make<SafeMailItem>},     {SafePostItem::ProgId, Make<SafePostItem>},
         {SafeReportItem::ProgId, Make<SafeReportItem>}, {SafeInspector::ProgId, Make<SafeInspector>},
-        {MAPIUtils::ProgId, Make<MAPIUtils>},         {RDOSession::ProgId, Make<RDOSession>},
+        {MAPIUtils::ProgId, Make<MAPIUtils>},           {RDOSession::ProgId, Make<RDOSession>},
     };
 }
 

@@ -8,9 +8,7 @@
 
 namespace corvane::access {
 
-bool IsEmpty(const mapi::PropValue& value) noexcept {
-    return std::holds_alternative<std::monostate>(value);
-}
+bool IsEmpty(const mapi::PropValue& value) noexcept { return std::holds_alternative<std::monostate>(value); }
 
 std::string AsText(const mapi::PropValue& value) {
     return std::visit(

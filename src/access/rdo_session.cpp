@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "corvane/access/errors.h"
-#include "corvane/platform/error.h"
 #include "corvane/mapi/objects.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::access {
 

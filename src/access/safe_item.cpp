@@ -6,8 +6,7 @@
 
 namespace corvane::access {
 
-std::shared_ptr<mapi::Message> OpenMessage(outlook::Item& item, std::string_view object,
-                                           std::string_view member) {
+std::shared_ptr<mapi::Message> OpenMessage(outlook::Item& item, std::string_view object, std::string_view member) {
     if (auto message = item.MAPIOBJECT()) return message;
     errors::ThrowNotSupported(object, member, "needs the item's MAPI message, which Outlook does not hand out");
 }
@@ -26,9 +25,7 @@ std::shared_ptr<mapi::Message> SafeItem::Message(std::string_view member) const 
     return OpenMessage(Bound(member), className_, member);
 }
 
-std::shared_ptr<mapi::PropertyObject> SafeItem::PropertySource(std::string_view member) {
-    return Message(member);
-}
+std::shared_ptr<mapi::PropertyObject> SafeItem::PropertySource(std::string_view member) { return Message(member); }
 
 void SafeItem::Save() {
     Bound("Save").Save();

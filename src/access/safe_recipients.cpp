@@ -2,11 +2,11 @@
 
 #include "corvane/access/errors.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/platform/error.h"
 #include "corvane/mapi/objects.h"
 #include "corvane/outlook/attachments.h"
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/recipients.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::access {
 
@@ -14,17 +14,17 @@ namespace {
 // The MAPI row of a recipient or attachment; a row the message's table lacks means the
 // item has changes that were never saved.
 template <class Row>
-std::shared_ptr<Row> RowAt(const std::vector<std::shared_ptr<Row>>& rows, int position,
-                           std::string_view object) {
+std::shared_ptr<Row> RowAt(const std::vector<std::shared_ptr<Row>>& rows, int position, std::string_view object) {
     if (position >= 1 && static_cast<std::size_t>(position) <= rows.size())
         return rows[static_cast<std::size_t>(position - 1)];
-    throw platform::PlatformError(platform::errors::MapiNotFound, ": " + std::string(object) + " " + std::to_string(position) +
-                                                                      " is not in the saved message; save the item first");
+    throw platform::PlatformError(platform::errors::MapiNotFound,
+                                  ": " + std::string(object) + " " + std::to_string(position) +
+                                      " is not in the saved message; save the item first");
 }
 }  // namespace
 
-SafeRecipient::SafeRecipient(std::shared_ptr<outlook::MailItem> item,
-                             std::shared_ptr<outlook::Recipient> recipient, int index)
+SafeRecipient::SafeRecipient(std::shared_ptr<outlook::MailItem> item, std::shared_ptr<outlook::Recipient> recipient,
+                             int index)
     : item_(std::move(item)), recipient_(std::move(recipient)), index_(index) {}
 
 std::string SafeRecipient::Name() { return recipient_->Name(); }

@@ -1,9 +1,9 @@
 #include "corvane/accounts/data_folder_move.h"
 
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/folders.h"
+#include "corvane/platform/conventions.h"
 
 namespace corvane::accounts {
 
@@ -23,7 +23,8 @@ std::shared_ptr<outlook::Folder> Child(const std::shared_ptr<outlook::Folder>& p
 }  // namespace
 
 bool MoveCorvaneDataFolder(core::AddinProcess& p, const std::shared_ptr<outlook::Folder>& oldFolder) {
-    auto inbox = core::vb::Need(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
+    auto inbox = core::vb::Need(
+        core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
     auto root = core::vb::Need(std::dynamic_pointer_cast<outlook::Folder>(inbox->Parent()));
 
     auto newParent = Child(root, NewDataParent);

@@ -3,8 +3,8 @@
 #include "corvane/access/mapi_utils.h"
 #include "corvane/accounts/address_resolution.h"
 #include "corvane/core/addin_process.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 
 namespace corvane::accounts {
 

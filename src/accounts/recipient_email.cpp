@@ -6,10 +6,10 @@
 #include "corvane/accounts/address_resolution.h"
 #include "corvane/core/addin_process.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/inspector.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
 #include "resolution_support.h"
 
@@ -82,8 +82,7 @@ std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<ou
         auto recipient = wrapper->Recipients()->Item(index);
         recipient->Resolve();
         if (recipient->Resolved()) {
-            std::string smtp =
-                ResolvedSmtpAddress(process, *recipient, detectDistributionList, isDistributionList);
+            std::string smtp = ResolvedSmtpAddress(process, *recipient, detectDistributionList, isDistributionList);
             // Found at once: the objects go with this scope, the cached state stays for
             // the next resolution's reset.
             if (!smtp.empty()) return smtp;

@@ -4,10 +4,10 @@
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
 #include "corvane/core/addin_process.h"
-#include "corvane/platform/conventions.h"
-#include "corvane/platform/error.h"
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/recipients.h"
+#include "corvane/platform/conventions.h"
+#include "corvane/platform/error.h"
 #include "resolution_support.h"
 
 namespace corvane::accounts {
@@ -23,8 +23,8 @@ std::shared_ptr<outlook::Recipients> OutlookRecipients(const std::shared_ptr<out
 
 }  // namespace
 
-std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
-                                 int index, [[maybe_unused]] bool showError) {
+std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
+                                 [[maybe_unused]] bool showError) {
     using platform::IgnoreErrors;
     ResetMapiUtils(process);
     std::shared_ptr<access::SafeMailItem> wrapper;

@@ -6,8 +6,8 @@
 #include "corvane/accounts/address_resolution.h"
 #include "corvane/core/addin_process.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
 #include "resolution_support.h"
 
@@ -30,8 +30,7 @@ std::shared_ptr<access::SafeItem> WrapSenderItem(core::AddinProcess& process,
         case outlook::olclass::Report:
             wrapper = access::CreateAccessObject<access::SafeReportItem>(*process.access);
             break;
-        default:
-            return nullptr;
+        default: return nullptr;
     }
     wrapper->SetItem(item);
     return wrapper;
@@ -45,8 +44,8 @@ std::string SenderEmailWithoutOnBehalf(core::AddinProcess& process, const std::s
     std::string result;
     try {
         auto wrapper = WrapSenderItem(process, item);
-        const std::string addressType =
-            access::AsText(core::vb::Need(wrapper)->Fields(mapi::String8Tag(mapi::tags::SenderAddrType)));
+        const std::string addressType = access::AsText(
+            core::vb::Need(wrapper)->Fields(mapi::String8Tag(mapi::tags::SenderAddrType)));
         if (auto sender = wrapper->Sender()) {
             if (text::equalsNoCase(addressType, "SMTP")) {
                 result = sender->Address();
@@ -74,7 +73,9 @@ std::string SenderEmail(core::AddinProcess& process, const std::shared_ptr<outlo
             wrapper->SetItem(item);
             // Only an Internet address can stand for the represented sender; an Exchange
             // one is never turned into SMTP here, so the sender's own address is used.
-            const auto field = [&](mapi::PropTag tag) { return access::AsText(wrapper->Fields(mapi::String8Tag(tag))); };
+            const auto field = [&](mapi::PropTag tag) {
+                return access::AsText(wrapper->Fields(mapi::String8Tag(tag)));
+            };
             if (text::equalsNoCase(field(mapi::tags::SentRepresentingAddrType), "SMTP"))
                 behalf = field(mapi::tags::SentRepresentingEmailAddress);
             if (!behalf.empty() && text::equalsNoCase(behalf, own)) behalf.clear();

@@ -2,8 +2,8 @@
 
 #include "corvane/addin/connect.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/application.h"
+#include "corvane/platform/conventions.h"
 
 namespace corvane::addin {
 namespace {

@@ -161,7 +161,8 @@ void Connect::AddinInstance_OnDisconnection(int RemoveMode) {
     p.gSendAcct.reset();
     if (RemoveMode == outlook::extdisconnect::UserClosed) {
         IgnoreErrors([&] {
-            const std::string name = resources::LoadResourceString(*core::vb::Need(p.gResource), resources::resource_id::ProductMenu);
+            const std::string name = resources::LoadResourceString(*core::vb::Need(p.gResource),
+                                                                   resources::resource_id::ProductMenu);
             p.subsystems.menus->SendTo_RemoveExplMenu(p, name);
         });
     }

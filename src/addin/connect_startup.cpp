@@ -1,17 +1,17 @@
 // Start-up: what Connect does when Outlook connects the add-in.
 #include "corvane/addin/connect.h"
+#include "corvane/addin/window_registry.h"
 #include "corvane/core/google_apps.h"
 #include "corvane/core/short_date.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/addin/window_registry.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/outlook/items.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/resources/resource_defaults.h"
 #include "corvane/settings/basPreInitializeSetup.h"
 #include "corvane/settings/bln_move_cv.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/text/text.h"
 
 namespace corvane::addin {
 namespace {
@@ -46,7 +46,8 @@ std::shared_ptr<outlook::Folder> AsFolder(const std::shared_ptr<outlook::Object>
 
 // The root of the default store: the parent of the Inbox.
 std::shared_ptr<outlook::Folder> MailboxRoot(Process& p) {
-    auto inbox = core::vb::Need(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
+    auto inbox = core::vb::Need(
+        core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->GetDefaultFolder(outlook::olfolder::Inbox));
     return AsFolder(inbox->Parent());
 }
 
@@ -163,9 +164,11 @@ bool Connect::moveOldDataFolder() {
     const std::string& title = p.appTitle;
     platform::ShowMessageBox(
         p.host.ui,
-        "We have made a small change on how " + title + " saves its data. This will make no difference to the way you use " +
-            title + ".\r\n\r\nYour settings have been now moved from the 'Brackenfold Settings\\Corvane' email folder to the "
-            "'Kelderon Settings\\" + title + "' email folder.\r\nThis message will not be displayed again.",
+        "We have made a small change on how " + title +
+            " saves its data. This will make no difference to the way you use " + title +
+            ".\r\n\r\nYour settings have been now moved from the 'Brackenfold Settings\\Corvane' email folder to the "
+            "'Kelderon Settings\\" +
+            title + "' email folder.\r\nThis message will not be displayed again.",
         platform::mb::InformationOk, "Move " + title + " Settings - " + title);
 
     IgnoreErrors([&] {

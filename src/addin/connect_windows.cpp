@@ -1,10 +1,10 @@
 // The window events Connect receives: it registers new windows and shuts the application
 // sink down when the last window closes.
 #include "corvane/addin/connect.h"
-#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 
 namespace corvane::addin {
 

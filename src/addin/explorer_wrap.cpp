@@ -2,13 +2,13 @@
 
 #include "response_checks.h"
 
-#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/application.h"
-#include "corvane/platform/error.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/outlook/inspector.h"
+#include "corvane/platform/conventions.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::addin {
 namespace {
@@ -94,7 +94,8 @@ void ExplorerWrap::m_objExpl_SelectionChange() {
     bool showingOutbox = false;
     IgnoreErrors([&] {
         auto ns = core::vb::Need(process_.gOutlook)->GetNamespace("MAPI");
-        showingOutbox = core::vb::Need(m_objExpl.get())->CurrentFolder() == ns->GetDefaultFolder(outlook::olfolder::Outbox);
+        showingOutbox = core::vb::Need(m_objExpl.get())->CurrentFolder() ==
+                        ns->GetDefaultFolder(outlook::olfolder::Outbox);
     });
     if (showingOutbox) return;
     try {
@@ -102,13 +103,13 @@ void ExplorerWrap::m_objExpl_SelectionChange() {
         std::shared_ptr<outlook::MailItem> first;
         if (selection->Count() >= 1) {
             auto item = selection->Item(1);
-            if (item && item->Class() == outlook::olclass::Mail) first = std::dynamic_pointer_cast<outlook::MailItem>(item);
+            if (item && item->Class() == outlook::olclass::Mail)
+                first = std::dynamic_pointer_cast<outlook::MailItem>(item);
         }
         setMail(std::move(first));
     } catch (const PlatformError& e) {
         if (isQuietSelectionFailure(e)) return;
-        platform::ShowMessageBox(process_.host.ui,
-                                 "Error " + std::to_string(e.number()) + " " + e.description(),
+        platform::ShowMessageBox(process_.host.ui, "Error " + std::to_string(e.number()) + " " + e.description(),
                                  platform::mb::ExclamationOk,
                                  platform::MessageTitle("m_objExpl_SelectionChange", process_.appTitle));
     }

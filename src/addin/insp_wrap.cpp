@@ -4,14 +4,14 @@
 
 #include <cmath>
 
-#include "corvane/core/vb_errors.h"
 #include "corvane/addin/window_registry.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/attachments.h"
 #include "corvane/outlook/recipients.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/settings/classic_conversion.h"
+#include "corvane/text/text.h"
 
 namespace corvane::addin {
 namespace {
@@ -104,7 +104,9 @@ clsInspWrap::~clsInspWrap() {
     taskItem_.reset();
 }
 
-void clsInspWrap::MailItem(std::shared_ptr<outlook::MailItem> objMail) { m_ObjMail.set(std::move(objMail), mailSink_); }
+void clsInspWrap::MailItem(std::shared_ptr<outlook::MailItem> objMail) {
+    m_ObjMail.set(std::move(objMail), mailSink_);
+}
 
 void clsInspWrap::ContactItem(std::shared_ptr<outlook::ContactItem> objContact) {
     m_objContact.set(std::move(objContact), contactSink_);
@@ -126,7 +128,8 @@ bool clsInspWrap::InitButton() {
                         insp->EditorType() == outlook::oleditor::Word;
     });
     IgnoreErrors([&] {
-        if (core::OutlookMajorVersion(process_) != "9" && !process_.subsystems.wordTemplate->IsOutlook2002LateBuild(process_))
+        if (core::OutlookMajorVersion(process_) != "9" &&
+            !process_.subsystems.wordTemplate->IsOutlook2002LateBuild(process_))
             process_.subsystems.wordTemplate->LoadAddin(process_, m_objInsp.get(), TemplateName);
     });
     return true;
@@ -183,8 +186,7 @@ void clsInspWrap::applyPendingRemovals() {
             for (int i = mail->Recipients()->Count(); i >= 1; --i) {
                 const std::string address = process_.subsystems.resolution->RecipientEmail(process_, mail, i);
                 // A plain substring test on the whole list, as the list is stored.
-                if (ownUpper.find(text::toUpper(address)) != std::string::npos)
-                    mail->Recipients()->Remove(i);
+                if (ownUpper.find(text::toUpper(address)) != std::string::npos) mail->Recipients()->Remove(i);
             }
         }
         process_.subsystems.responses->DeleteUserProperties(process_, mail, ClearMyEmailProperty);

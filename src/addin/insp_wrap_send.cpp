@@ -1,8 +1,8 @@
 // Stage 1 of the send pipeline: the message window's own send event.
 #include "corvane/addin/insp_wrap.h"
-#include "corvane/platform/error.h"
 #include "corvane/addin/word_macro.h"
 #include "corvane/platform/conventions.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::addin {
 

@@ -1,15 +1,15 @@
 // Stage 2 of the send pipeline: Outlook's application send event. Any step may set
 // Cancel; none clears it.
-#include "corvane/checks/entry_points.h"
 #include "corvane/access/address_entry.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/addin/out_addin.h"
-#include "corvane/core/vb_errors.h"
 #include "corvane/addin/word_macro.h"
-#include "corvane/platform/conventions.h"
-#include "corvane/platform/error.h"
+#include "corvane/checks/entry_points.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/recipients.h"
+#include "corvane/platform/conventions.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 
 namespace corvane::addin {

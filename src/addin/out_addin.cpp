@@ -3,8 +3,8 @@
 #include "corvane/addin/explorer_wrap.h"
 #include "corvane/addin/insp_wrap.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/explorer.h"
+#include "corvane/platform/conventions.h"
 
 namespace corvane::addin {
 namespace {
@@ -61,9 +61,8 @@ void OutAddIn::objOutlook_ItemContextMenuDisplay(const std::shared_ptr<outlook::
                                                  const std::shared_ptr<outlook::Selection>&) {
     auto self = shared_from_this();
     std::string activeCaption;
-    if (!platform::IgnoreErrors([&] {
-            activeCaption = core::vb::Need(core::vb::Need(process_.gOutlook)->ActiveExplorer())->Caption();
-        }))
+    if (!platform::IgnoreErrors(
+            [&] { activeCaption = core::vb::Need(core::vb::Need(process_.gOutlook)->ActiveExplorer())->Caption(); }))
         return;
     for (const auto& wrap : process_.explorerWrappers().Items()) {
         platform::IgnoreErrors([&] {

@@ -10,8 +10,8 @@ void CheckForward(Process& p, const std::shared_ptr<outlook::Item>& forward) {
     IgnoreErrors([&] { p.subsystems.responses->cvRemoveSpamMarks(p, forward); });
 }
 
-void CheckReply(Process& p, const std::shared_ptr<outlook::MailItem>& mail, const std::shared_ptr<outlook::Item>& response,
-                bool& cancel) {
+void CheckReply(Process& p, const std::shared_ptr<outlook::MailItem>& mail,
+                const std::shared_ptr<outlook::Item>& response, bool& cancel) {
     auto& checks = *p.subsystems.responses;
     IgnoreErrors([&] {
         checks.cvOldSubject(p, mail, response);

@@ -3,9 +3,9 @@
 #include "corvane/addin/explorer_wrap.h"
 #include "corvane/addin/insp_wrap.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/inspector.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 
 namespace corvane::addin {
 
@@ -33,17 +33,12 @@ std::string AddInsp(Process& process, const std::shared_ptr<outlook::Inspector>&
     IgnoreErrors([&] {
         auto item = core::vb::Need(objInspector)->CurrentItem();
         switch (core::vb::Need(item)->Class()) {
-            case outlook::olclass::Mail:
-                wrap->MailItem(std::dynamic_pointer_cast<outlook::MailItem>(item));
-                break;
+            case outlook::olclass::Mail: wrap->MailItem(std::dynamic_pointer_cast<outlook::MailItem>(item)); break;
             case outlook::olclass::Contact:
                 wrap->ContactItem(std::dynamic_pointer_cast<outlook::ContactItem>(item));
                 break;
-            case outlook::olclass::Post:
-                wrap->PostItem(std::dynamic_pointer_cast<outlook::PostItem>(item));
-                break;
-            default:
-                break;
+            case outlook::olclass::Post: wrap->PostItem(std::dynamic_pointer_cast<outlook::PostItem>(item)); break;
+            default: break;
         }
     });
     std::string key;

@@ -10,9 +10,7 @@ constexpr std::size_t npos = std::string_view::npos;
 
 // A header line without the line break that ends it fails as the classic string functions
 // did on the negative length.
-[[noreturn]] void headerCutShort() {
-    throw platform::PlatformError(platform::errors::InvalidCall);
-}
+[[noreturn]] void headerCutShort() { throw platform::PlatformError(platform::errors::InvalidCall); }
 
 std::size_t lineEnd(std::string_view body, std::size_t from) {
     const std::size_t at = body.find(kLineBreak, from);

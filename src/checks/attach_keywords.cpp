@@ -19,8 +19,9 @@ std::vector<std::string> essentialKeywords(std::vector<std::string> keywords) {
               [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
     std::vector<std::string> kept;
     for (auto& k : keywords) {
-        const bool covered = std::any_of(kept.begin(), kept.end(),
-                                         [&](const std::string& shorter) { return k.find(shorter) != std::string::npos; });
+        const bool covered = std::any_of(kept.begin(), kept.end(), [&](const std::string& shorter) {
+            return k.find(shorter) != std::string::npos;
+        });
         if (!covered) kept.push_back(std::move(k));
     }
     return kept;

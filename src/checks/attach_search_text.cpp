@@ -11,9 +11,7 @@ namespace {
 
 constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 
-char upperAscii(char c) {
-    return static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26));
-}
+char upperAscii(char c) { return static_cast<char>(c - 32 * (static_cast<unsigned char>(c - 'a') < 26)); }
 
 // Appends s upper-cased. A message body is mostly ASCII and can be long, so ASCII is
 // mapped here eight bytes at a time; from the first other character on the text service

@@ -1,11 +1,11 @@
 #include "corvane/access/rdo_session.h"
+#include "corvane/checks/basCorvane_reply.h"
 #include "corvane/core/addin_process.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/checks/basCorvane_reply.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/mapi/objects.h"
 #include "corvane/outlook/accounts.h"
 #include "corvane/outlook/application.h"
+#include "corvane/platform/conventions.h"
 #include "reply_support.h"
 
 namespace corvane::checks::basCorvane {
@@ -22,8 +22,7 @@ std::string FromOutlookAccounts(core::AddinProcess& p) {
     std::string joined;
     auto accounts = core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->Accounts();
     const int count = accounts->Count();
-    for (int i = 1; i <= count; ++i)
-        platform::IgnoreErrors([&] { Append(joined, accounts->Item(i)->SmtpAddress()); });
+    for (int i = 1; i <= count; ++i) platform::IgnoreErrors([&] { Append(joined, accounts->Item(i)->SmtpAddress()); });
     return joined;
 }
 
@@ -33,9 +32,8 @@ std::string FromComponentAccounts(core::AddinProcess& p) {
     std::string joined;
     auto session = OpenProfileSession(p);
     for (const auto& account : session->Accounts()->GetOrder(2)) {
-        platform::IgnoreErrors([&] {
-            Append(joined, account->IsExchange() ? ExchangeAccountSMTPAddress(p) : account->SmtpAddress());
-        });
+        platform::IgnoreErrors(
+            [&] { Append(joined, account->IsExchange() ? ExchangeAccountSMTPAddress(p) : account->SmtpAddress()); });
     }
     return joined;
 }
@@ -44,8 +42,8 @@ std::string FromComponentAccounts(core::AddinProcess& p) {
 
 std::string cvAccountsEmailAddress(core::AddinProcess& p) {
     try {
-        const std::string joined =
-            core::OutlookMajorVersionNumber(p) >= 14 ? FromOutlookAccounts(p) : FromComponentAccounts(p);
+        const std::string joined = core::OutlookMajorVersionNumber(p) >= 14 ? FromOutlookAccounts(p)
+                                                                            : FromComponentAccounts(p);
         return joined.empty() ? joined : joined.substr(1);
     } catch (const platform::PlatformError& e) {
         platform::ReportReplyCheckError(p.host.ui, p.appTitle, "cvAccountsEmailAddress", e);

@@ -6,9 +6,9 @@
 #include "corvane/checks/attach_missing.h"
 #include "corvane/checks/basCorvane_attach.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/text/text.h"
 #include "corvane/settings/prompt_sound.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 
@@ -52,8 +52,7 @@ bool MentionsMissingAttachment(core::AddinProcess& process, const std::shared_pt
     safe->Save();
     const std::string body = safe->Body();
     // Only the new text counts: what a reply or forward quotes was someone else's.
-    const std::string text = BuildSearchText(safe->Subject(), CutQuotedMessage(body), s.ignoreText,
-                                             s.ignoreTextValue);
+    const std::string text = BuildSearchText(safe->Subject(), CutQuotedMessage(body), s.ignoreText, s.ignoreTextValue);
     if (CarriesRealAttachment(*safe, s)) return false;
     return ContainsAttachKeyword(text, s.attachKeyWords);
 }

@@ -1,10 +1,10 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
 #include "reply_support.h"
 
@@ -14,8 +14,8 @@ namespace {
 
 // Whether a recipient of the item has the own address `own`; gathers the distribution
 // list flag over the recipients it reads.
-bool AnyRecipientIs(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail,
-                    access::SafeMailItem& safe, const std::string& own, bool& isDistributionList) {
+bool AnyRecipientIs(core::AddinProcess& p, const std::shared_ptr<outlook::MailItem>& mail, access::SafeMailItem& safe,
+                    const std::string& own, bool& isDistributionList) {
     const int count = safe.Recipients()->Count();
     for (int j = 1; j <= count; ++j) {
         bool isList = false;

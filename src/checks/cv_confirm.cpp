@@ -1,14 +1,14 @@
 // The send confirmation (every message, or messages to listed addresses) and the
 // recipient-count confirmation, both asked with the same Yes/No box. Failures here go to
 // the send event, which stops the send.
-#include "corvane/checks/entry_points.h"
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/platform/error.h"
 #include "corvane/checks/basCorvane_send.h"
+#include "corvane/checks/entry_points.h"
 #include "corvane/platform/conventions.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/error.h"
 #include "corvane/settings/prompt_sound.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 namespace {

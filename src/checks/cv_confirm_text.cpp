@@ -4,9 +4,7 @@
 
 namespace corvane::checks::basCorvane {
 
-std::string FirstToEntry(std::string_view toLine) {
-    return text::trim(toLine.substr(0, toLine.find(';')));
-}
+std::string FirstToEntry(std::string_view toLine) { return text::trim(toLine.substr(0, toLine.find(';'))); }
 
 std::string ConfirmationQuestion(std::string_view first) {
     if (first.empty()) return "Do you wish to send this email?";

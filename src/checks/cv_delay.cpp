@@ -4,9 +4,9 @@
 
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/platform/error.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "corvane/platform/conventions.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {

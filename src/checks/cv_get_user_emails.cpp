@@ -1,5 +1,5 @@
-#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
 

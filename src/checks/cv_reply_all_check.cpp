@@ -1,11 +1,11 @@
 #include "corvane/access/factory.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/accounts/address_resolution.h"
-#include "corvane/core/addin_process.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/checks/frmReplyMultRecipt.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/addin_process.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/settings/prompt_sound.h"
 
 namespace corvane::checks::basCorvane {

@@ -1,11 +1,11 @@
 // cvEmptySubjectCheck: a message sent without a subject asks for one.
-#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
 #include "corvane/checks/frmNoSubject.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/items.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/settings/prompt_sound.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 

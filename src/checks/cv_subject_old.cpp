@@ -1,15 +1,15 @@
 // cvOldSubject: a reply to an old message asks whether its subject still fits.
-#include "corvane/checks/entry_points.h"
 #include "corvane/access/factory.h"
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
-#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
+#include "corvane/checks/entry_points.h"
 #include "corvane/checks/frmOldSubject.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/items.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/settings/prompt_sound.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 

@@ -1,15 +1,15 @@
 // cvRemoveSpamMarks: the subject of a new reply or forward, cleaned of anti-spam marks and
 // repeated prefixes.
-#include "corvane/checks/entry_points.h"
-#include "corvane/core/vb_errors.h"
 #include "corvane/checks/basCorvane_subject.h"
+#include "corvane/checks/entry_points.h"
 #include "corvane/checks/frmRemoveSpam.h"
 #include "corvane/checks/spam_marks.h"
 #include "corvane/checks/tag_file.h"
-#include "corvane/platform/conventions.h"
+#include "corvane/core/vb_errors.h"
 #include "corvane/outlook/items.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/settings/prompt_sound.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks::basCorvane {
 

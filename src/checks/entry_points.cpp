@@ -1,9 +1,9 @@
 #include "corvane/checks/entry_points.h"
 
+#include "corvane/checks/basCorvane_attach.h"
 #include "corvane/checks/basCorvane_reply.h"
 #include "corvane/checks/basCorvane_send.h"
 #include "corvane/checks/basCorvane_subject.h"
-#include "corvane/checks/basCorvane_attach.h"
 
 namespace corvane::checks {
 

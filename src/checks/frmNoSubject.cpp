@@ -21,8 +21,7 @@ void frmNoSubject::design() {
         "You did not enter a Subject for the email. Emails with empty subjects can be blocked by spam "
         "filters or ignored by recipients.");
     lblLine2.move(840, 420, 5800, 480);
-    lblLine3.setCaption(
-        "Enter a Subject and click OK to send the email or click Cancel to go back to the email.");
+    lblLine3.setCaption("Enter a Subject and click OK to send the email or click Cancel to go back to the email.");
     lblLine3.move(840, 960, 5800, 480);
     lblSubject.setCaption("Subject:");
     lblSubject.move(840, 1620, 800, 240);

@@ -29,8 +29,7 @@ void frmOldSubject::design() {
 
 void frmOldSubject::fill(long long days, std::string subject) {
     load();
-    lblLine1.setCaption("You are replying to an email that is more than " + std::to_string(days) +
-                        " days old.");
+    lblLine1.setCaption("You are replying to an email that is more than " + std::to_string(days) + " days old.");
     txtSubject.setText(std::move(subject));
 }
 

@@ -76,8 +76,7 @@ int frmReplyMultRecipt::tickCount() const {
 void frmReplyMultRecipt::setTickCount(int count) { lstVRecipients.setTag(std::to_string(count)); }
 
 void frmReplyMultRecipt::showHeaderIcon() {
-    lstVRecipients.column(1).setIcon(tickCount() == lstVRecipients.itemCount() ? IconAllTicked
-                                                                               : IconNotAllTicked);
+    lstVRecipients.column(1).setIcon(tickCount() == lstVRecipients.itemCount() ? IconAllTicked : IconNotAllTicked);
 }
 
 void frmReplyMultRecipt::lstVRecipients_ItemCheck(ui::ListItem& item) {

@@ -1,9 +1,9 @@
 #include "corvane/checks/frmSigDisclaimer.h"
 
 #include "corvane/platform/conventions.h"
-#include "corvane/text/text.h"
 #include "corvane/settings/modRegKeys.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/text/text.h"
 
 namespace corvane::checks {
 
@@ -89,13 +89,16 @@ void frmSigDisclaimer::chkIgnoreAttach_Click() {
 
 void frmSigDisclaimer::cmdSave_Click() {
     if (chkIgnoreText.ticked() && text::trim(txtSigDisclaimer.text()).empty()) {
-        platform::ShowMessageBox(ui_, "No text entered.\r\n\r\nPlease enter the text you want attachment vane to ignore.",
-                                 platform::mb::InformationOk, platform::MessageTitle("Ignore text missing", appTitle_));
+        platform::ShowMessageBox(ui_,
+                                 "No text entered.\r\n\r\nPlease enter the text you want attachment vane to ignore.",
+                                 platform::mb::InformationOk,
+                                 platform::MessageTitle("Ignore text missing", appTitle_));
         return;
     }
     if (chkIgnoreAttach.ticked() && text::trim(txtIgnoreAttach.text()).empty()) {
         platform::ShowMessageBox(
-            ui_, "Attachment name is missing.\r\n\r\nPlease enter the name of the attachment you want attachment vane to ignore.",
+            ui_,
+            "Attachment name is missing.\r\n\r\nPlease enter the name of the attachment you want attachment vane to ignore.",
             platform::mb::InformationOk, platform::MessageTitle("Attachment name missing", appTitle_));
         return;
     }

@@ -10,7 +10,8 @@ CleanedSubject CleanSubject(std::string_view subject, const SubjectCleaningSetti
     CleanedSubject result{std::string(subject), std::string(subject), false};
     std::string& s = result.subject;
     if (settings.removeSpamWords) {
-        for (const auto& mark : text::split(settings.spamKeyWords, ";")) s = text::replaceAll(s, mark, "", text::Compare::Text);
+        for (const auto& mark : text::split(settings.spamKeyWords, ";"))
+            s = text::replaceAll(s, mark, "", text::Compare::Text);
         result.marksRemoved = s != result.before;
     }
     if (settings.checkMultipleReFwd) {

@@ -28,8 +28,7 @@ std::optional<std::vector<std::string>> ReadTagFile(platform::FileSystem& files,
     return std::nullopt;
 }
 
-std::string FindReFwFromFile(platform::FileSystem& files, std::string_view text, std::string_view path,
-                             bool& found) {
+std::string FindReFwFromFile(platform::FileSystem& files, std::string_view text, std::string_view path, bool& found) {
     const auto tags = ReadTagFile(files, path);
     found = tags.has_value();
     if (!tags) return std::string(text);

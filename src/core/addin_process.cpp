@@ -1,9 +1,9 @@
 #include "corvane/core/addin_process.h"
 
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/conventions.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/inspector.h"
+#include "corvane/platform/conventions.h"
 #include "corvane/platform/version.h"
 
 namespace corvane::core {

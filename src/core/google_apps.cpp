@@ -2,8 +2,8 @@
 
 #include "corvane/access/rdo_session.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/platform/error.h"
 #include "corvane/outlook/application.h"
+#include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 
 namespace corvane::core {
@@ -22,7 +22,8 @@ bool IsGoogleAppsProfile(AddinProcess& process) {
         for (int i = 1; i <= stores->Count(); ++i) {
             process.host.ui.doEvents();
             auto store = stores->Item(i);
-            if (text::containsNoCase(vb::Need(store->IPMRootFolder())->FolderPath(), "\\\\google")) return found = true;
+            if (text::containsNoCase(vb::Need(store->IPMRootFolder())->FolderPath(), "\\\\google"))
+                return found = true;
             auto user = store->Session()->CurrentUser();
             if (user && text::equalsNoCase(user->Type(), "GOOG")) return found = true;
         }

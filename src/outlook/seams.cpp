@@ -5,7 +5,6 @@
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/attachments.h"
 #include "corvane/outlook/command_bars.h"
-#include "corvane/platform/error.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/explorer.h"
 #include "corvane/outlook/folders.h"
@@ -14,6 +13,7 @@
 #include "corvane/outlook/object.h"
 #include "corvane/outlook/recipients.h"
 #include "corvane/outlook/word.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::outlook {
 // Anchors the vtables of the root classes in one translation unit.

@@ -16,23 +16,21 @@ std::string MessageTitle(std::string_view shortText, std::string_view appTitle) 
     return t;
 }
 
-void ReportModuleError(Ui& ui, std::string_view appTitle, std::string_view module,
-                       std::string_view procedure, const PlatformError& e) {
+void ReportModuleError(Ui& ui, std::string_view appTitle, std::string_view module, std::string_view procedure,
+                       const PlatformError& e) {
     const std::string text = "Error " + std::to_string(e.number()) + ": " + e.description();
     ShowMessageBox(ui, text, mb::CriticalOk,
                    MessageTitle(std::string(module) + "." + std::string(procedure), appTitle));
 }
 
-void ReportCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure,
-                      const PlatformError& e) {
+void ReportCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure, const PlatformError& e) {
     const std::string text = "Error: " + std::to_string(e.number()) + " " + e.description();
     ShowMessageBox(ui, text, mb::InformationOk, MessageTitle(procedure, appTitle));
 }
 
-void ReportReplyCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure,
-                           const PlatformError& e) {
-    const std::string text = "Error " + std::to_string(e.number()) + " (" + e.description() +
-                             ") in procedure " + std::string(procedure) + " of Module basCorvane";
+void ReportReplyCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure, const PlatformError& e) {
+    const std::string text = "Error " + std::to_string(e.number()) + " (" + e.description() + ") in procedure " +
+                             std::string(procedure) + " of Module basCorvane";
     ShowMessageBox(ui, text, mb::ExclamationOk, appTitle);
 }
 

@@ -32,8 +32,7 @@ bool readInt(std::string_view s, std::size_t& pos, std::size_t digits, int& out)
 
 DateTime::DateTime() : DateTime(fromCivil(1899, 12, 30)) {}
 
-DateTime DateTime::fromCivil(int year, unsigned month, unsigned day, int hour, int minute,
-                             int second) {
+DateTime DateTime::fromCivil(int year, unsigned month, unsigned day, int hour, int minute, int second) {
     const sys_days d{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
     const std::int64_t days = d.time_since_epoch().count();
     return DateTime(days * kSecondsPerDay + hour * 3600LL + minute * 60LL + second);
@@ -46,8 +45,8 @@ DateTime DateTime::fromSecondsSinceEpoch(std::int64_t s) { return DateTime(s); }
 std::optional<DateTime> DateTime::parseIso(std::string_view s) {
     std::size_t pos = 0;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, se = 0;
-    if (!readInt(s, pos, 4, y) || pos >= s.size() || s[pos++] != '-' || !readInt(s, pos, 2, mo) ||
-        pos >= s.size() || s[pos++] != '-' || !readInt(s, pos, 2, d))
+    if (!readInt(s, pos, 4, y) || pos >= s.size() || s[pos++] != '-' || !readInt(s, pos, 2, mo) || pos >= s.size() ||
+        s[pos++] != '-' || !readInt(s, pos, 2, d))
         return std::nullopt;
     if (pos < s.size()) {
         if (s[pos] != ' ' && s[pos] != 'T') return std::nullopt;
@@ -81,23 +80,20 @@ CivilTime DateTime::civil() const {
 
 DateTime DateTime::addSeconds(std::int64_t s) const { return DateTime(seconds_ + s); }
 DateTime DateTime::addDays(std::int64_t d) const { return DateTime(seconds_ + d * kSecondsPerDay); }
-DateTime DateTime::dateOnly() const {
-    return DateTime(floorDiv(seconds_, kSecondsPerDay) * kSecondsPerDay);
-}
+DateTime DateTime::dateOnly() const { return DateTime(floorDiv(seconds_, kSecondsPerDay) * kSecondsPerDay); }
 
 std::string DateTime::iso() const {
     const CivilTime c = civil();
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
-                  c.minute, c.second);
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", c.year, c.month, c.day, c.hour, c.minute,
+                  c.second);
     return buf;
 }
 
 std::string DateTime::isoDate() const { return iso().substr(0, 10); }
 
 std::int64_t calendarDaysBetween(const DateTime& a, const DateTime& b) {
-    return floorDiv(b.secondsSinceEpoch(), kSecondsPerDay) -
-           floorDiv(a.secondsSinceEpoch(), kSecondsPerDay);
+    return floorDiv(b.secondsSinceEpoch(), kSecondsPerDay) - floorDiv(a.secondsSinceEpoch(), kSecondsPerDay);
 }
 
 }  // namespace corvane::platform

@@ -32,8 +32,7 @@ std::optional<RegValue> Registry::getValue(Hive hive, std::string_view path, std
     return key->queryValue(name);
 }
 
-void Registry::setString(Hive hive, std::string_view path, std::string_view name,
-                         std::string_view text) {
+void Registry::setString(Hive hive, std::string_view path, std::string_view name, std::string_view text) {
     createKey(hive, path)->setValue(RegValue::string(std::string(name), std::string(text)));
 }
 

@@ -1,13 +1,13 @@
 #include "corvane/profile/mailbox.h"
 
 #include "corvane/mapi/props.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/text/text.h"
 
 namespace corvane::profile {
 
@@ -29,7 +29,7 @@ std::vector<std::string> splitPath(std::string_view path, char separator) {
 }
 
 std::shared_ptr<sim::SimFolder> walk(std::shared_ptr<sim::SimFolder> folder, const std::vector<std::string>& names,
-                                std::size_t from) {
+                                     std::size_t from) {
     for (std::size_t i = from; folder && i < names.size(); ++i) folder = folder->child(names[i]);
     return folder;
 }
@@ -90,7 +90,8 @@ std::vector<std::shared_ptr<sim::SimFolder>> FoldersBelow(const sim::SimFolder& 
     return out;
 }
 
-std::shared_ptr<sim::SimAddressEntry> FindEntry(const sim::AddressBook& book, std::string_view ref, std::string& problem) {
+std::shared_ptr<sim::SimAddressEntry> FindEntry(const sim::AddressBook& book, std::string_view ref,
+                                                std::string& problem) {
     const std::string wanted = text::trim(ref);
     if (wanted.find('@') != std::string::npos) {
         std::shared_ptr<sim::SimAddressEntry> found;
@@ -103,8 +104,8 @@ std::shared_ptr<sim::SimAddressEntry> FindEntry(const sim::AddressBook& book, st
             found = e;
         }
         if (!found)
-            problem = "no address book entry has the address \"" + wanted +
-                      "\" (write \"Name <" + wanted + ">\" for someone outside the address book)";
+            problem = "no address book entry has the address \"" + wanted + "\" (write \"Name <" + wanted +
+                      ">\" for someone outside the address book)";
         return found;
     }
     std::shared_ptr<sim::SimAddressEntry> found;

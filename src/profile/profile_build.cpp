@@ -1,14 +1,14 @@
 // Building a profile's mailbox, registry values and files into the simulated host.
 #include <system_error>
 
-#include "corvane/platform/error.h"
 #include "corvane/outlook/object.h"
+#include "corvane/platform/error.h"
 #include "corvane/profile/mailbox.h"
+#include "corvane/profile/profile_build.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/profile/profile_build.h"
 
 namespace corvane::profile {
 
@@ -18,8 +18,8 @@ namespace {
 
 std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
-std::shared_ptr<sim::SimAddressEntry> entryOrFail(const sim::AddressBook& book, const std::string& ref, const Where& at,
-                                             const std::string& what) {
+std::shared_ptr<sim::SimAddressEntry> entryOrFail(const sim::AddressBook& book, const std::string& ref,
+                                                  const Where& at, const std::string& what) {
     std::string problem;
     auto entry = FindEntry(book, ref, problem);
     if (!entry) throw FormatError(at, what + ": " + problem);
@@ -27,9 +27,10 @@ std::shared_ptr<sim::SimAddressEntry> entryOrFail(const sim::AddressBook& book, 
 }
 
 // A sender or recipient: an entry of the book, or "Name <address>" for anyone else.
-std::shared_ptr<sim::SimAddressEntry> addressEntry(const sim::AddressBook& book, const ProfileAddress& a, const Where& at,
-                                              const std::string& what) {
-    if (a.typed) throw FormatError(at, what + " must name an address book entry or \"Name <address>\", not a typed text");
+std::shared_ptr<sim::SimAddressEntry> addressEntry(const sim::AddressBook& book, const ProfileAddress& a,
+                                                   const Where& at, const std::string& what) {
+    if (a.typed)
+        throw FormatError(at, what + " must name an address book entry or \"Name <address>\", not a typed text");
     if (auto parts = sim::SplitNameAndAddress(a.text)) {
         std::string problem;
         if (auto entry = FindEntry(book, parts->second, problem)) return entry;
@@ -41,7 +42,7 @@ std::shared_ptr<sim::SimAddressEntry> addressEntry(const sim::AddressBook& book,
 }
 
 std::vector<sim::RecipientSpec> recipients(const sim::AddressBook& book, const std::vector<ProfileAddress>& list,
-                                      const Where& at, const std::string& what) {
+                                           const Where& at, const std::string& what) {
     std::vector<sim::RecipientSpec> out;
     for (const auto& a : list) {
         if (a.typed) {
@@ -72,9 +73,10 @@ sim::EntrySpec EntrySpecOf(const ProfileEntry& e) {
         spec.smtpAddress = e.smtp;
         if (spec.alias.empty()) spec.alias = e.smtp.empty() ? e.name : e.smtp.substr(0, e.smtp.find('@'));
         if (spec.proxyAddresses.empty() && !e.smtp.empty()) spec.proxyAddresses.push_back("SMTP:" + e.smtp);
-        spec.address = !e.address.empty() ? e.address
-                                          : "/o=Kelderon/ou=Exchange Administrative Group (FYDIBOHF23SPDLT)/cn=Recipients/cn=" +
-                                                spec.alias;
+        spec.address = !e.address.empty()
+                           ? e.address
+                           : "/o=Kelderon/ou=Exchange Administrative Group (FYDIBOHF23SPDLT)/cn=Recipients/cn=" +
+                                 spec.alias;
         spec.displayType = e.displayType.value_or(spec.isList ? ol::oldisplay::DistList : ol::oldisplay::User);
     } else if (e.type == "MAPIPDL") {
         spec.address = e.address.empty() ? e.name : e.address;
@@ -102,11 +104,13 @@ void addItems(sim::SimApplication& app, const std::shared_ptr<sim::SimFolder>& r
         spec.body = item.body;
         spec.html = item.html;
         if (item.from) spec.from = addressEntry(book, *item.from, item.at, "the sender of " + self);
-        if (item.onBehalfOf) spec.onBehalfOf = addressEntry(book, *item.onBehalfOf, item.at, "on_behalf_of of " + self);
+        if (item.onBehalfOf)
+            spec.onBehalfOf = addressEntry(book, *item.onBehalfOf, item.at, "on_behalf_of of " + self);
         spec.to = recipients(book, item.to, item.at, "a to recipient of " + self);
         spec.cc = recipients(book, item.cc, item.at, "a cc recipient of " + self);
         spec.bcc = recipients(book, item.bcc, item.at, "a bcc recipient of " + self);
-        for (const auto& r : item.replyTo) spec.replyTo.push_back(addressEntry(book, r, item.at, "reply_to of " + self));
+        for (const auto& r : item.replyTo)
+            spec.replyTo.push_back(addressEntry(book, r, item.at, "reply_to of " + self));
         spec.received = item.received;
         spec.sentOn = item.sentOn;
         spec.deferredDelivery = item.deferredDelivery;
@@ -133,8 +137,9 @@ void BuildMailbox(const Profile& profile, sim::SimApplication& app) {
         std::vector<std::shared_ptr<sim::SimAddressEntry>> members;
         if (e.members) {
             for (const auto& m : *e.members)
-                members.push_back(entryOrFail(book, m, e.at, "a member of " + inQuotes(e.name) +
-                                                                 " (members must be written before their list)"));
+                members.push_back(
+                    entryOrFail(book, m, e.at,
+                                "a member of " + inQuotes(e.name) + " (members must be written before their list)"));
         }
         auto entry = book.addEntry(EntrySpecOf(e));
         for (auto& m : members) entry->addMember(std::move(m));

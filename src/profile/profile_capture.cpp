@@ -4,15 +4,15 @@
 #include <iterator>
 
 #include "corvane/outlook/object.h"
-#include "corvane/text/text.h"
 #include "corvane/profile/mailbox.h"
+#include "corvane/profile/profile_build.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/profile/profile_build.h"
+#include "corvane/text/text.h"
 
 namespace corvane::profile {
 
@@ -66,7 +66,8 @@ ProfileItem captureItem(const sim::AddressBook& book, sim::SimItem& item) {
     p.html = spec.html;
     p.body = spec.body;
     if (spec.from) p.from = ProfileAddress{EntryRef(book, *spec.from), false};
-    if (spec.onBehalfOf && spec.onBehalfOf != spec.from) p.onBehalfOf = ProfileAddress{EntryRef(book, *spec.onBehalfOf), false};
+    if (spec.onBehalfOf && spec.onBehalfOf != spec.from)
+        p.onBehalfOf = ProfileAddress{EntryRef(book, *spec.onBehalfOf), false};
     for (const auto& r : spec.to) p.to.push_back(captureAddress(book, r));
     for (const auto& r : spec.cc) p.cc.push_back(captureAddress(book, r));
     for (const auto& r : spec.bcc) p.bcc.push_back(captureAddress(book, r));
@@ -93,14 +94,16 @@ std::vector<ProfileFolder> captureFolders(const sim::AddressBook& book, const si
         for (int type : DefaultFolderTypes) isDefault = isDefault || store.defaultFolder(type) == folder;
         if (folder->items().empty() && (isDefault || !folder->children().empty())) continue;
         ProfileFolder f;
-        for (auto p = folder; p && p != root; p = p->parentFolder()) f.path = f.path.empty() ? p->name() : p->name() + "/" + f.path;
+        for (auto p = folder; p && p != root; p = p->parentFolder())
+            f.path = f.path.empty() ? p->name() : p->name() + "/" + f.path;
         for (const auto& item : folder->items()) f.items.push_back(captureItem(book, *item));
         out.push_back(std::move(f));
     }
     return out;
 }
 
-void captureKey(platform::Hive hive, const simhost::RegKeyNode& node, const std::string& path, std::vector<RegistryEdit>& out) {
+void captureKey(platform::Hive hive, const simhost::RegKeyNode& node, const std::string& path,
+                std::vector<RegistryEdit>& out) {
     if (!path.empty() && (!node.values.empty() || node.children.empty())) {
         out.push_back({{}, hive, path, std::nullopt, std::nullopt, false});
         for (const auto& v : node.values) out.push_back({{}, hive, path, v.name, v, false});
@@ -134,8 +137,9 @@ void captureFiles(const std::vector<simhost::Mount>& mounts, Profile& p) {
             // A folder mounted elsewhere is captured from its own mount.
             bool other = false;
             for (const auto& m : mounts)
-                other = other || (m.folder != mount.folder && m.folder.string().size() > mount.folder.string().size() &&
-                                  real.string().starts_with(m.folder.string()));
+                other = other ||
+                        (m.folder != mount.folder && m.folder.string().size() > mount.folder.string().size() &&
+                         real.string().starts_with(m.folder.string()));
             if (other) continue;
             if (std::filesystem::is_directory(real, ec)) {
                 if (std::filesystem::is_empty(real, ec)) p.directories.push_back({{}, windowsPath(mount, real)});
@@ -148,7 +152,8 @@ void captureFiles(const std::vector<simhost::Mount>& mounts, Profile& p) {
 
 }  // namespace
 
-Profile CaptureProfile(sim::SimApplication& app, simhost::SimRegistry& registry, const std::vector<simhost::Mount>& mounts) {
+Profile CaptureProfile(sim::SimApplication& app, simhost::SimRegistry& registry,
+                       const std::vector<simhost::Mount>& mounts) {
     Profile p;
     auto session = app.profile();
     const auto& book = session->addressBook();

@@ -4,10 +4,10 @@
 #include <map>
 #include <system_error>
 
-#include "corvane/simhost/atomic_file.h"
 #include "corvane/profile/profile.h"
-#include "corvane/simhost/sim_system_info.h"
 #include "corvane/sim/body_text.h"
+#include "corvane/simhost/atomic_file.h"
+#include "corvane/simhost/sim_system_info.h"
 
 namespace corvane::profile {
 
@@ -84,7 +84,8 @@ void item(YAML::Emitter& out, const ProfileItem& i) {
     out << YAML::BeginMap;
     textField(out, "id", i.id);
     for (std::size_t c = 0; c < std::size(ClassNumbers); ++c)
-        if (ClassNumbers[c] == i.objectClass && i.objectClass != 43) out << YAML::Key << "class" << YAML::Value << ClassWords[c];
+        if (ClassNumbers[c] == i.objectClass && i.objectClass != 43)
+            out << YAML::Key << "class" << YAML::Value << ClassWords[c];
     textField(out, "message_class", i.messageClass);
     key(out, "subject");
     text(out, i.subject);
@@ -190,7 +191,8 @@ void registry(YAML::Emitter& out, const std::vector<RegistryEdit>& edits) {
                 if (v.type == platform::regtype::String) {
                     text(out, v.text);
                 } else if (v.type == platform::regtype::DWord) {
-                    out << YAML::Flow << YAML::BeginMap << YAML::Key << "dword" << YAML::Value << v.dword << YAML::EndMap;
+                    out << YAML::Flow << YAML::BeginMap << YAML::Key << "dword" << YAML::Value << v.dword
+                        << YAML::EndMap;
                 } else {
                     out << YAML::Flow << YAML::BeginMap;
                     key(out, "hex");
@@ -241,8 +243,7 @@ std::string FormatProfile(const Profile& p) {
         for (const auto& s : p.stores) {
             out << YAML::BeginMap;
             textField(out, "name", s.name);
-            out << YAML::Key << "kind" << YAML::Value
-                << (s.kind >= 0 && s.kind < 6 ? StoreWords[s.kind] : "unknown");
+            out << YAML::Key << "kind" << YAML::Value << (s.kind >= 0 && s.kind < 6 ? StoreWords[s.kind] : "unknown");
             textField(out, "owner", s.owner);
             if (!s.defaultFolders) out << YAML::Key << "default_folders" << YAML::Value << "false";
             if (s.isDefault) out << YAML::Key << "default" << YAML::Value << "true";

@@ -16,8 +16,8 @@ const int ClassNumbers[] = {43, 45, 46, 53, 40, 44};
 const std::vector<std::string_view> AccountWords = {"exchange", "imap", "pop3", "http", "other"};
 const int AccountNumbers[] = {0, 1, 2, 3, 5};
 
-const std::vector<std::string_view> StoreWords = {"unknown",    "pst_ansi",       "pst",
-                                                  "exchange",   "public_folders", "delegate"};
+const std::vector<std::string_view> StoreWords = {"unknown",  "pst_ansi",       "pst",
+                                                  "exchange", "public_folders", "delegate"};
 
 std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
@@ -112,7 +112,8 @@ std::vector<ProfileFolder> parseFolders(const YamlInput& in, const YAML::Node& n
         folder.at = in.at(keys[i]);
         folder.path = path;
         if (path.empty() || path.front() == '/' || path.back() == '/' || path.find("//") != std::string::npos)
-            in.fail(keys[i], "the folder path " + inQuotes(path) + " must name folders joined by \"/\", as Inbox/Projects");
+            in.fail(keys[i],
+                    "the folder path " + inQuotes(path) + " must name folders joined by \"/\", as Inbox/Projects");
         if (!items.IsNull()) {
             in.requireSequence(items, "the items of folder " + inQuotes(path));
             for (const auto& item : items) folder.items.push_back(parseItem(in, item, path));
@@ -133,12 +134,12 @@ ProfileEntry parseEntry(const YamlInput& in, const YAML::Node& node) {
     if (auto v = map.get("address")) e.address = in.text(*v, "the address of " + self);
     if (auto v = map.get("alias")) e.alias = in.text(*v, "the alias of " + self);
     if (auto v = map.get("proxies")) e.proxies = in.texts(*v, "the proxies of " + self);
-    if (auto v = map.get("display_type")) e.displayType = static_cast<int>(in.integer(*v, "the display_type of " + self, 0, 6));
+    if (auto v = map.get("display_type"))
+        e.displayType = static_cast<int>(in.integer(*v, "the display_type of " + self, 0, 6));
     if (auto v = map.get("members")) e.members = in.texts(*v, "the members of " + self);
     map.done();
     if (e.type.empty()) in.fail(node, "the type of " + self + " is empty");
-    if (e.type == "SMTP" && e.smtp.empty() && e.address.empty())
-        in.fail(node, self + " needs its smtp address");
+    if (e.type == "SMTP" && e.smtp.empty() && e.address.empty()) in.fail(node, self + " needs its smtp address");
     if (e.type == "SMTP" && e.members) in.fail(node, self + " is an SMTP entry and cannot have members");
     if (e.type == "MAPIPDL" && !e.members) in.fail(node, self + " is a personal distribution list and needs members");
     return e;
@@ -198,13 +199,15 @@ platform::RegValue parseRegValue(const YamlInput& in, const YAML::Node& node, co
     YamlMap map(in, node, what);
     platform::RegValue value;
     if (auto v = map.get("dword")) {
-        value = platform::RegValue::dwordValue(name, static_cast<std::uint32_t>(in.integer(*v, what, 0, 0xFFFFFFFFLL)));
+        value = platform::RegValue::dwordValue(name,
+                                               static_cast<std::uint32_t>(in.integer(*v, what, 0, 0xFFFFFFFFLL)));
     } else if (auto t = map.get("sz")) {
         value = platform::RegValue::string(name, in.text(*t, what));
     } else if (auto h = map.get("hex")) {
         value.name = name;
         value.type = platform::regtype::Binary;
-        if (auto type = map.get("type")) value.type = static_cast<std::uint32_t>(in.integer(*type, what + " (type)", 0, 0xFFFF));
+        if (auto type = map.get("type"))
+            value.type = static_cast<std::uint32_t>(in.integer(*type, what + " (type)", 0, 0xFFFF));
         const std::string bytes = in.text(*h, what);
         std::size_t i = 0;
         while (i < bytes.size()) {

@@ -43,8 +43,8 @@ public:
             } else if (isNumber(peek())) {
                 if (auto e = bitmap(out)) return e;
             } else {
-                return fail(peek(), "expected STRINGTABLE or a statement '<id> BITMAP \"file\"', found " +
-                                        Describe(peek()));
+                return fail(peek(),
+                            "expected STRINGTABLE or a statement '<id> BITMAP \"file\"', found " + Describe(peek()));
             }
         }
         return std::nullopt;
@@ -67,8 +67,7 @@ private:
         long value = 0;
         for (char c : t.value) {
             value = value * 10 + (c - '0');
-            if (value > 65535)
-                return fail(t, std::string(what) + " id " + t.value + " is out of range (0 to 65535)");
+            if (value > 65535) return fail(t, std::string(what) + " id " + t.value + " is out of range (0 to 65535)");
         }
         id = static_cast<int>(value);
         return std::nullopt;
@@ -76,22 +75,20 @@ private:
 
     std::optional<ResourceScriptError> stringTable(ResourceScript& out) {
         const Token& keyword = next();
-        if (!opensBlock(peek()))
-            return fail(peek(), "expected BEGIN after STRINGTABLE, found " + Describe(peek()));
+        if (!opensBlock(peek())) return fail(peek(), "expected BEGIN after STRINGTABLE, found " + Describe(peek()));
         next();
         while (!closesBlock(peek())) {
             const Token& idToken = next();
             if (idToken.kind == Token::Kind::End)
                 return fail(keyword, "the STRINGTABLE that starts here is not closed with END");
-            if (!isNumber(idToken))
-                return fail(idToken, "expected a string id or END, found " + Describe(idToken));
+            if (!isNumber(idToken)) return fail(idToken, "expected a string id or END, found " + Describe(idToken));
             int id = 0;
             if (auto e = readId(idToken, "string", id)) return e;
             if (peek().kind == Token::Kind::Comma) next();
             const Token& text = next();
             if (text.kind != Token::Kind::Text)
-                return fail(text, "expected the text of string " + idToken.value +
-                                      " in double quotes, found " + Describe(text));
+                return fail(text, "expected the text of string " + idToken.value + " in double quotes, found " +
+                                      Describe(text));
             if (auto it = stringLines_.find(id); it != stringLines_.end())
                 return fail(idToken, "string " + idToken.value + " is defined twice (first on line " +
                                          std::to_string(it->second) + ")");

@@ -52,9 +52,7 @@ std::optional<ResourceScriptError> Tokenize(std::string_view s, std::vector<Toke
         t.line = line;
         const char c = s[i];
         if (c == ',' || c == '{' || c == '}') {
-            t.kind = c == ',' ? Token::Kind::Comma
-                     : c == '{' ? Token::Kind::OpenBrace
-                                : Token::Kind::CloseBrace;
+            t.kind = c == ',' ? Token::Kind::Comma : c == '{' ? Token::Kind::OpenBrace : Token::Kind::CloseBrace;
             t.value = std::string(1, c);
             ++i;
         } else if (c == '"') {
@@ -86,9 +84,9 @@ std::optional<ResourceScriptError> Tokenize(std::string_view s, std::vector<Toke
                         default: {
                             std::size_t end = i + 2;  // the whole character after the backslash
                             while (!text::isCharBoundary(s, end)) ++end;
-                            return ResourceScriptError{
-                                line, "unknown escape \\" + std::string(s.substr(i + 1, end - i - 1)) +
-                                          " in a text (write \\\\ for a backslash)"};
+                            return ResourceScriptError{line, "unknown escape \\" +
+                                                                 std::string(s.substr(i + 1, end - i - 1)) +
+                                                                 " in a text (write \\\\ for a backslash)"};
                         }
                     }
                     i += 2;
@@ -100,8 +98,7 @@ std::optional<ResourceScriptError> Tokenize(std::string_view s, std::vector<Toke
         } else {
             t.kind = Token::Kind::Word;
             const std::size_t start = i;
-            while (i < s.size() && !endsWord(s[i]) && s.substr(i, 2) != "//" && s.substr(i, 2) != "/*")
-                ++i;
+            while (i < s.size() && !endsWord(s[i]) && s.substr(i, 2) != "//" && s.substr(i, 2) != "/*") ++i;
             t.value = std::string(s.substr(start, i - start));
         }
         out.push_back(std::move(t));

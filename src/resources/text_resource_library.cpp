@@ -26,8 +26,7 @@ std::string where(const std::string& path, int line) {
 
 class TextResourceLibrary final : public ResourceLibrary {
 public:
-    TextResourceLibrary(platform::FileSystem& files, std::string path, ResourceScript script,
-                        Reporter report)
+    TextResourceLibrary(platform::FileSystem& files, std::string path, ResourceScript script, Reporter report)
         : files_(files), path_(std::move(path)), script_(std::move(script)), report_(std::move(report)) {}
 
     std::optional<std::string> loadString(int id) override {
@@ -45,14 +44,13 @@ public:
         try {
             bytes = files_.readFile(bitmap.source);
         } catch (const platform::PlatformError& e) {
-            reportOnce(id, where(path_, statement.line) + "bitmap " + std::to_string(id) +
-                               ": the file \"" + bitmap.source + "\" cannot be read (" +
-                               e.description() + ")");
+            reportOnce(id, where(path_, statement.line) + "bitmap " + std::to_string(id) + ": the file \"" +
+                               bitmap.source + "\" cannot be read (" + e.description() + ")");
             return std::nullopt;
         }
         if (!bytes) {
-            reportOnce(id, where(path_, statement.line) + "bitmap " + std::to_string(id) +
-                               ": the file \"" + bitmap.source + "\" does not exist");
+            reportOnce(id, where(path_, statement.line) + "bitmap " + std::to_string(id) + ": the file \"" +
+                               bitmap.source + "\" does not exist");
             return std::nullopt;
         }
         bitmap.bytes = std::move(*bytes);
@@ -74,8 +72,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ResourceLibrary> OpenResourceScript(platform::FileSystem& files,
-                                                    const std::string& path, Reporter report) {
+std::unique_ptr<ResourceLibrary> OpenResourceScript(platform::FileSystem& files, const std::string& path,
+                                                    Reporter report) {
     std::optional<std::string> text;
     try {
         text = files.readFile(path);
@@ -89,12 +87,10 @@ std::unique_ptr<ResourceLibrary> OpenResourceScript(platform::FileSystem& files,
     ParsedResourceScript parsed = ParseResourceScript(*text);
     if (parsed.error) {
         if (report)
-            report(where(path, parsed.error->line) + parsed.error->what +
-                   ". The built-in texts are used instead.");
+            report(where(path, parsed.error->line) + parsed.error->what + ". The built-in texts are used instead.");
         return nullptr;
     }
-    return std::make_unique<TextResourceLibrary>(files, path, std::move(parsed.script),
-                                                 std::move(report));
+    return std::make_unique<TextResourceLibrary>(files, path, std::move(parsed.script), std::move(report));
 }
 
 }  // namespace corvane::resources

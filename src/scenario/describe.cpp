@@ -1,6 +1,6 @@
 // How each step reads in the transcript.
-#include "corvane/ui/text_presenter.h"
 #include "corvane/scenario/run_state.h"
+#include "corvane/ui/text_presenter.h"
 
 namespace corvane::scenario {
 

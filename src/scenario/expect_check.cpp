@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "corvane/outlook/object.h"
-#include "corvane/text/text.h"
 #include "corvane/profile/mailbox.h"
+#include "corvane/scenario/recipients.h"
+#include "corvane/scenario/run_state.h"
 #include "corvane/sim/account.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/text/text.h"
 #include "corvane/ui/text_presenter.h"
-#include "corvane/scenario/recipients.h"
-#include "corvane/scenario/run_state.h"
 
 namespace corvane::scenario {
 
@@ -133,8 +133,8 @@ public:
             return;
         }
         auto actual = reg.getValue(e.hive, e.key, *e.valueName);
-        fact(e.at, "registry " + key + "\\" + (e.valueName->empty() ? std::string("@") : *e.valueName), valueText(actual),
-             sameValue(actual, e.value) ? valueText(actual) : valueText(e.value));
+        fact(e.at, "registry " + key + "\\" + (e.valueName->empty() ? std::string("@") : *e.valueName),
+             valueText(actual), sameValue(actual, e.value) ? valueText(actual) : valueText(e.value));
     }
 
     void file(const FileExpect& e) {
@@ -176,8 +176,10 @@ private:
             same = RecipientMatches(*actual[i], want.text) && (!want.type || *want.type == actual[i]->type());
         }
         std::vector<std::string> wanted;
-        for (const auto& w : *e.recipients) wanted.push_back(w.text + (w.type ? " (" + RecipientTypeWord(*w.type) + ")" : ""));
-        fact(e.at, "item " + e.id + " recipients", list(described, false), same ? list(described, false) : list(wanted, false));
+        for (const auto& w : *e.recipients)
+            wanted.push_back(w.text + (w.type ? " (" + RecipientTypeWord(*w.type) + ")" : ""));
+        fact(e.at, "item " + e.id + " recipients", list(described, false),
+             same ? list(described, false) : list(wanted, false));
     }
 
     ScenarioRun& run_;
@@ -210,7 +212,8 @@ void ScenarioRun::check(const Expectations& what) {
     if (what.running) c.fact(at, "Outlook running", yesNo(app_->running()), yesNo(*what.running));
     if (what.addinConnected)
         c.fact(at, "add-in connected", yesNo(app_->isConnected(AddinProgId)), yesNo(*what.addinConnected));
-    if (what.explorers) c.fact(at, "explorers open", std::to_string(app_->explorers().size()), std::to_string(*what.explorers));
+    if (what.explorers)
+        c.fact(at, "explorers open", std::to_string(app_->explorers().size()), std::to_string(*what.explorers));
     if (what.inspectors) {
         const auto open = std::count_if(app_->inspectors().begin(), app_->inspectors().end(),
                                         [](const auto& i) { return !i->closed(); });
@@ -220,8 +223,9 @@ void ScenarioRun::check(const Expectations& what) {
         c.fact(at, "application event sinks", std::to_string(app_->events().size()),
                std::to_string(*what.applicationSinks));
     if (!misses.empty())
-        throw StepFailure(misses.front() +
-                          (misses.size() > 1 ? " (and " + std::to_string(misses.size() - 1) + " more, see above)" : ""));
+        throw StepFailure(misses.front() + (misses.size() > 1
+                                                ? " (and " + std::to_string(misses.size() - 1) + " more, see above)"
+                                                : ""));
 }
 
 }  // namespace corvane::scenario

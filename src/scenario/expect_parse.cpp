@@ -1,8 +1,8 @@
 // Reading the expectations of an expect step.
 #include "corvane/platform/file_system.h"
+#include "corvane/scenario/parse.h"
 #include "corvane/settings/basPreInitializeSetup.h"
 #include "corvane/settings/setting_store.h"
-#include "corvane/scenario/parse.h"
 
 namespace corvane::scenario {
 
@@ -72,7 +72,8 @@ FolderExpect parseFolder(const YamlInput& in, const std::string& path, const YAM
     f.path = path;
     YamlMap map(in, node, "the expectations on folder \"" + path + "\"");
     if (auto v = map.get("exists")) f.exists = in.boolean(*v, "exists of folder " + path);
-    if (auto v = map.get("count")) f.count = static_cast<int>(in.integer(*v, "the count of folder " + path, 0, 100000));
+    if (auto v = map.get("count"))
+        f.count = static_cast<int>(in.integer(*v, "the count of folder " + path, 0, 100000));
     if (auto v = map.get("subjects")) f.subjects = in.texts(*v, "the subjects of folder " + path);
     map.done();
     return f;
@@ -122,7 +123,8 @@ SentExpect parseSent(const YamlInput& in, const YAML::Node& node) {
     if (auto v = map.get("to")) s.to = addressList(in, *v, "the to addresses of a sent message");
     if (auto v = map.get("cc")) s.cc = addressList(in, *v, "the cc addresses of a sent message");
     if (auto v = map.get("bcc")) s.bcc = addressList(in, *v, "the bcc addresses of a sent message");
-    if (auto v = map.get("deferred_delivery")) s.deferredDelivery = timeOrNone(in, *v, "deferred_delivery of a sent message");
+    if (auto v = map.get("deferred_delivery"))
+        s.deferredDelivery = timeOrNone(in, *v, "deferred_delivery of a sent message");
     map.done();
     return s;
 }
@@ -145,8 +147,9 @@ std::string SettingsKey(platform::Hive hive) {
 
 void ParseSettings(const YamlInput& in, const YAML::Node& node, platform::Hive hive,
                    std::vector<profile::RegistryEdit>& out) {
-    if (!node.IsMap()) in.fail(node, std::string(hive == platform::Hive::CurrentUser ? "settings" : "preset") +
-                                         " must be a mapping of setting names to values");
+    if (!node.IsMap())
+        in.fail(node, std::string(hive == platform::Hive::CurrentUser ? "settings" : "preset") +
+                          " must be a mapping of setting names to values");
     profile::ParseRegistryValues(in, node, hive, SettingsKey(hive), out);
 }
 
@@ -199,8 +202,10 @@ Expectations ParseExpectations(const YamlInput& in, const YAML::Node& node) {
         YamlMap o(in, *v, "the expectations on Outlook");
         if (auto r = o.get("running")) e.running = in.boolean(*r, "running");
         if (auto a = o.get("addin_connected")) e.addinConnected = in.boolean(*a, "addin_connected");
-        if (auto n = o.get("explorers")) e.explorers = static_cast<int>(in.integer(*n, "the number of explorers", 0, 1000));
-        if (auto n = o.get("inspectors")) e.inspectors = static_cast<int>(in.integer(*n, "the number of inspectors", 0, 1000));
+        if (auto n = o.get("explorers"))
+            e.explorers = static_cast<int>(in.integer(*n, "the number of explorers", 0, 1000));
+        if (auto n = o.get("inspectors"))
+            e.inspectors = static_cast<int>(in.integer(*n, "the number of inspectors", 0, 1000));
         if (auto n = o.get("application_sinks"))
             e.applicationSinks = static_cast<int>(in.integer(*n, "the number of application event sinks", 0, 1000));
         o.done();

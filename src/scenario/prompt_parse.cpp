@@ -57,8 +57,9 @@ act::Expect parseExpect(const YamlInput& in, const YAML::Node& node) {
         if (auto v = map.get("ticked_rows")) c.tickedRows = texts(in, *v, "the ticked rows of " + name);
         map.done();
         if (map.entries().empty())
-            in.fail(body, self + " are missing (enabled, visible, focus, text, caption, ticked, chosen, items, "
-                                 "selected or ticked_rows)");
+            in.fail(body, self +
+                              " are missing (enabled, visible, focus, text, caption, ticked, chosen, items, "
+                              "selected or ticked_rows)");
         e.controls.push_back(std::move(c));
     }
     return e;
@@ -71,8 +72,9 @@ simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
     }
     YamlMap map(in, node, "a form action");
     if (map.entries().size() != 1)
-        in.fail(node, "a form action has exactly one key (type, tick, untick, choose, select, tick_rows, untick_rows, "
-                      "double_click, click_column, select_tab, click, press, hover, fire_timer, close or expect)");
+        in.fail(node,
+                "a form action has exactly one key (type, tick, untick, choose, select, tick_rows, untick_rows, "
+                "double_click, click_column, select_tab, click, press, hover, fire_timer, close or expect)");
     const auto& [kind, arg] = map.entries().front();
     const std::string what = "the " + kind + " action";
     if (kind == "type") {
@@ -110,7 +112,8 @@ simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
         } else if (key.IsScalar() && key.Scalar() == "escape") {
             code = 27;
         } else {
-            code = static_cast<int>(in.integer(key, "the key pressed in " + control + " (enter, escape or a code)", 1, 255));
+            code = static_cast<int>(
+                in.integer(key, "the key pressed in " + control + " (enter, escape or a code)", 1, 255));
         }
         return act::PressKey{control, code};
     }
@@ -133,7 +136,8 @@ simhost::UiStep parseMessageBox(const YamlInput& in, const YAML::Node& node) {
     if (auto v = map.get("title")) m.title = in.text(*v, "the title of a message box");
     if (auto v = map.get("text")) m.text = in.text(*v, "the text of a message box");
     if (auto v = map.get("text_contains")) m.textContains = in.text(*v, "text_contains of a message box");
-    if (auto v = map.get("buttons")) m.buttons = static_cast<int>(in.integer(*v, "the buttons of a message box", 0, 0xFFFF));
+    if (auto v = map.get("buttons"))
+        m.buttons = static_cast<int>(in.integer(*v, "the buttons of a message box", 0, 0xFFFF));
     m.answer = static_cast<int>(in.choice(map.require("answer"), "the answer to a message box", AnswerWords)) + 1;
     map.done();
     return m;
@@ -175,8 +179,7 @@ std::vector<simhost::UiStep> ParsePrompts(const YamlInput& in, const YAML::Node&
     std::vector<simhost::UiStep> out;
     for (const auto& p : node) {
         YamlMap map(in, p, "a prompt");
-        if (map.entries().size() != 1)
-            in.fail(p, "a prompt has exactly one key: message_box, form or browse_folder");
+        if (map.entries().size() != 1) in.fail(p, "a prompt has exactly one key: message_box, form or browse_folder");
         const auto& [kind, body] = map.entries().front();
         if (kind == "message_box") {
             out.push_back(parseMessageBox(in, body));
@@ -185,7 +188,8 @@ std::vector<simhost::UiStep> ParsePrompts(const YamlInput& in, const YAML::Node&
         } else if (kind == "browse_folder") {
             out.push_back(parseFolderChooser(in, body));
         } else {
-            in.fail(map.keyNodes().front(), "unknown prompt \"" + kind + "\" (known: message_box, form, browse_folder)");
+            in.fail(map.keyNodes().front(),
+                    "unknown prompt \"" + kind + "\" (known: message_box, form, browse_folder)");
         }
     }
     return out;

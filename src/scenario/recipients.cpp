@@ -1,8 +1,8 @@
 #include "corvane/scenario/recipients.h"
 
 #include "corvane/outlook/object.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
+#include "corvane/text/text.h"
 
 namespace corvane::scenario {
 

@@ -4,12 +4,12 @@
 
 #include "corvane/platform/error.h"
 #include "corvane/profile/mailbox.h"
+#include "corvane/profile/profile_build.h"
+#include "corvane/scenario/run_state.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/profile/profile_build.h"
 #include "corvane/ui/text_presenter.h"
-#include "corvane/scenario/run_state.h"
 
 namespace corvane::scenario {
 

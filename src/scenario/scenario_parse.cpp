@@ -14,14 +14,16 @@ using profile::YamlInput;
 using profile::YamlMap;
 
 const std::vector<std::string_view> StepWords = {
-    "start", "connect", "disconnect", "quit",  "open_explorer", "close_explorer", "open",     "close",
-    "activate", "select", "switch_folder", "reply", "reply_all", "forward", "new_mail", "edit", "send",
-    "send_from_program", "hold", "release", "context_menu", "ribbon", "menu", "http", "clock", "registry",
-    "settings", "preset", "addin_files", "files", "directories", "expect"};
+    "start",       "connect",  "disconnect",   "quit",   "open_explorer", "close_explorer",
+    "open",        "close",    "activate",     "select", "switch_folder", "reply",
+    "reply_all",   "forward",  "new_mail",     "edit",   "send",          "send_from_program",
+    "hold",        "release",  "context_menu", "ribbon", "menu",          "http",
+    "clock",       "registry", "settings",     "preset", "addin_files",   "files",
+    "directories", "expect"};
 
 // Steps that cannot raise a prompt.
-const std::set<std::string_view> Silent = {"http",   "registry",    "settings",    "preset",
-                                           "addin_files", "files", "directories", "expect"};
+const std::set<std::string_view> Silent = {"http",        "registry", "settings",    "preset",
+                                           "addin_files", "files",    "directories", "expect"};
 
 void noArguments(const YamlInput& in, const YAML::Node& node, const std::string& kind) {
     if (node.IsNull()) return;
@@ -63,7 +65,8 @@ step::Edit parseEdit(const YamlInput& in, YamlMap& map, std::string item) {
         const std::pair<const char*, int> types[] = {{"to", 1}, {"cc", 2}, {"bcc", 3}};
         for (const auto& [name, type] : types)
             if (auto list = add.get(name))
-                for (auto& t : in.texts(*list, std::string("the ") + name + " recipients added")) e.add.emplace_back(type, t);
+                for (auto& t : in.texts(*list, std::string("the ") + name + " recipients added"))
+                    e.add.emplace_back(type, t);
         add.done();
     }
     if (auto v = map.get("remove_recipients")) e.removeRecipients = in.texts(*v, "remove_recipients of " + self);
@@ -86,7 +89,7 @@ step::Edit parseEdit(const YamlInput& in, YamlMap& map, std::string item) {
     if (auto v = map.get("remove_attachments")) e.removeAttachments = in.texts(*v, "remove_attachments of " + self);
     if (auto v = map.get("deferred_delivery")) {
         e.deferredDelivery = v->IsScalar() && v->Scalar() == "none" ? platform::DateTime::none()
-                                                                     : in.time(*v, "deferred_delivery of " + self);
+                                                                    : in.time(*v, "deferred_delivery of " + self);
     }
     if (auto v = map.get("user_properties")) {
         YamlMap props(in, *v, "the user_properties of " + self);
@@ -124,7 +127,8 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         YamlMap map(in, node, self);
         // ext_ConnectMode numbers, in this order.
         if (auto v = map.get("mode"))
-            c.mode = static_cast<int>(in.choice(*v, "the connect mode", {"after_startup", "startup", "external", "command_line"}));
+            c.mode = static_cast<int>(
+                in.choice(*v, "the connect mode", {"after_startup", "startup", "external", "command_line"}));
         map.done();
         return c;
     }
@@ -155,7 +159,8 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
     if (kind == "close_explorer") {
         step::CloseExplorer c;
         YamlMap map(in, node.IsMap() ? node : YAML::Node(), self);
-        if (auto v = mainArgument(map, node, "index")) c.index = static_cast<int>(in.integer(*v, "the explorer's index", 1, 100));
+        if (auto v = mainArgument(map, node, "index"))
+            c.index = static_cast<int>(in.integer(*v, "the explorer's index", 1, 100));
         map.done();
         return c;
     }
@@ -170,8 +175,9 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         }
         auto named = map.get("as");
         if (!named)
-            in.fail(node, "send_from_program sends an existing message, {item: id}, or a new mail the program "
-                          "writes, named by as: {as: id, to: [...], subject: ...}");
+            in.fail(node,
+                    "send_from_program sends an existing message, {item: id}, or a new mail the program "
+                    "writes, named by as: {as: id, to: [...], subject: ...}");
         as = in.text(*named, "the id of the program's new mail");
         p.edit = parseEdit(in, map, "");
         map.done();
@@ -194,7 +200,8 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         step::Activate a;
         YamlMap map(in, node.IsMap() ? node : YAML::Node(), self);
         if (auto v = mainArgument(map, node, "item")) a.item = in.text(*v, "the item's id");
-        if (auto v = map.get("explorer")) a.explorer = static_cast<int>(in.integer(*v, "the explorer's index", 1, 100));
+        if (auto v = map.get("explorer"))
+            a.explorer = static_cast<int>(in.integer(*v, "the explorer's index", 1, 100));
         map.done();
         if (a.item.has_value() == a.explorer.has_value())
             in.fail(node, "activate names the item whose window comes to the front, or {explorer: n}");
@@ -206,7 +213,7 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
     }
     if (kind == "reply" || kind == "reply_all" || kind == "forward") {
         step::Respond r;
-        r.kind = kind == "reply" ? sim::ResponseKind::Reply
+        r.kind = kind == "reply"       ? sim::ResponseKind::Reply
                  : kind == "reply_all" ? sim::ResponseKind::ReplyAll
                                        : sim::ResponseKind::Forward;
         YamlMap map(in, node, self);
@@ -253,7 +260,8 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
             captions = in.texts(node, "the menu captions");
         }
         for (const auto& c : captions)
-            if (c.empty()) in.fail(node, "a menu path names captions joined by \"/\", as Brackenfold/Corvane/Settings");
+            if (c.empty())
+                in.fail(node, "a menu path names captions joined by \"/\", as Brackenfold/Corvane/Settings");
         return step::Menu{captions};
     }
     if (kind == "http") {
@@ -297,8 +305,9 @@ Step parseStep(const YamlInput& in, const YAML::Node& node, int number) {
         for (auto word : StepWords)
             if (key == word) found.push_back(key);
     if (found.size() != 1)
-        in.fail(node, "step " + std::to_string(number) + " needs exactly one action (" + profile::JoinWords(StepWords) +
-                          "), " + (found.empty() ? std::string("found none") : "found " + found[0] + " and " + found[1]));
+        in.fail(node, "step " + std::to_string(number) + " needs exactly one action (" +
+                          profile::JoinWords(StepWords) + "), " +
+                          (found.empty() ? std::string("found none") : "found " + found[0] + " and " + found[1]));
     s.kind = found.front();
     s.action = parseAction(in, s.kind, *map.get(s.kind), s.as);
     if (auto v = map.get("prompts")) {
@@ -329,8 +338,9 @@ void checkItemReferences(const Scenario& sc) {
     for (const auto& st : sc.steps) {
         auto need = [&](const std::optional<std::string>& id) {
             if (id && !known.count(*id))
-                throw profile::FormatError(st.at, "step " + std::to_string(st.number) + " (" + st.kind + ") names item \"" +
-                                                  *id + "\", which neither the profile nor an earlier step defines");
+                throw profile::FormatError(st.at, "step " + std::to_string(st.number) + " (" + st.kind +
+                                                      ") names item \"" + *id +
+                                                      "\", which neither the profile nor an earlier step defines");
         };
         std::visit(
             [&](const auto& a) {
@@ -352,8 +362,9 @@ void checkItemReferences(const Scenario& sc) {
                 } else if constexpr (std::is_same_v<T, step::Expect>) {
                     for (const auto& i : a.what.items) {
                         if (!known.count(i.id))
-                            throw profile::FormatError(i.at, "item \"" + i.id +
-                                                             "\" is defined neither by the profile nor by an earlier step");
+                            throw profile::FormatError(
+                                i.at,
+                                "item \"" + i.id + "\" is defined neither by the profile nor by an earlier step");
                     }
                 }
             },
@@ -366,7 +377,8 @@ void checkItemReferences(const Scenario& sc) {
     }
     if (sc.profile.windows.given)
         for (const auto& id : sc.profile.windows.inspectors)
-            if (!known.count(id)) throw profile::FormatError(sc.profile.windows.at, "no item has the id \"" + id + "\"");
+            if (!known.count(id))
+                throw profile::FormatError(sc.profile.windows.at, "no item has the id \"" + id + "\"");
 }
 
 simhost::SystemSettings parseSystem(const YamlInput& in, const YAML::Node& node) {
@@ -390,11 +402,14 @@ simhost::SystemSettings parseSystem(const YamlInput& in, const YAML::Node& node)
         if (std::sscanf(s.windows.servicePack.c_str(), "Service Pack %u", &n) == 1)
             s.windows.servicePackMajor = static_cast<std::uint16_t>(n);
     }
-    if (auto v = map.get("platform_id")) s.windows.platformId = static_cast<std::uint32_t>(in.integer(*v, "platform_id", 0, 3));
-    if (auto v = map.get("product_type")) s.windows.productType = static_cast<std::uint8_t>(in.integer(*v, "product_type", 1, 3));
+    if (auto v = map.get("platform_id"))
+        s.windows.platformId = static_cast<std::uint32_t>(in.integer(*v, "platform_id", 0, 3));
+    if (auto v = map.get("product_type"))
+        s.windows.productType = static_cast<std::uint8_t>(in.integer(*v, "product_type", 1, 3));
     if (auto v = map.get("architecture"))
-        s.architecture = std::vector<std::uint16_t>{platform::arch::X86, platform::arch::Amd64, platform::arch::Ia64}
-            [in.choice(*v, "the architecture", {"x86", "x64", "ia64"})];
+        s.architecture = std::vector<std::uint16_t>{
+            platform::arch::X86, platform::arch::Amd64,
+            platform::arch::Ia64}[in.choice(*v, "the architecture", {"x86", "x64", "ia64"})];
     if (auto v = map.get("addin_version")) {
         const std::string text = in.text(*v, "the add-in's version");
         int a = 0, b = 0, c = 0;
@@ -418,9 +433,11 @@ Scenario parseScenario(const YamlInput& in, const YAML::Node& node) {
         if (auto ver = o.get("version")) {
             sc.outlook.version = in.text(*ver, "Outlook's version");
             if (sc.outlook.version.empty() || !std::isdigit(static_cast<unsigned char>(sc.outlook.version[0])))
-                in.fail(*ver, "Outlook's version is a version text such as 11.0.0.8010, not \"" + sc.outlook.version + "\"");
+                in.fail(*ver,
+                        "Outlook's version is a version text such as 11.0.0.8010, not \"" + sc.outlook.version + "\"");
         }
-        if (auto ed = o.get("editor")) sc.outlook.wordEditor = in.choice(*ed, "the mail editor", {"outlook", "word"}) == 1;
+        if (auto ed = o.get("editor"))
+            sc.outlook.wordEditor = in.choice(*ed, "the mail editor", {"outlook", "word"}) == 1;
         o.done();
     }
     if (auto v = map.get("clock")) sc.clock = in.time(*v, "the clock");
@@ -441,7 +458,8 @@ Scenario parseScenario(const YamlInput& in, const YAML::Node& node) {
     if (auto v = map.get("registry")) profile::ParseRegistry(in, *v, sc.profile.registry);
     if (auto v = map.get("settings")) ParseSettings(in, *v, platform::Hive::CurrentUser, sc.profile.registry);
     if (auto v = map.get("preset")) ParseSettings(in, *v, platform::Hive::LocalMachine, sc.profile.registry);
-    if (auto v = map.get("addin_files")) profile::ParseFiles(in, *v, std::string(simhost::AddinFolder), sc.profile.files);
+    if (auto v = map.get("addin_files"))
+        profile::ParseFiles(in, *v, std::string(simhost::AddinFolder), sc.profile.files);
     if (auto v = map.get("files")) profile::ParseFiles(in, *v, "", sc.profile.files);
     if (auto v = map.get("directories")) profile::ParseDirectories(in, *v, sc.profile.directories);
     auto steps = map.require("steps");

@@ -1,18 +1,18 @@
 // Carrying out the steps: the user's gestures on the simulated Outlook.
 #include <algorithm>
 
-#include "corvane/platform/error.h"
 #include "corvane/outlook/object.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/error.h"
 #include "corvane/profile/mailbox.h"
+#include "corvane/profile/profile_build.h"
+#include "corvane/scenario/recipients.h"
+#include "corvane/scenario/run_state.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/profile/profile_build.h"
+#include "corvane/text/text.h"
 #include "corvane/ui/text_presenter.h"
-#include "corvane/scenario/recipients.h"
-#include "corvane/scenario/run_state.h"
 
 namespace corvane::scenario {
 
@@ -136,9 +136,8 @@ void applyEdit(sim::SimItem& it, const step::Edit& e) {
     for (const auto& a : e.attachments) it.addAttachment(a);
     for (const auto& name : e.removeAttachments) {
         auto attachments = it.attachments();
-        auto match = std::find_if(attachments.begin(), attachments.end(), [&](const auto& a) {
-            return text::equalsNoCase(a->FileName(), name);
-        });
+        auto match = std::find_if(attachments.begin(), attachments.end(),
+                                  [&](const auto& a) { return text::equalsNoCase(a->FileName(), name); });
         if (match == attachments.end()) throw StepFailure("the message has no attachment " + quote(name));
         it.removeAttachment(**match);
     }
@@ -193,10 +192,12 @@ public:
     void operator()(const step::Start& a) {
         if (app_.running()) throw StepFailure("Outlook is already running");
         const auto& windows = run_.scenario().profile.windows;
-        const auto explorers =
-            a.explorers ? *a.explorers : windows.given ? windows.explorers : std::vector<std::string>{"Inbox"};
-        const auto inspectors = a.inspectors ? *a.inspectors : windows.given ? windows.inspectors
-                                                                             : std::vector<std::string>{};
+        const auto explorers = a.explorers     ? *a.explorers
+                               : windows.given ? windows.explorers
+                                               : std::vector<std::string>{"Inbox"};
+        const auto inspectors = a.inspectors    ? *a.inspectors
+                                : windows.given ? windows.inspectors
+                                                : std::vector<std::string>{};
         if (a.addin) app_.registerAddin(AddinProgId, run_.createAddin());
         // The windows are there when Outlook loads its add-ins.
         for (const auto& path : explorers) app_.openExplorer(run_.folder(path));
@@ -258,10 +259,11 @@ public:
         for (const auto& id : a.items) {
             auto it = run_.item(id);
             if (it->folder() != explorer->folder())
-                throw StepFailure("item " + id + " is in " +
-                                  (it->folder() ? quote(profile::FolderPathOf(*session, *it->folder())) : "no folder") +
-                                  ", not in the explorer's folder " +
-                                  quote(profile::FolderPathOf(*session, *explorer->folder())) + " (switch_folder first)");
+                throw StepFailure(
+                    "item " + id + " is in " +
+                    (it->folder() ? quote(profile::FolderPathOf(*session, *it->folder())) : "no folder") +
+                    ", not in the explorer's folder " + quote(profile::FolderPathOf(*session, *explorer->folder())) +
+                    " (switch_folder first)");
             items.push_back(it);
         }
         explorer->select(items);
@@ -313,7 +315,8 @@ public:
     void operator()(const step::Edit& a) { applyEdit(*run_.item(a.item), a); }
     void operator()(const step::Send& a) {
         auto inspector = run_.inspectorOf(a.item);
-        sendAndReport(run_, a.item, [&] { return inspector->clickSend(); }, "the message stays open", a.outcome);
+        sendAndReport(
+            run_, a.item, [&] { return inspector->clickSend(); }, "the message stays open", a.outcome);
     }
     void operator()(const step::SendFromProgram& a) {
         run_.requireRunning("another program sends a message");
@@ -327,8 +330,9 @@ public:
             applyEdit(*it, a.edit);
             named_ = true;
         }
-        sendAndReport(run_, a.item.value_or(step_.as), [&] { return it->send(); }, "the program's message is not sent",
-                      a.outcome);
+        sendAndReport(
+            run_, a.item.value_or(step_.as), [&] { return it->send(); }, "the program's message is not sent",
+            a.outcome);
     }
     void operator()(const step::Hold&) {
         if (app_.heldByProgram()) throw StepFailure("another program holds Outlook already");
@@ -408,7 +412,8 @@ void ScenarioRun::execute(const Step& step) {
         say("-> no window opens");
         return;
     }
-    throw StepFailure("the step opened " + std::to_string(opened.size()) + " windows, so none can be named " + step.as);
+    throw StepFailure("the step opened " + std::to_string(opened.size()) + " windows, so none can be named " +
+                      step.as);
 }
 
 }  // namespace corvane::scenario

@@ -6,9 +6,9 @@
 
 #include "corvane/platform/conventions.h"
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
+#include "corvane/text/text.h"
 
 namespace corvane::settings {
 
@@ -38,8 +38,8 @@ std::optional<std::string> presetIdentifier(platform::Registry& registry) {
 
 // The values of the machine key in enumeration order, up to the first one the registry
 // does not hand out. Nothing when the key cannot be opened.
-std::optional<std::vector<RegValue>> enumeratePreset(platform::Registry& registry,
-                                                     platform::Ui& ui, std::string_view appTitle) {
+std::optional<std::vector<RegValue>> enumeratePreset(platform::Registry& registry, platform::Ui& ui,
+                                                     std::string_view appTitle) {
     std::unique_ptr<platform::RegistryKey> key;
     try {
         key = registry.openKey(Hive::LocalMachine, PresetKeyPath);

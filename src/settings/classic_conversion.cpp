@@ -7,15 +7,12 @@
 
 namespace corvane::settings {
 
-
 std::optional<double> classicNumber(std::string_view text) {
     // The text service reads "&H" hexadecimal too, the form a DWORD preset is copied in.
     return text::parseNumber(text);
 }
 
-std::optional<long long> classicWholeNumber(std::string_view text) {
-    return text::wholeNumber(text);
-}
+std::optional<long long> classicWholeNumber(std::string_view text) { return text::wholeNumber(text); }
 
 bool classicBoolean(std::string_view text) {
     const std::string t = text::trim(text);

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/settings/classic_conversion.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/text/text.h"
 
 namespace corvane::settings {
 
@@ -20,13 +20,9 @@ std::optional<std::string> modRegKeys::present(std::string_view key) const {
     return v;
 }
 
-bool modRegKeys::flagDefaultOn(std::string_view key) const {
-    return store_.GetSetting(key) != "False";
-}
+bool modRegKeys::flagDefaultOn(std::string_view key) const { return store_.GetSetting(key) != "False"; }
 
-bool modRegKeys::flagDefaultOff(std::string_view key) const {
-    return store_.GetSetting(key) == "True";
-}
+bool modRegKeys::flagDefaultOff(std::string_view key) const { return store_.GetSetting(key) == "True"; }
 
 void modRegKeys::writeFlag(std::string_view key, int checkBoxState) {
     store_.SaveSetting(key, checkBoxState == 1 ? "True" : "False");
@@ -37,9 +33,7 @@ int modRegKeys::choiceDefaultZero(std::string_view key) const {
     return (!v || *v == "0") ? 0 : 1;
 }
 
-void modRegKeys::writeChoice(std::string_view key, int value) {
-    store_.SaveSetting(key, std::to_string(value));
-}
+void modRegKeys::writeChoice(std::string_view key, int value) { store_.SaveSetting(key, std::to_string(value)); }
 
 std::string modRegKeys::count(std::string_view key, std::string_view fallback) const {
     auto v = present(key);
@@ -49,9 +43,7 @@ std::string modRegKeys::count(std::string_view key, std::string_view fallback) c
     return std::to_string(*whole);
 }
 
-std::string modRegKeys::plainText(std::string_view key) const {
-    return text::trim(store_.GetSetting(key));
-}
+std::string modRegKeys::plainText(std::string_view key) const { return text::trim(store_.GetSetting(key)); }
 
 std::string modRegKeys::listWithDefault(std::string_view key, std::string_view fallback) const {
     auto v = present(key);
@@ -79,7 +71,9 @@ void modRegKeys::RemoveSpamWords(int checkBoxState) { writeFlag(keys::RemoveSpam
 bool modRegKeys::CheckMultipleReFwd() const { return flagDefaultOn(keys::CheckMultipleReFwd); }
 void modRegKeys::CheckMultipleReFwd(int checkBoxState) { writeFlag(keys::CheckMultipleReFwd, checkBoxState); }
 bool modRegKeys::PromptReplyOnOlderEmails() const { return flagDefaultOn(keys::PromptReplyOnOlderEmails); }
-void modRegKeys::PromptReplyOnOlderEmails(int checkBoxState) { writeFlag(keys::PromptReplyOnOlderEmails, checkBoxState); }
+void modRegKeys::PromptReplyOnOlderEmails(int checkBoxState) {
+    writeFlag(keys::PromptReplyOnOlderEmails, checkBoxState);
+}
 bool modRegKeys::CheckAttachMissing() const { return flagDefaultOn(keys::CheckAttachMissing); }
 void modRegKeys::CheckAttachMissing(int checkBoxState) { writeFlag(keys::CheckAttachMissing, checkBoxState); }
 bool modRegKeys::NotifyBeforeDelaying() const { return flagDefaultOn(keys::NotifyBeforeDelaying); }

@@ -16,9 +16,8 @@ void ListSubKeys(platform::Registry& registry, platform::Hive hive, std::vector<
     for (std::uint32_t i = 0;; ++i) {
         auto name = key->enumSubKey(i);
         if (!name) break;
-        const bool known = std::any_of(out.begin(), out.end(), [&](const std::string& s) {
-            return text::equalsNoCase(s, *name);
-        });
+        const bool known = std::any_of(out.begin(), out.end(),
+                                       [&](const std::string& s) { return text::equalsNoCase(s, *name); });
         if (!known) out.push_back(*name);
     }
 }

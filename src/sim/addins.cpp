@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/failure.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 
@@ -72,7 +72,8 @@ void SimApplication::connectAddin(const std::string& progId, std::shared_ptr<ol:
     running_ = true;
     addin->OnConnection(shared_from_this(), connectMode, std::make_shared<SimAddInInstance>(progId));
     if (auto ribbon = std::dynamic_pointer_cast<ol::RibbonExtensibility>(addin)) {
-        bool explorerShown = std::any_of(explorers_.begin(), explorers_.end(), [](const auto& e) { return e->shown(); });
+        bool explorerShown = std::any_of(explorers_.begin(), explorers_.end(),
+                                         [](const auto& e) { return e->shown(); });
         if (traits_.hasExplorerRibbon() && explorerShown) requestRibbon(progId, *ribbon, "Microsoft.Outlook.Explorer");
     }
 }

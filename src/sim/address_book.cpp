@@ -1,9 +1,9 @@
 #include "corvane/sim/address_book.h"
 
-#include "corvane/platform/error.h"
 #include "corvane/outlook/object.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/failure.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 
@@ -57,15 +57,15 @@ std::shared_ptr<SimAddressEntry> AddressBook::addExchangeUser(ExchangeUserSpec s
     return addEntry(ExchangeSpec(std::move(spec), outlook::oldisplay::User, false));
 }
 
-std::shared_ptr<SimAddressEntry> AddressBook::addExchangeList(
-    ExchangeUserSpec spec, std::vector<std::shared_ptr<SimAddressEntry>> members) {
+std::shared_ptr<SimAddressEntry> AddressBook::addExchangeList(ExchangeUserSpec spec,
+                                                              std::vector<std::shared_ptr<SimAddressEntry>> members) {
     auto list = addEntry(ExchangeSpec(std::move(spec), outlook::oldisplay::DistList, true));
     for (auto& m : members) list->addMember(std::move(m));
     return list;
 }
 
-std::shared_ptr<SimAddressEntry> AddressBook::addPersonalList(
-    std::string name, std::vector<std::shared_ptr<SimAddressEntry>> members) {
+std::shared_ptr<SimAddressEntry> AddressBook::addPersonalList(std::string name,
+                                                              std::vector<std::shared_ptr<SimAddressEntry>> members) {
     EntrySpec spec;
     spec.name = name;
     spec.type = "MAPIPDL";

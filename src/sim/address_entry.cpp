@@ -1,10 +1,10 @@
 #include <algorithm>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/mapi_views.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 
@@ -12,13 +12,10 @@ namespace {
 
 class SimAddressEntries final : public outlook::AddressEntries {
 public:
-    explicit SimAddressEntries(std::vector<std::shared_ptr<SimAddressEntry>> entries)
-        : entries_(std::move(entries)) {}
+    explicit SimAddressEntries(std::vector<std::shared_ptr<SimAddressEntry>> entries) : entries_(std::move(entries)) {}
     int Class() override { return outlook::olclass::AddressEntries; }
     int Count() override { return static_cast<int>(entries_.size()); }
-    std::shared_ptr<outlook::AddressEntry> Item(int index) override {
-        return ItemAt(entries_, index);
-    }
+    std::shared_ptr<outlook::AddressEntry> Item(int index) override { return ItemAt(entries_, index); }
 
 private:
     std::vector<std::shared_ptr<SimAddressEntry>> entries_;

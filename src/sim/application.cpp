@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/command_bars.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/failure.h"
@@ -13,6 +12,7 @@
 #include "corvane/sim/mapi_views.h"
 #include "corvane/sim/name_space.h"
 #include "corvane/sim/word.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 

@@ -14,8 +14,7 @@ bool TagIs(std::string_view tag, std::string_view name) {
     if (!tag.empty() && tag.front() == '/') tag.remove_prefix(1);
     if (tag.size() < name.size()) return false;
     if (!text::equalsNoCase(tag.substr(0, name.size()), name)) return false;
-    return tag.size() == name.size() || tag[name.size()] == ' ' || tag[name.size()] == '/' ||
-           tag[name.size()] == '>';
+    return tag.size() == name.size() || tag[name.size()] == ' ' || tag[name.size()] == '/' || tag[name.size()] == '>';
 }
 
 }  // namespace
@@ -98,11 +97,11 @@ std::string HtmlInner(std::string_view html) {
 }
 
 std::string LongDateTime(platform::DateTime when) {
-    static constexpr std::array<std::string_view, 7> days{"Thursday", "Friday", "Saturday", "Sunday",
+    static constexpr std::array<std::string_view, 7> days{"Thursday", "Friday",  "Saturday", "Sunday",
                                                           "Monday",   "Tuesday", "Wednesday"};
-    static constexpr std::array<std::string_view, 12> months{"January", "February", "March",     "April",
-                                                             "May",     "June",     "July",      "August",
-                                                             "September", "October", "November", "December"};
+    static constexpr std::array<std::string_view, 12> months{"January",   "February", "March",    "April",
+                                                             "May",       "June",     "July",     "August",
+                                                             "September", "October",  "November", "December"};
     auto c = when.civil();
     auto dayNumber = when.dateOnly().secondsSinceEpoch() / 86400;  // 1970-01-01 was a Thursday
     auto weekday = static_cast<std::size_t>(((dayNumber % 7) + 7) % 7);

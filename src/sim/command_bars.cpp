@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/failure.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 

@@ -20,9 +20,7 @@ public:
     explicit SimSelection(std::vector<std::shared_ptr<SimItem>> items) : items_(std::move(items)) {}
     int Class() override { return ol::olclass::Selection; }
     int Count() override { return static_cast<int>(items_.size()); }
-    std::shared_ptr<ol::Item> Item(int index) override {
-        return ItemAt(items_, index)->asItem();
-    }
+    std::shared_ptr<ol::Item> Item(int index) override { return ItemAt(items_, index)->asItem(); }
 
 private:
     std::vector<std::shared_ptr<SimItem>> items_;
@@ -85,8 +83,12 @@ ol::Connection SimExplorer::Advise(std::shared_ptr<ol::ExplorerEvents> sink) {
     return check(), events_.add(std::move(sink));
 }
 
-void SimExplorer::raiseActivate() { events_.raise([](ol::ExplorerEvents& s) { s.Activate(); }); }
-void SimExplorer::raiseDeactivate() { events_.raise([](ol::ExplorerEvents& s) { s.Deactivate(); }); }
+void SimExplorer::raiseActivate() {
+    events_.raise([](ol::ExplorerEvents& s) { s.Activate(); });
+}
+void SimExplorer::raiseDeactivate() {
+    events_.raise([](ol::ExplorerEvents& s) { s.Deactivate(); });
+}
 
 void SimExplorer::select(std::vector<std::shared_ptr<SimItem>> items) {
     check();
@@ -107,8 +109,7 @@ std::shared_ptr<SimItem> SimExplorer::firstSelected() {
 std::shared_ptr<SimInspector> SimExplorer::respond(ResponseKind kind, const std::shared_ptr<SimItem>& which) {
     auto item = firstSelected();
     if (which) {
-        if (std::find(selection_.begin(), selection_.end(), which) == selection_.end())
-            Raise(errors::InvalidCall);
+        if (std::find(selection_.begin(), selection_.end(), which) == selection_.end()) Raise(errors::InvalidCall);
         item = which;
     }
     app()->showExplorer(shared_from_this());

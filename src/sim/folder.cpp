@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/item_types.h"
 #include "corvane/sim/mapi_views.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 
@@ -72,7 +72,10 @@ private:
 }  // namespace
 
 SimFolder::SimFolder(std::weak_ptr<SimStore> store, std::string name, int defaultItemType, std::string entryId)
-    : store_(std::move(store)), name_(std::move(name)), defaultItemType_(defaultItemType), entryId_(std::move(entryId)) {}
+    : store_(std::move(store)),
+      name_(std::move(name)),
+      defaultItemType_(defaultItemType),
+      entryId_(std::move(entryId)) {}
 
 void SimFolder::checkLive() const {
     if (gone_) Raise(errors::ObjectNotFound);
@@ -96,7 +99,9 @@ std::shared_ptr<ol::Object> SimFolder::Parent() {
     return s->app()->profile();
 }
 
-std::shared_ptr<ol::Folders> SimFolder::Folders() { return checkLive(), std::make_shared<SimFolders>(shared_from_this()); }
+std::shared_ptr<ol::Folders> SimFolder::Folders() {
+    return checkLive(), std::make_shared<SimFolders>(shared_from_this());
+}
 std::shared_ptr<ol::Items> SimFolder::Items() { return checkLive(), std::make_shared<SimItems>(shared_from_this()); }
 int SimFolder::DefaultItemType() { return checkLive(), defaultItemType_; }
 
@@ -119,8 +124,8 @@ void SimFolder::Delete() {
     auto parent = parentFolder();
     auto s = store();
     if (!parent || !s) Raise(errors::CannotDeleteFolder);
-    for (int special : {ol::olfolder::Inbox, ol::olfolder::Outbox, ol::olfolder::SentMail,
-                        ol::olfolder::DeletedItems, ol::olfolder::Drafts}) {
+    for (int special : {ol::olfolder::Inbox, ol::olfolder::Outbox, ol::olfolder::SentMail, ol::olfolder::DeletedItems,
+                        ol::olfolder::Drafts}) {
         if (s->defaultFolder(special).get() == this) Raise(errors::CannotDeleteFolder);
     }
     auto deleted = s->defaultFolder(ol::olfolder::DeletedItems);
@@ -293,7 +298,9 @@ std::shared_ptr<SimItem> FindItemIn(const std::shared_ptr<SimFolder>& folder, st
 
 }  // namespace
 
-std::shared_ptr<SimFolder> SimStore::findFolder(std::string_view entryId) const { return FindFolderIn(root_, entryId); }
+std::shared_ptr<SimFolder> SimStore::findFolder(std::string_view entryId) const {
+    return FindFolderIn(root_, entryId);
+}
 std::shared_ptr<SimItem> SimStore::findItem(std::string_view entryId) const { return FindItemIn(root_, entryId); }
 
 }  // namespace corvane::sim

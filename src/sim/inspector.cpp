@@ -71,8 +71,12 @@ ol::Connection SimInspector::Advise(std::shared_ptr<ol::InspectorEvents> sink) {
     return check(), events_.add(std::move(sink));
 }
 
-void SimInspector::raiseActivate() { events_.raise([](ol::InspectorEvents& s) { s.Activate(); }); }
-void SimInspector::raiseDeactivate() { events_.raise([](ol::InspectorEvents& s) { s.Deactivate(); }); }
+void SimInspector::raiseActivate() {
+    events_.raise([](ol::InspectorEvents& s) { s.Activate(); });
+}
+void SimInspector::raiseDeactivate() {
+    events_.raise([](ol::InspectorEvents& s) { s.Deactivate(); });
+}
 
 void SimInspector::markClosed() {
     closed_ = true;

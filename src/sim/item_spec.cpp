@@ -1,8 +1,8 @@
 #include "corvane/sim/item_spec.h"
 
-#include "corvane/sim/body_text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
+#include "corvane/sim/body_text.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
 
@@ -71,7 +71,9 @@ ItemSpec SpecOf(SimItem& item) {
     spec.onBehalfOf = item.sentRepresenting();
     for (const auto& r : item.recipients()) {
         RecipientSpec recipient = r->resolved() && r->entry() ? RecipientSpec(r->entry()) : RecipientSpec(r->name());
-        auto& list = r->type() == ol::olrecipient::CC ? spec.cc : r->type() == ol::olrecipient::BCC ? spec.bcc : spec.to;
+        auto& list = r->type() == ol::olrecipient::CC    ? spec.cc
+                     : r->type() == ol::olrecipient::BCC ? spec.bcc
+                                                         : spec.to;
         list.push_back(std::move(recipient));
     }
     for (const auto& r : item.replyRecipients()) {

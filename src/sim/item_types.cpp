@@ -61,9 +61,7 @@ std::string SimMeetingItem::SenderName() { return checked(), senderName(); }
 std::string SimMeetingItem::SenderEmailAddress() { return checked(), senderEmailAddress(); }
 platform::DateTime SimMeetingItem::ReceivedTime() { return checked(), receivedTime(); }
 std::shared_ptr<ol::MailItem> SimMeetingItem::Reply() { return checked(), respondAsMail(ResponseKind::Reply); }
-std::shared_ptr<ol::MailItem> SimMeetingItem::ReplyAll() {
-    return checked(), respondAsMail(ResponseKind::ReplyAll);
-}
+std::shared_ptr<ol::MailItem> SimMeetingItem::ReplyAll() { return checked(), respondAsMail(ResponseKind::ReplyAll); }
 std::shared_ptr<ol::MeetingItem> SimMeetingItem::Forward() {
     checked();
     auto forward = copyDetached();

@@ -126,9 +126,7 @@ std::shared_ptr<ol::Object> SimItem::parentObject() {
     return home();
 }
 
-std::shared_ptr<ol::Inspector> SimItem::getInspector() {
-    return app()->inspectorFor(shared_from_this());
-}
+std::shared_ptr<ol::Inspector> SimItem::getInspector() { return app()->inspectorFor(shared_from_this()); }
 
 void SimItem::displayItem() { app()->openItem(shared_from_this()); }
 
@@ -148,9 +146,7 @@ std::shared_ptr<ol::Item> SimItem::moveItem(const std::shared_ptr<ol::Folder>& d
     return moveTo(folder)->asItem();
 }
 
-std::shared_ptr<mapi::Message> SimItem::mapiObject() {
-    return std::make_shared<SimMapiMessage>(shared_from_this());
-}
+std::shared_ptr<mapi::Message> SimItem::mapiObject() { return std::make_shared<SimMapiMessage>(shared_from_this()); }
 
 std::shared_ptr<ol::MailItem> SimItem::respondAsMail(ResponseKind kind) {
     return std::dynamic_pointer_cast<ol::MailItem>(respond(kind, false)->asItem());

@@ -1,8 +1,7 @@
 #include "corvane/sim/mapi_views.h"
 
-#include "corvane/platform/error.h"
 #include "corvane/outlook/object.h"
-#include "corvane/text/text.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
@@ -10,6 +9,7 @@
 #include "corvane/sim/item.h"
 #include "corvane/sim/msg_file.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 
@@ -161,11 +161,8 @@ void SimMapiMessage::SetFields(mapi::PropTag tag, const mapi::PropValue& value) 
         case mapi::PropId(tags::StoreEntryId):
         case mapi::PropId(tags::DisplayTo):
         case mapi::PropId(tags::DisplayCc):
-        case mapi::PropId(tags::DisplayBcc):
-            Raise(errors::MapiNoSupport);
-        default:
-            item_->props().set(tag, value);
-            item_->touch();
+        case mapi::PropId(tags::DisplayBcc): Raise(errors::MapiNoSupport);
+        default: item_->props().set(tag, value); item_->touch();
     }
 }
 
@@ -309,9 +306,7 @@ class SimMapiAccounts final : public mapi::Accounts {
 public:
     explicit SimMapiAccounts(std::vector<std::shared_ptr<SimAccount>> accounts) : accounts_(std::move(accounts)) {}
     int Count() override { return static_cast<int>(accounts_.size()); }
-    std::shared_ptr<mapi::Account> Item(int index) override {
-        return ItemAt(accounts_, index, errors::MapiNotFound);
-    }
+    std::shared_ptr<mapi::Account> Item(int index) override { return ItemAt(accounts_, index, errors::MapiNotFound); }
     std::shared_ptr<mapi::Account> Item(std::string_view name) override {
         for (const auto& a : accounts_) {
             if (text::equalsNoCase(a->spec().name, name)) return a;

@@ -1,8 +1,8 @@
 #include "corvane/sim/msg_file.h"
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/mapi_views.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 
@@ -21,9 +21,7 @@ public:
     explicit RootFolders(std::vector<std::shared_ptr<SimStore>> stores) : stores_(std::move(stores)) {}
     int Class() override { return ol::olclass::Folders; }
     int Count() override { return static_cast<int>(stores_.size()); }
-    std::shared_ptr<ol::Folder> Item(int index) override {
-        return ItemAt(stores_, index)->root();
-    }
+    std::shared_ptr<ol::Folder> Item(int index) override { return ItemAt(stores_, index)->root(); }
     std::shared_ptr<ol::Folder> Item(std::string_view name) override {
         for (const auto& s : stores_) {
             if (text::equalsNoCase(s->root()->name(), name)) return s->root();
@@ -41,9 +39,7 @@ public:
     explicit SimAccounts(std::vector<std::shared_ptr<SimAccount>> accounts) : accounts_(std::move(accounts)) {}
     int Class() override { return ol::olclass::Accounts; }
     int Count() override { return static_cast<int>(accounts_.size()); }
-    std::shared_ptr<ol::Account> Item(int index) override {
-        return ItemAt(accounts_, index);
-    }
+    std::shared_ptr<ol::Account> Item(int index) override { return ItemAt(accounts_, index); }
 
 private:
     std::vector<std::shared_ptr<SimAccount>> accounts_;

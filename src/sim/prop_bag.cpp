@@ -4,25 +4,17 @@ namespace corvane::sim {
 
 bool PropTypeMatches(std::uint16_t type, const mapi::PropValue& value) {
     switch (type) {
-        case mapi::pt::Unspecified:
-            return true;
+        case mapi::pt::Unspecified: return true;
         case mapi::pt::I2:
-        case mapi::pt::Long:
-            return std::holds_alternative<std::int32_t>(value);
-        case mapi::pt::Boolean:
-            return std::holds_alternative<bool>(value);
+        case mapi::pt::Long: return std::holds_alternative<std::int32_t>(value);
+        case mapi::pt::Boolean: return std::holds_alternative<bool>(value);
         case mapi::pt::String8:
-        case mapi::pt::Unicode:
-            return std::holds_alternative<std::string>(value);
-        case mapi::pt::SysTime:
-            return std::holds_alternative<platform::DateTime>(value);
-        case mapi::pt::Binary:
-            return std::holds_alternative<mapi::Binary>(value);
+        case mapi::pt::Unicode: return std::holds_alternative<std::string>(value);
+        case mapi::pt::SysTime: return std::holds_alternative<platform::DateTime>(value);
+        case mapi::pt::Binary: return std::holds_alternative<mapi::Binary>(value);
         case mapi::pt::MvString8:
-        case mapi::pt::MvUnicode:
-            return std::holds_alternative<std::vector<std::string>>(value);
-        default:
-            return false;
+        case mapi::pt::MvUnicode: return std::holds_alternative<std::vector<std::string>>(value);
+        default: return false;
     }
 }
 

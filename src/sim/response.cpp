@@ -1,12 +1,12 @@
 // Reply, Reply to All and Forward as Outlook builds them.
-#include "corvane/sim/body_text.h"
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
+#include "corvane/sim/body_text.h"
 #include "corvane/sim/failure.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 

@@ -54,8 +54,8 @@ SendOutcome SimApplication::submit(const std::shared_ptr<SimItem>& item) {
             item->setSender(user);
         } else {
             const auto& spec = account->spec();
-            item->setSender(AddressBook::oneOff(spec.userName.empty() ? spec.smtpAddress : spec.userName,
-                                                spec.smtpAddress));
+            item->setSender(
+                AddressBook::oneOff(spec.userName.empty() ? spec.smtpAddress : spec.userName, spec.smtpAddress));
         }
     } else if (auto user = session_->currentUser()) {
         item->setSender(user);

@@ -1,7 +1,7 @@
 #include "corvane/sim/word.h"
 
-#include "corvane/text/text.h"
 #include "corvane/sim/failure.h"
+#include "corvane/text/text.h"
 
 namespace corvane::sim {
 

@@ -13,9 +13,7 @@ namespace corvane::simhost {
 namespace {
 
 // Temporaries are named "<target name>.tmp-XXXXXX" beside the target.
-std::string temporaryPrefix(const std::filesystem::path& target) {
-    return target.filename().string() + ".tmp-";
-}
+std::string temporaryPrefix(const std::filesystem::path& target) { return target.filename().string() + ".tmp-"; }
 
 [[noreturn]] void throwErrno(int err, const std::string& what, const std::filesystem::path& file) {
     throw std::system_error(err, std::generic_category(), what + " " + file.string());

@@ -31,9 +31,7 @@ std::filesystem::path FileRegistry::hiveFile(Hive hive) const {
     return folder_ / (hive == Hive::CurrentUser ? "HKCU.reg" : "HKLM.reg");
 }
 
-FileRegistry::Loaded& FileRegistry::loaded(Hive hive) {
-    return hives_[hive == Hive::CurrentUser ? 0 : 1];
-}
+FileRegistry::Loaded& FileRegistry::loaded(Hive hive) { return hives_[hive == Hive::CurrentUser ? 0 : 1]; }
 
 // Reads the hive file as it stands. On failure the hive stays invalid, so that the next
 // access reads the file again.

@@ -7,9 +7,9 @@
 #include <system_error>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/simhost/atomic_file.h"
 #include "corvane/simhost/file_snapshot.h"
+#include "corvane/text/text.h"
 
 namespace corvane::simhost {
 
@@ -42,14 +42,11 @@ std::filesystem::path entryNamed(const std::filesystem::path& folder, const std:
 [[noreturn]] void throwFor(int err, std::string_view path) {
     switch (err) {
         case ENOENT:
-        case ENOTDIR:
-            throw PlatformError(platform::errors::PathNotFound, ": " + std::string(path));
+        case ENOTDIR: throw PlatformError(platform::errors::PathNotFound, ": " + std::string(path));
         case EACCES:
         case EPERM:
-        case EROFS:
-            throw PlatformError(platform::errors::PermissionDenied, ": " + std::string(path));
-        default:
-            throw PlatformError(platform::errors::PathFileAccessError, ": " + std::string(path));
+        case EROFS: throw PlatformError(platform::errors::PermissionDenied, ": " + std::string(path));
+        default: throw PlatformError(platform::errors::PathFileAccessError, ": " + std::string(path));
     }
 }
 

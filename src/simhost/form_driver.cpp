@@ -110,8 +110,8 @@ void FormDriver::run(const std::vector<FormAction>& actions) {
 }
 
 void FormDriver::fail(const std::string& message) {
-    ui_.fail("step " + std::to_string(stepNo_) + ", form " + form_.name() + ", action " +
-             std::to_string(actionNo_) + " (" + current_ + "): " + message);
+    ui_.fail("step " + std::to_string(stepNo_) + ", form " + form_.name() + ", action " + std::to_string(actionNo_) +
+             " (" + current_ + "): " + message);
 }
 
 ui::Control& FormDriver::lookup(const std::string& ref) {
@@ -170,8 +170,7 @@ namespace {
 template <class Texts>
 int pickRow(int count, const std::string& ref, Texts texts, const std::function<void(const std::string&)>& fail) {
     if (const auto n = position(ref)) {
-        if (*n < 1 || *n > count)
-            fail("there is no row " + ref + "; the list has " + std::to_string(count) + " rows");
+        if (*n < 1 || *n > count) fail("there is no row " + ref + "; the list has " + std::to_string(count) + " rows");
         return *n - 1;
     }
     int found = -1;
@@ -188,13 +187,15 @@ int pickRow(int count, const std::string& ref, Texts texts, const std::function<
 }  // namespace
 
 int FormDriver::listRow(const ui::ListBox& list, const std::string& ref) {
-    return pickRow(list.listCount(), ref, [&](int i) { return std::vector<std::string>{list.list(i)}; },
-                   [&](const std::string& m) { fail(list.displayName() + ": " + m); });
+    return pickRow(
+        list.listCount(), ref, [&](int i) { return std::vector<std::string>{list.list(i)}; },
+        [&](const std::string& m) { fail(list.displayName() + ": " + m); });
 }
 
 int FormDriver::comboRow(const ui::ComboBox& combo, const std::string& ref) {
-    return pickRow(combo.listCount(), ref, [&](int i) { return std::vector<std::string>{combo.list(i)}; },
-                   [&](const std::string& m) { fail(combo.displayName() + ": " + m); });
+    return pickRow(
+        combo.listCount(), ref, [&](int i) { return std::vector<std::string>{combo.list(i)}; },
+        [&](const std::string& m) { fail(combo.displayName() + ": " + m); });
 }
 
 ui::ListItem& FormDriver::viewRow(ui::ListView& view, const std::string& ref) {
@@ -211,9 +212,9 @@ ui::ListItem& FormDriver::viewRow(ui::ListView& view, const std::string& ref) {
 }
 
 int FormDriver::tabIndex(const ui::TabStrip& tabs, const std::string& ref) {
-    return 1 + pickRow(tabs.tabCount(), ref,
-                       [&](int i) { return std::vector<std::string>{tabs.tab(i + 1).caption()}; },
-                       [&](const std::string& m) { fail(tabs.displayName() + ": " + m); });
+    return 1 + pickRow(
+                   tabs.tabCount(), ref, [&](int i) { return std::vector<std::string>{tabs.tab(i + 1).caption()}; },
+                   [&](const std::string& m) { fail(tabs.displayName() + ": " + m); });
 }
 
 void FormDriver::operator()(const action::Type& a) {
@@ -358,7 +359,6 @@ void FormDriver::operator()(const action::FireTimer& a) {
 void FormDriver::operator()(const action::Close&) {
     if (!form_.userClose()) ui_.record("  (the form stayed open)");
 }
-
 
 namespace {
 

@@ -15,8 +15,7 @@ std::string describeAction(const FormAction& action);
 
 class FormDriver {
 public:
-    FormDriver(ScriptedUi& ui, ui::Form& form, std::size_t stepNo)
-        : ui_(ui), form_(form), stepNo_(stepNo) {}
+    FormDriver(ScriptedUi& ui, ui::Form& form, std::size_t stepNo) : ui_(ui), form_(form), stepNo_(stepNo) {}
 
     void run(const std::vector<FormAction>& actions);
 

@@ -80,9 +80,7 @@ void appendValue(std::string& out, const RegValue& v) {
             std::snprintf(buf, sizeof buf, "dword:%08x", static_cast<unsigned>(v.dword));
             out += line + buf + '\n';
             break;
-        case platform::regtype::Binary:
-            appendHex(out, line + "hex:", v.bytes);
-            break;
+        case platform::regtype::Binary: appendHex(out, line + "hex:", v.bytes); break;
         default:
             std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<unsigned>(v.type));
             appendHex(out, line + buf, v.bytes);

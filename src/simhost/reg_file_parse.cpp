@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "corvane/simhost/reg_file.h"
 #include "corvane/text/text.h"
 #include "corvane/text/utf8.h"
-#include "corvane/simhost/reg_file.h"
 #include "utf16.h"
 
 namespace corvane::simhost {
@@ -48,8 +48,7 @@ std::optional<std::uint32_t> parseHex(std::string_view s, std::size_t maxDigits)
 }
 
 bool startsWithNoCaseAscii(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), s.begin(), [](char a, char b) {
+    return s.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), s.begin(), [](char a, char b) {
                auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
                return lower(a) == lower(b);
            });
@@ -57,8 +56,7 @@ bool startsWithNoCaseAscii(std::string_view s, std::string_view prefix) {
 
 class Parser {
 public:
-    Parser(std::string_view text, Hive hive, std::string_view fileName)
-        : text_(text), hive_(hive), file_(fileName) {}
+    Parser(std::string_view text, Hive hive, std::string_view fileName) : text_(text), hive_(hive), file_(fileName) {}
 
     RegKeyNode run() {
         checkEncoding();
@@ -94,12 +92,12 @@ private:
 
     void checkEncoding() {
         auto starts = [&](std::string_view p) { return text_.substr(0, p.size()) == p; };
-        if (starts("\xFF\xFE") || starts("\xFE\xFF"))
-            fail("the file is UTF-16; registry files here are UTF-8");
+        if (starts("\xFF\xFE") || starts("\xFE\xFF")) fail("the file is UTF-16; registry files here are UTF-8");
         if (starts("\xEF\xBB\xBF")) text_.remove_prefix(3);
         const std::size_t bad = text::validUtf8Length(text_);
         if (bad != text_.size()) {
-            index_ = static_cast<std::size_t>(std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
+            index_ = static_cast<std::size_t>(
+                std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
             fail("the text is not valid UTF-8");
         }
     }
@@ -119,8 +117,7 @@ private:
     void keyLine(std::string_view t) {
         if (t.back() != ']') fail("a key line must end with \"]\"");
         std::string_view path = t.substr(1, t.size() - 2);
-        if (!path.empty() && path.front() == '-')
-            fail("a key deletion ([-...]) has no place in a hive file");
+        if (!path.empty() && path.front() == '-') fail("a key deletion ([-...]) has no place in a hive file");
         std::size_t slash = path.find('\\');
         std::string_view rootName = path.substr(0, slash);
         if (!text::equalsNoCase(rootName, hiveRootName(hive_))) {
@@ -287,8 +284,11 @@ private:
 }  // namespace
 
 RegFileError::RegFileError(std::string file, int line, std::string problem)
-    : PlatformError(platform::errors::RegistryCorrupt.number, file + ", line " + std::to_string(line) + ": " + problem),
-      file_(std::move(file)), line_(line), problem_(std::move(problem)) {}
+    : PlatformError(platform::errors::RegistryCorrupt.number,
+                    file + ", line " + std::to_string(line) + ": " + problem),
+      file_(std::move(file)),
+      line_(line),
+      problem_(std::move(problem)) {}
 
 std::string_view hiveRootName(Hive hive) {
     return hive == Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";

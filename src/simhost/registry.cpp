@@ -94,8 +94,7 @@ const RegKeyNode* RegKeyNode::find(std::string_view path) const { return findBel
 // (by this process or another) fails like a deleted key on Windows.
 class SimRegistryKey final : public platform::RegistryKey {
 public:
-    SimRegistryKey(SimRegistry& reg, Hive hive, std::string path)
-        : reg_(reg), hive_(hive), path_(std::move(path)) {}
+    SimRegistryKey(SimRegistry& reg, Hive hive, std::string path) : reg_(reg), hive_(hive), path_(std::move(path)) {}
     ~SimRegistryKey() override = default;
 
     std::optional<RegValue> queryValue(std::string_view name) override {
@@ -104,8 +103,7 @@ public:
         return *v;
     }
 
-    std::optional<RegValue> enumValue(std::uint32_t index, std::size_t nameRoom,
-                                      std::size_t dataRoom) override {
+    std::optional<RegValue> enumValue(std::uint32_t index, std::size_t nameRoom, std::size_t dataRoom) override {
         const auto& n = node();
         if (index >= n.values.size()) return std::nullopt;
         const RegValue& v = n.values[index];
@@ -166,22 +164,17 @@ private:
 SimRegistry::SimRegistry() = default;
 SimRegistry::~SimRegistry() = default;
 
-const RegKeyNode& SimRegistry::readHive(Hive hive) {
-    return hive == Hive::CurrentUser ? hkcu_ : hklm_;
-}
+const RegKeyNode& SimRegistry::readHive(Hive hive) { return hive == Hive::CurrentUser ? hkcu_ : hklm_; }
 
 void SimRegistry::updateHive(Hive hive, const std::function<bool(RegKeyNode&)>& change) {
     change(hive == Hive::CurrentUser ? hkcu_ : hklm_);
 }
 
-const RegKeyNode* SimRegistry::find(Hive hive, std::string_view path) {
-    return readHive(hive).find(path);
-}
+const RegKeyNode* SimRegistry::find(Hive hive, std::string_view path) { return readHive(hive).find(path); }
 
 std::unique_ptr<platform::RegistryKey> SimRegistry::openKey(Hive hive, std::string_view path) {
     if (!find(hive, path)) return nullptr;
-    if (takeFault(hive, path, false))
-        throw PlatformError(platform::errors::AccessDenied);
+    if (takeFault(hive, path, false)) throw PlatformError(platform::errors::AccessDenied);
     return std::make_unique<SimRegistryKey>(*this, hive, std::string(path));
 }
 
@@ -195,8 +188,7 @@ std::unique_ptr<platform::RegistryKey> SimRegistry::createKey(Hive hive, std::st
             return true;
         });
     }
-    if (takeFault(hive, path, false))
-        throw PlatformError(platform::errors::AccessDenied);
+    if (takeFault(hive, path, false)) throw PlatformError(platform::errors::AccessDenied);
     return std::make_unique<SimRegistryKey>(*this, hive, std::string(path));
 }
 
@@ -217,9 +209,7 @@ void SimRegistry::failOpen(Hive hive, std::string path, int skip) {
     faults_.push_back({hive, std::move(path), skip, false});
 }
 
-void SimRegistry::failClose(Hive hive, std::string path) {
-    faults_.push_back({hive, std::move(path), 0, true});
-}
+void SimRegistry::failClose(Hive hive, std::string path) { faults_.push_back({hive, std::move(path), 0, true}); }
 
 bool SimRegistry::takeFault(Hive hive, std::string_view path, bool onClose) {
     const auto want = splitKeyPath(path);

@@ -2,8 +2,8 @@
 
 #include <type_traits>
 
-#include "corvane/ui/text_presenter.h"
 #include "corvane/ui/form.h"
+#include "corvane/ui/text_presenter.h"
 #include "form_driver.h"
 
 namespace corvane::simhost {
@@ -68,8 +68,7 @@ void ScriptedUi::recordForm(const ui::Form& form, const std::string& event) {
     record(lines);
 }
 
-int ScriptedUi::messageBox(std::string_view prompt, int buttons, std::string_view title,
-                           platform::WindowHandle) {
+int ScriptedUi::messageBox(std::string_view prompt, int buttons, std::string_view title, platform::WindowHandle) {
     const std::string came = what(prompt, buttons, title);
     const MessageBoxStep step = expectNext<MessageBoxStep>(came);
     const std::string stepNo = "step " + std::to_string(next_);
@@ -78,12 +77,11 @@ int ScriptedUi::messageBox(std::string_view prompt, int buttons, std::string_vie
     if (step.text && *step.text != prompt) mismatch += "\n  expected text " + ui::quote(*step.text);
     if (step.textContains && prompt.find(*step.textContains) == std::string_view::npos)
         mismatch += "\n  expected text containing " + ui::quote(*step.textContains);
-    if (step.buttons && *step.buttons != buttons)
-        mismatch += "\n  expected buttons " + std::to_string(*step.buttons);
+    if (step.buttons && *step.buttons != buttons) mismatch += "\n  expected buttons " + std::to_string(*step.buttons);
     if (!mismatch.empty()) fail(stepNo + " of the script does not match " + came + mismatch);
     if (!ui::buttonsOffer(buttons, step.answer))
-        fail(stepNo + " of the script answers " + ui::answerName(step.answer) + " to " + came +
-             ", which offers " + ui::describeButtons(buttons));
+        fail(stepNo + " of the script answers " + ui::answerName(step.answer) + " to " + came + ", which offers " +
+             ui::describeButtons(buttons));
     record(ui::renderMessageBox(prompt, buttons, title));
     record("  answer " + ui::answerName(step.answer));
     return step.answer;
@@ -108,8 +106,8 @@ std::optional<std::string> ScriptedUi::browseForFolder(std::string_view title) {
     const std::string came = "folder chooser " + ui::quote(title);
     const FolderStep step = expectNext<FolderStep>(came);
     if (step.title && *step.title != title)
-        fail("step " + std::to_string(next_) + " of the script does not match " + came +
-             "\n  expected title " + ui::quote(*step.title));
+        fail("step " + std::to_string(next_) + " of the script does not match " + came + "\n  expected title " +
+             ui::quote(*step.title));
     record(came + " -> " + (step.folder ? ui::quote(*step.folder) : std::string("cancelled")));
     return step.folder;
 }
@@ -119,8 +117,8 @@ void ScriptedUi::showModal(ui::Form& form) {
     const FormStep step = expectNext<FormStep>(came);
     const std::size_t stepNo = next_;
     if (step.form != form.name() || (step.caption && *step.caption != form.caption()))
-        fail("step " + std::to_string(stepNo) + " of the script expects " + describeStep(step) +
-             ", but " + came + " was shown");
+        fail("step " + std::to_string(stepNo) + " of the script expects " + describeStep(step) + ", but " + came +
+             " was shown");
 
     {
         // Whatever happens below, the form stops reporting here and leaves the modal stack.

@@ -2,8 +2,8 @@
 // fast paths and the platform's Unicode tables.
 #include <algorithm>
 
-#include "corvane/text/text.h"
 #include "ascii.h"
+#include "corvane/text/text.h"
 #include "unicode.h"
 
 namespace corvane::text {

@@ -10,8 +10,8 @@
 #include <limits>
 #include <optional>
 
-#include "corvane/text/utf8.h"
 #include "ascii.h"
+#include "corvane/text/utf8.h"
 #include "unicode.h"
 
 namespace corvane::text::unicode {
@@ -19,9 +19,7 @@ namespace corvane::text::unicode {
 namespace {
 
 // ICU counts in int32_t; larger texts fall back to the ASCII rules.
-bool fitsIcu(std::string_view s) {
-    return s.size() <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max());
-}
+bool fitsIcu(std::string_view s) { return s.size() <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max()); }
 
 template <class Fn>
 std::optional<std::string> mapWith(std::string_view s, Fn fn, icu::Edits* edits = nullptr) {

@@ -12,8 +12,8 @@
 #include <climits>
 #include <optional>
 
-#include "corvane/text/utf8.h"
 #include "ascii.h"
+#include "corvane/text/utf8.h"
 #include "unicode.h"
 
 namespace corvane::text::unicode {
@@ -30,8 +30,7 @@ bool fitsInt(std::size_t n) { return n <= static_cast<std::size_t>(INT_MAX); }
 std::optional<std::wstring> toWide(std::string_view s) {
     if (s.empty()) return std::wstring();
     if (!fitsInt(s.size())) return std::nullopt;
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()),
-                                      nullptr, 0);
+    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), nullptr, 0);
     if (n <= 0) return std::nullopt;
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), out.data(), n) != n)

@@ -5,8 +5,7 @@
 namespace corvane::ui {
 
 void CheckBox::setValue(int value) {
-    if (value < Unchecked || value > Grayed)
-        throw platform::PlatformError(platform::errors::InvalidPropertyValue);
+    if (value < Unchecked || value > Grayed) throw platform::PlatformError(platform::errors::InvalidPropertyValue);
     if (value == state_.value) return;
     state_.value = value;
     raise(onClick);

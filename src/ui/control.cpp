@@ -7,8 +7,7 @@
 
 namespace corvane::ui {
 
-Control::Control(Form& form, std::string name, int index)
-    : form_(&form), name_(std::move(name)), index_(index) {
+Control::Control(Form& form, std::string name, int index) : form_(&form), name_(std::move(name)), index_(index) {
     form.registerControl(*this);
 }
 
@@ -26,14 +25,11 @@ void Control::move(int left, int top, int width, int height) {
 
 void Control::setContainer(Control& container) {
     if (!container.isContainer())
-        throw std::invalid_argument(displayName() + ": " + container.displayName() +
-                                    " cannot hold controls");
+        throw std::invalid_argument(displayName() + ": " + container.displayName() + " cannot hold controls");
     if (&container.form() != form_)
-        throw std::invalid_argument(displayName() + ": " + container.displayName() +
-                                    " is on another form");
+        throw std::invalid_argument(displayName() + ": " + container.displayName() + " is on another form");
     for (const Control* c = &container; c; c = c->container())
-        if (c == this)
-            throw std::invalid_argument(displayName() + " cannot be inside itself");
+        if (c == this) throw std::invalid_argument(displayName() + " cannot be inside itself");
     common_.container = &container;
 }
 
@@ -59,8 +55,7 @@ bool Control::isReachable() const {
 bool Control::hasFocus() const { return form_->activeControl() == this; }
 
 void Control::setFocus() {
-    if (!canTakeFocus() || !isReachable())
-        throw platform::PlatformError(platform::errors::InvalidCall);
+    if (!canTakeFocus() || !isReachable()) throw platform::PlatformError(platform::errors::InvalidCall);
     form_->setFocusTo(this);
 }
 

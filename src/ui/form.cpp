@@ -41,8 +41,7 @@ void Form::applyDesign() {
 
 void Form::load() {
     if (loaded_) return;
-    if (!designed_)
-        throw std::logic_error(name_ + ": applyDesign() was not called by its constructor");
+    if (!designed_) throw std::logic_error(name_ + ": applyDesign() was not called by its constructor");
     loaded_ = true;
     onLoad();
 }
@@ -107,15 +106,13 @@ Control* Form::findControl(std::string_view name, int index) const {
 
 CommandButton* Form::defaultButton() const {
     for (Control* c : controls_)
-        if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isDefault() && b->isReachable())
-            return b;
+        if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isDefault() && b->isReachable()) return b;
     return nullptr;
 }
 
 CommandButton* Form::cancelButton() const {
     for (Control* c : controls_)
-        if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isCancel() && b->isReachable())
-            return b;
+        if (auto* b = dynamic_cast<CommandButton*>(c); b && b->isCancel() && b->isReachable()) return b;
     return nullptr;
 }
 

@@ -26,9 +26,10 @@ int ItemList::add(std::string text) {
     int at = count();
     if (sorted_) {
         const std::string key = text::toUpper(text);
-        const auto after = std::upper_bound(
-            items_.begin(), items_.end(), key,
-            [](const std::string& k, const Item& item) { return k < text::toUpper(item.text); });
+        const auto after = std::upper_bound(items_.begin(), items_.end(), key,
+                                            [](const std::string& k, const Item& item) {
+                                                return k < text::toUpper(item.text);
+                                            });
         at = static_cast<int>(after - items_.begin());
     }
     return insert(at, std::move(text));

@@ -19,9 +19,7 @@ void ListBox::shiftAfterInsert(int at) {
 
 void ListBox::addItem(std::string text) { shiftAfterInsert(state_.items.add(std::move(text))); }
 
-void ListBox::addItem(std::string text, int index) {
-    shiftAfterInsert(state_.items.insert(index, std::move(text)));
-}
+void ListBox::addItem(std::string text, int index) { shiftAfterInsert(state_.items.insert(index, std::move(text))); }
 
 void ListBox::removeItem(int index) {
     state_.items.remove(index);
@@ -43,9 +41,7 @@ void ListBox::setListIndex(int index) {
     raise(onClick);
 }
 
-std::string ListBox::text() const {
-    return state_.listIndex < 0 ? std::string() : list(state_.listIndex);
-}
+std::string ListBox::text() const { return state_.listIndex < 0 ? std::string() : list(state_.listIndex); }
 
 bool ListBox::selected(int index) const {
     const auto& item = state_.items.at(index);
@@ -79,8 +75,7 @@ std::vector<int> ListBox::selectedIndexes() const {
 void ListBox::userSelect(const std::vector<int>& indexes) {
     for (int i : indexes) state_.items.at(i);  // checks every index before changing anything
     if (state_.multiSelect == MultiSelect::None) {
-        if (indexes.size() > 1)
-            throw std::invalid_argument(displayName() + " takes one selected item");
+        if (indexes.size() > 1) throw std::invalid_argument(displayName() + " takes one selected item");
         setListIndex(indexes.empty() ? -1 : indexes.front());
         return;
     }

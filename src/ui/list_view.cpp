@@ -44,9 +44,7 @@ ColumnHeader& ListView::addColumn(std::string text, int width) {
     return *state_.columns.back();
 }
 
-ColumnHeader& ListView::column(int index) {
-    return *state_.columns[position(index, state_.columns.size())];
-}
+ColumnHeader& ListView::column(int index) { return *state_.columns[position(index, state_.columns.size())]; }
 
 const ColumnHeader& ListView::column(int index) const {
     return *state_.columns[position(index, state_.columns.size())];
@@ -60,13 +58,9 @@ ListItem& ListView::addItem(std::string text) {
     return *state_.items.back();
 }
 
-ListItem& ListView::item(int index) {
-    return *state_.items[position(index, state_.items.size())];
-}
+ListItem& ListView::item(int index) { return *state_.items[position(index, state_.items.size())]; }
 
-const ListItem& ListView::item(int index) const {
-    return *state_.items[position(index, state_.items.size())];
-}
+const ListItem& ListView::item(int index) const { return *state_.items[position(index, state_.items.size())]; }
 
 void ListView::renumber() {
     int i = 0;

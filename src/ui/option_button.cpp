@@ -10,8 +10,7 @@ void OptionButton::setValue(bool value) {
     if (!value) return;
     for (Control* c : form().controls()) {
         auto* other = dynamic_cast<OptionButton*>(c);
-        if (other && other != this && other->container() == container())
-            other->state_.value = false;
+        if (other && other != this && other->container() == container()) other->state_.value = false;
     }
     raise(onClick);
 }

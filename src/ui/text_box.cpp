@@ -27,9 +27,7 @@ void TextBox::setSelStart(int start) {
     state_.selLength = 0;
 }
 
-void TextBox::setSelLength(int len) {
-    state_.selLength = std::clamp(len, 0, length() - state_.selStart);
-}
+void TextBox::setSelLength(int len) { state_.selLength = std::clamp(len, 0, length() - state_.selStart); }
 
 void TextBox::selectAll() {
     state_.selStart = 0;

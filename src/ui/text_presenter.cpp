@@ -24,9 +24,9 @@ std::string masked(const ui::TextBox& box) {
 
 std::string checkMark(int value) {
     switch (value) {
-    case ui::CheckBox::Checked: return "[x]";
-    case ui::CheckBox::Grayed: return "[-]";
-    default: return "[ ]";
+        case ui::CheckBox::Checked: return "[x]";
+        case ui::CheckBox::Grayed: return "[-]";
+        default: return "[ ]";
     }
 }
 
@@ -80,8 +80,7 @@ private:
         if (c.hasFocus()) {
             out += " (focus)";
             if (auto* t = dynamic_cast<const ui::TextBox*>(&c); t && t->selLength() > 0)
-                out += " (selection " + std::to_string(t->selStart()) + "+" +
-                       std::to_string(t->selLength()) + ")";
+                out += " (selection " + std::to_string(t->selStart()) + "+" + std::to_string(t->selLength()) + ")";
         }
         return out;
     }
@@ -112,8 +111,7 @@ private:
         } else if (auto* ts = dynamic_cast<const ui::TabStrip*>(&c)) {
             add(depth, head + flags(c));
             for (int i = 1; i <= ts->tabCount(); ++i)
-                add(depth + 1, "tab " + quote(ts->tab(i).caption()) +
-                                   (i == ts->selectedIndex() ? " (selected)" : ""));
+                add(depth + 1, "tab " + quote(ts->tab(i).caption()) + (i == ts->selectedIndex() ? " (selected)" : ""));
         } else if (auto* f = dynamic_cast<const ui::Frame*>(&c)) {
             add(depth, head + " " + quote(f->caption()) + flags(c));
             children(&c, depth + 1);
@@ -127,9 +125,7 @@ private:
         }
     }
 
-    static std::string picture(const std::string& ref) {
-        return ref.empty() ? "(no picture)" : quote(ref);
-    }
+    static std::string picture(const std::string& ref) { return ref.empty() ? "(no picture)" : quote(ref); }
 
     void listView(const ui::ListView& lv, const std::string& head, int depth) {
         add(depth, head + flags(lv));
@@ -195,17 +191,17 @@ std::string quote(std::string_view text) {
 }
 
 std::string describeButtons(int buttons) {
-    static constexpr const char* kSets[] = {"OK",          "OK Cancel", "Abort Retry Ignore",
-                                            "Yes No Cancel", "Yes No",    "Retry Cancel"};
+    static constexpr const char* kSets[] = {"OK",     "OK Cancel",   "Abort Retry Ignore", "Yes No Cancel",
+                                            "Yes No", "Retry Cancel"};
     const int set = buttons & 0x0F;
     std::string out = set < 6 ? kSets[set] : "buttons " + std::to_string(set);
     switch (buttons & 0xF0) {
-    case 0: break;
-    case 16: out += ", critical"; break;
-    case 32: out += ", question"; break;
-    case 48: out += ", exclamation"; break;
-    case 64: out += ", information"; break;
-    default: out += ", icon " + std::to_string(buttons & 0xF0); break;
+        case 0: break;
+        case 16: out += ", critical"; break;
+        case 32: out += ", question"; break;
+        case 48: out += ", exclamation"; break;
+        case 64: out += ", information"; break;
+        default: out += ", icon " + std::to_string(buttons & 0xF0); break;
     }
     return out;
 }
@@ -218,13 +214,13 @@ std::string answerName(int answer) {
 
 bool buttonsOffer(int buttons, int answer) {
     switch (buttons & 0x0F) {
-    case 0: return answer == 1;
-    case 1: return answer == 1 || answer == 2;
-    case 2: return answer >= 3 && answer <= 5;
-    case 3: return answer == 6 || answer == 7 || answer == 2;
-    case 4: return answer == 6 || answer == 7;
-    case 5: return answer == 4 || answer == 2;
-    default: return false;
+        case 0: return answer == 1;
+        case 1: return answer == 1 || answer == 2;
+        case 2: return answer >= 3 && answer <= 5;
+        case 3: return answer == 6 || answer == 7 || answer == 2;
+        case 4: return answer == 6 || answer == 7;
+        case 5: return answer == 4 || answer == 2;
+        default: return false;
     }
 }
 

@@ -20,7 +20,8 @@ TEST(ComponentFactory, EveryProgIdCreatesItsOwnClassIgnoringCase) {
     EXPECT_NE(CreateAccessObject<SafeInspector>(factory), nullptr);
     EXPECT_NE(CreateAccessObject<MAPIUtils>(factory), nullptr);
     EXPECT_NE(CreateAccessObject<RDOSession>(factory), nullptr);
-    EXPECT_THAT([&] { CreateAccessObject<SafeMailItem>(factory, progid::RDOSession); }, FailsWith(platform::errors::TypeMismatch.number));
+    EXPECT_THAT([&] { CreateAccessObject<SafeMailItem>(factory, progid::RDOSession); },
+                FailsWith(platform::errors::TypeMismatch.number));
 }
 
 TEST(ComponentFactory, UnregisteredOrUnknownProgIdFailsLikeAMissingComponent) {

@@ -1,7 +1,7 @@
 // The RDO session: bound to Outlook's own MAPI session or logged on by itself; stores,
 // accounts in sending order, messages by entry id and message files.
-#include "corvane/access/field_values.h"
 #include "corvane/access/rdo_session.h"
+#include "corvane/access/field_values.h"
 #include "corvane/access/safe_mail_item.h"
 #include "corvane/outlook/errors.h"
 #include "corvane/sim/folder.h"
@@ -19,7 +19,9 @@ using corvane::testing::OutlookSetup;
 struct RDOSessionTest : corvane::testing::WorldTest {
     explicit RDOSessionTest(OutlookSetup outlook = {}) : WorldTest(std::move(outlook)) {}
     std::shared_ptr<mapi::Session> outlookSession() const { return app->Session()->MAPIOBJECT(); }
-    std::shared_ptr<sim::SimMailItem> fromAnn() { return received({.from = entry("Ann Lee"), .to = {entry("John Smith")}}); }
+    std::shared_ptr<sim::SimMailItem> fromAnn() {
+        return received({.from = entry("Ann Lee"), .to = {entry("John Smith")}});
+    }
 
     ComponentFactory factory{app->mapiSubsystem()};
     std::shared_ptr<RDOSession> rdo = CreateAccessObject<RDOSession>(factory);
@@ -91,8 +93,9 @@ TEST_F(RDOSessionTest, MessageByEntryIdMarksReadAndDeletesForGood) {
 
 TEST_F(RDOSessionTest, MessageFileContentIsCopiedOntoANewInboxMessage) {
     const std::string file = addinFile("Introducing_Corvane.msg");
-    host().files().writeFile(file, "Subject: Welcome\nFrom: Corvane Team <team@corvane.example>\n"
-                                   "Content-Type: text/html\n\n<html><body>Hello.</body></html>");
+    host().files().writeFile(file,
+                             "Subject: Welcome\nFrom: Corvane Team <team@corvane.example>\n"
+                             "Content-Type: text/html\n\n<html><body>Hello.</body></html>");
     rdo->SetMAPIOBJECT(outlookSession());
     auto fresh = rdo->GetDefaultFolder(outlook::olfolder::Inbox)->AddMessage("IPM.Note");
     fresh->SetSent(true);
@@ -105,7 +108,8 @@ TEST_F(RDOSessionTest, MessageFileContentIsCopiedOntoANewInboxMessage) {
     EXPECT_EQ(AsText(reopened->Fields(0x0037001E)), "Welcome");
     EXPECT_TRUE(reopened->UnRead());
     EXPECT_EQ(reopened->ReceivedTime(), clock().now());
-    auto mail = std::dynamic_pointer_cast<outlook::MailItem>(folder(outlook::olfolder::Inbox)->items().front()->asItem());
+    auto mail = std::dynamic_pointer_cast<outlook::MailItem>(
+        folder(outlook::olfolder::Inbox)->items().front()->asItem());
     EXPECT_EQ(mail->SenderName(), "Corvane Team");
     EXPECT_EQ(mail->Body(), "Hello.");
     EXPECT_THAT([&] { rdo->GetMessageFromMsgFile(addinFile("missing.msg")); },

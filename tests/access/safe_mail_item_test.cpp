@@ -1,6 +1,6 @@
+#include "corvane/access/safe_mail_item.h"
 #include "corvane/access/field_values.h"
 #include "corvane/access/safe_inspector.h"
-#include "corvane/access/safe_mail_item.h"
 #include "corvane/outlook/errors.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
@@ -146,8 +146,10 @@ TEST_F(SafeMailItemTest, FieldsWrittenByString8TagAreSavedWithTheItem) {
 TEST_F(SafeMailItemTest, MembersBeforeBindingFailNamingTheMember) {
     auto unbound = CreateAccessObject<SafeMailItem>(factory);
     EXPECT_THAT([&] { unbound->Recipients(); },
-                FailsWith(platform::errors::ObjectNotSet.number, ::testing::HasSubstr("SafeMailItem.Item before calling Recipients")));
-    EXPECT_THAT([&] { CreateAccessObject<SafeInspector>(factory)->WordEditor(); }, FailsWith(platform::errors::ObjectNotSet.number));
+                FailsWith(platform::errors::ObjectNotSet.number,
+                          ::testing::HasSubstr("SafeMailItem.Item before calling Recipients")));
+    EXPECT_THAT([&] { CreateAccessObject<SafeInspector>(factory)->WordEditor(); },
+                FailsWith(platform::errors::ObjectNotSet.number));
 }
 
 TEST_F(SafeMailItemTest, DeletedItemFailsAsOutlookReportsIt) {

@@ -28,8 +28,14 @@ protected:
 TEST_F(RecipientEmailTest, EveryKindOfRecipientGivesItsAddressOrWhatStandsForIt) {
     auto mail = mailTo({ann, john, team, "Bob <bob@example.org>", friends, "Somebody Unknown",
                         entryOfType("EX", "", {"smtp:old@k.example"}), entryOfType("GOOG")});
-    const std::vector<std::string> expected{"ann@example.com", "john@kelderon.example", "team@kelderon.example",
-                                            "bob@example.org", "General", "Somebody Unknown", "", ""};
+    const std::vector<std::string> expected{"ann@example.com",
+                                            "john@kelderon.example",
+                                            "team@kelderon.example",
+                                            "bob@example.org",
+                                            "General",
+                                            "Somebody Unknown",
+                                            "",
+                                            ""};
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(RecipientEmail(process(), mail, i, true), expected[i - 1]) << i;
     EXPECT_EQ(RecipientEmail(process(), composed("Bea Boss"), 1), "bea@example.com");
 }
@@ -43,7 +49,8 @@ TEST_F(RecipientEmailTest, FailuresAreReportedWhenAskedExceptTheUnexpectedOne) {
     expectUnresolved("Brackenfold Invalid E-mail Address");
     EXPECT_EQ(RecipientEmail(process(), mail, 1, true), "");
     EXPECT_EQ(cleanUps(), before + 2);
-    EXPECT_EQ(RecipientEmail(process(), std::make_shared<FailingItem>(platform::errors::Unexpected.number), 1, true), "");
+    EXPECT_EQ(RecipientEmail(process(), std::make_shared<FailingItem>(platform::errors::Unexpected.number), 1, true),
+              "");
     EXPECT_EQ(access().LiveObjects(), 0u);
 }
 

@@ -11,8 +11,8 @@ using RecipientSmtpAddressTest = ResolutionTest;
 TEST_F(RecipientSmtpAddressTest, ReadsTheEntryWithoutResolving) {
     auto twoPrimaries = entryOfType("EX", "", {"SMTP:a@k.example", "SMTP:b@k.example"});
     auto mail = mailTo({john, boss, team, friends, twoPrimaries});
-    const std::vector<std::string> expected{"john@kelderon.example", "bea@example.com", "team@kelderon.example",
-                                            "", "b@k.example"};
+    const std::vector<std::string> expected{"john@kelderon.example", "bea@example.com", "team@kelderon.example", "",
+                                            "b@k.example"};
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(RecipientSmtpAddress(process(), mail, i, true), expected[i - 1]) << i;
 
     auto draft = std::dynamic_pointer_cast<ol::MailItem>(app->CreateItem(ol::olitem::Mail));

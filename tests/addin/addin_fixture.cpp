@@ -95,9 +95,7 @@ void AddinTest::connectAddin() { app->connectAddin(ConnectProgId, connect, ol::e
 
 void AddinTest::disconnectAddin(int removeMode) { app->disconnectAddin(ConnectProgId, removeMode); }
 
-std::shared_ptr<sim::SimFolder> AddinTest::inbox() const {
-    return app->profile()->defaultFolder(ol::olfolder::Inbox);
-}
+std::shared_ptr<sim::SimFolder> AddinTest::inbox() const { return app->profile()->defaultFolder(ol::olfolder::Inbox); }
 
 std::shared_ptr<sim::SimMailItem> AddinTest::received(const std::string& subject) {
     sim::ItemSpec spec;

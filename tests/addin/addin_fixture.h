@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "corvane/checks/entry_points.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/subsystems.h"
+#include "corvane/checks/entry_points.h"
 #include "corvane/platform/clock.h"
 #include "corvane/platform/host.h"
 #include "corvane/settings/setting_keys.h"
@@ -201,9 +201,12 @@ protected:
     int explorerWrappers() const { return process->gcolExplWrap ? process->gcolExplWrap->Count() : 0; }
     int inspectorWrappers() const { return process->gcolInspWrap ? process->gcolInspWrap->Count() : 0; }
     // The add-in's folder as the add-in sees it.
-    std::string addinFile(std::string_view name) const { return std::string(simhost::AddinFolder) + "\\" + std::string(name); }
+    std::string addinFile(std::string_view name) const {
+        return std::string(simhost::AddinFolder) + "\\" + std::string(name);
+    }
 
-    std::unique_ptr<simhost::SimHost> sim = simhost::SimHost::Temporary(platform::DateTime::fromCivil(2026, 3, 2, 9, 30));
+    std::unique_ptr<simhost::SimHost> sim = simhost::SimHost::Temporary(
+        platform::DateTime::fromCivil(2026, 3, 2, 9, 30));
     platform::FixedClock& clock = sim->clock();
     simhost::FileRegistry& registry = sim->registry();
     simhost::ScriptedUi& ui = sim->ui();

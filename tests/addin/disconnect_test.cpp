@@ -75,8 +75,8 @@ TEST_F(Loading, SwitchingOffDisconnectsWithRemoveModeOneAndStoresLoadBehaviorTwo
 }
 
 TEST_F(Loading, AProgIdOutlookCannotCreateIsSkipped) {
-    registry.setDword(platform::Hive::LocalMachine, std::string(sim::OutlookAddinsKey) + "\\Other.Addin", "LoadBehavior",
-                      3);
+    registry.setDword(platform::Hive::LocalMachine, std::string(sim::OutlookAddinsKey) + "\\Other.Addin",
+                      "LoadBehavior", 3);
     EXPECT_TRUE(loader.loadStartupAddins().empty());
 }
 

@@ -120,8 +120,9 @@ TEST_F(WindowTracking, AClosedExplorerFailureIsSilentOthersAreReported) {
     EXPECT_NO_THROW(ui.finish()) << ui.transcriptText();
 
     explorer->failSelection(platform::PlatformError(5, "Invalid procedure call or argument"));
-    ui.addStep(simhost::MessageBoxStep{"m_objExpl_SelectionChange - Corvane", "Error 5 Invalid procedure call or argument",
-                                       std::nullopt, 48, platform::mb::IdOk});
+    ui.addStep(simhost::MessageBoxStep{"m_objExpl_SelectionChange - Corvane",
+                                       "Error 5 Invalid procedure call or argument", std::nullopt, 48,
+                                       platform::mb::IdOk});
     explorer->select({received("other")});
     EXPECT_NO_THROW(ui.finish()) << ui.transcriptText();
 }

@@ -79,7 +79,8 @@ TEST_F(WordEditor, TheAccountQuestionRunsInWordAndItsAnswerIsUsed) {
     start();
     wordHooks->selectAnswer = "Home";
     EXPECT_EQ(sendToAnn(), sim::SendOutcome::Sent);
-    EXPECT_EQ(macros, (std::vector<std::string>{"cvEmptySubjectCheckWord", "cvDelayEmailSendingWord", "cvSelQuenlow"}));
+    EXPECT_EQ(macros,
+              (std::vector<std::string>{"cvEmptySubjectCheckWord", "cvDelayEmailSendingWord", "cvSelQuenlow"}));
     EXPECT_EQ(wordHooks->count("ShowSelectSendAcct Kelderon/Home"), 1);
     EXPECT_EQ(hooks->count("SendUsingPrefAccount Home"), 1);
     EXPECT_EQ(hooks->count("cvDelayEmailSending"), 0);
@@ -132,7 +133,9 @@ TEST_F(WordOnLateOutlook2002, LoadsTheTemplateAtTheFirstActivationAndMarksItSave
 class WordDelaysThroughButtons : public ::testing::Test, protected corvane::testing::SendScene {
 protected:
     struct ListFolder final : accounts::MailFolder {
-        std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override { return std::make_shared<FakeSendAcct>(log); }
+        std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
+            return std::make_shared<FakeSendAcct>(log);
+        }
         std::vector<std::string> log;
     };
     std::shared_ptr<Process> newProcess() {
@@ -147,8 +150,10 @@ protected:
             return std::shared_ptr<ol::Dispatch>(Connect::Create(p.lock()));
         });
         for (auto [key, value] : {std::pair{settings::keys::ShowStartupWizard, "False"},
-                                  {settings::keys::LastCheckUpdateDate, "DoNotCheck"}, {settings::keys::blnMoveCV, "1"},
-                                  {settings::keys::DisplayConfirmation, "1"}, {settings::keys::DelayEmails, "True"},
+                                  {settings::keys::LastCheckUpdateDate, "DoNotCheck"},
+                                  {settings::keys::blnMoveCV, "1"},
+                                  {settings::keys::DisplayConfirmation, "1"},
+                                  {settings::keys::DelayEmails, "True"},
                                   {settings::keys::AutoDelayAll, "0"},
                                   {settings::keys::DelayedEmailAddrs, "ann@example.com"}})
             set(key, value);

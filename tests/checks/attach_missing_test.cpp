@@ -28,9 +28,11 @@ TEST(HeaderBlock, FoundAtTheQuotedMessagesFrom) {
 }
 
 TEST(HeaderBlock, SearchGoesOnPastFromWithoutSentAndTo) {
-    const std::string body = "From: the desk of Bob\r\nHello\r\nthere\r\n"  // no "Sent:"
-                             "From: Carol\r\nSent: today\r\nCc: Dan\r\n"       // no "To:"
-                             "Hi\r\n" + kHeader;
+    const std::string body =
+        "From: the desk of Bob\r\nHello\r\nthere\r\n"  // no "Sent:"
+        "From: Carol\r\nSent: today\r\nCc: Dan\r\n"    // no "To:"
+        "Hi\r\n" +
+        kHeader;
     EXPECT_EQ(FindHeaderBlock(body), body.find(kHeader));
 }
 
@@ -50,8 +52,11 @@ TEST(HeaderBlock, LinesCutShortAreAnError) {
     // The third line is only read when the second one holds "Sent:".
     EXPECT_NO_THROW(FindHeaderBlock("From: Bob\r\nHello\r\nTo: Alice"));
     // Even a message with an attachment fails.
-    EXPECT_THAT([] { AnalyseAttachMissing("x", "Hi\r\nFrom: Bob", std::vector<AttachmentInfo>{{"a.pdf", ""}}, "", {}); },
-                FailsWith(5));
+    EXPECT_THAT(
+        [] {
+            AnalyseAttachMissing("x", "Hi\r\nFrom: Bob", std::vector<AttachmentInfo>{{"a.pdf", ""}}, "", {});
+        },
+        FailsWith(5));
 }
 
 TEST(SearchText, SubjectAndBodyUpperCasedOnTwoLinesWithNonBreakingSpacesAsSpaces) {
@@ -61,7 +66,10 @@ TEST(SearchText, SubjectAndBodyUpperCasedOnTwoLinesWithNonBreakingSpacesAsSpaces
     const std::string longAscii(150, 'a');
     EXPECT_EQ(BuildSearchText("x", longAscii + "ä" + longAscii, false, ""),
               "X\r\n" + std::string(150, 'A') + "Ä" + std::string(150, 'A'));
-    EXPECT_EQ(BuildSearchText("a\xC2\xA0" "b", "Kind\xC2\xA0\xC2\xA0regards", false, ""), "A B\r\nKIND  REGARDS");
+    EXPECT_EQ(BuildSearchText("a\xC2\xA0"
+                              "b",
+                              "Kind\xC2\xA0\xC2\xA0regards", false, ""),
+              "A B\r\nKIND  REGARDS");
     EXPECT_EQ(BuildSearchText("ä", "x\xC2\xA0", false, ""), "Ä\r\nX ");
 }
 
@@ -69,11 +77,15 @@ TEST(SearchText, IgnoredBlockIsReplacedByOneSpace) {
     const std::string signature = "Bob Smith\r\nEnclosed Systems Ltd";
     const std::string body = "Hello\r\n" + signature + "\r\nbye bob smith\r\nenclosed systems ltd";
     EXPECT_EQ(BuildSearchText("s", body, true, "  bob smith\r\nenclosed SYSTEMS ltd "), "S\r\nHELLO\r\n \r\nBYE  ");
-    EXPECT_EQ(BuildSearchText("s", body, false, signature), "S\r\n" + std::string("HELLO\r\nBOB SMITH\r\n"
-              "ENCLOSED SYSTEMS LTD\r\nBYE BOB SMITH\r\nENCLOSED SYSTEMS LTD"));
+    EXPECT_EQ(BuildSearchText("s", body, false, signature),
+              "S\r\n" + std::string("HELLO\r\nBOB SMITH\r\n"
+                                    "ENCLOSED SYSTEMS LTD\r\nBYE BOB SMITH\r\nENCLOSED SYSTEMS LTD"));
     // Text taken from an HTML message carries non-breaking spaces where the block has
     // ordinary ones, and the other way round.
-    EXPECT_EQ(BuildSearchText("s", "Hi\r\nfiles\xC2\xA0" "enclosed here", true, "Files enclosed\xC2\xA0HERE"),
+    EXPECT_EQ(BuildSearchText("s",
+                              "Hi\r\nfiles\xC2\xA0"
+                              "enclosed here",
+                              true, "Files enclosed\xC2\xA0HERE"),
               "S\r\nHI\r\n ");
     EXPECT_EQ(BuildSearchText("s", "a  b", true, "   "), "S\r\nA  B");  // a blank block ignores nothing
 }

@@ -17,9 +17,9 @@ protected:
     // Runs the check on a message being written to Ann; true when it cancelled the send.
     bool check(std::string subject, std::string body, std::vector<sim::AttachmentSpec> attachments = {}) {
         bool cancel = false;
-        cvAttachMissingCheck(process(),
-                             draft({.subject = subject, .body = body, .to = {ann}, .attachments = attachments})->asItem(),
-                             cancel);
+        cvAttachMissingCheck(
+            process(), draft({.subject = subject, .body = body, .to = {ann}, .attachments = attachments})->asItem(),
+            cancel);
         return cancel;
     }
     void asked(int answer) {

@@ -28,8 +28,9 @@ protected:
     // The confirmation box, answered Yes or No.
     void expectConfirmation(const std::string& question, int answer) {
         expectBox("Confirm Email Send - Corvane",
-                  question + "\r\n\r\n(If you do not wish to see this message please go to the Corvane settings "
-                             "screen and click Send-Confirm)",
+                  question +
+                      "\r\n\r\n(If you do not wish to see this message please go to the Corvane settings "
+                      "screen and click Send-Confirm)",
                   platform::mb::InformationYesNo, answer);
     }
     void expectError(const std::string& procedure) {

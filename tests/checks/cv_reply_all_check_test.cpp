@@ -49,9 +49,10 @@ TEST_F(ReplyAllCheck, BlindCopyWarningYesSkipsTheRecipientDialog) {
 }
 
 TEST_F(ReplyAllCheck2007, ADistributionListSoftensTheWarning) {
-    warning("You clicked Reply to All.\r\n\r\nYou do not APPEAR to be in the addresses of this email, "
-                       "therefore you MAY be BCCed on this email!\r\n\r\nA Reply to All means",
-                       IdYes);
+    warning(
+        "You clicked Reply to All.\r\n\r\nYou do not APPEAR to be in the addresses of this email, "
+        "therefore you MAY be BCCed on this email!\r\n\r\nA Reply to All means",
+        IdYes);
     EXPECT_FALSE(replyAll(plans({carol, team})));
 }
 
@@ -67,12 +68,13 @@ TEST_F(ReplyAllCheck, RowsListTheReplysRecipientsAllTicked) {
     expectRecipientDialog({ok});
     replyAll(plans({me, carol}, {bob}));
     EXPECT_TRUE(shows("form frmReplyMultRecipt \"Reply to All - Corvane\" shown")) << transcript();
-    EXPECT_TRUE(shows("listview lstVRecipients tag \"3\"\n"
-                      "    column 1 \"\" width 600 icon 2\n"
-                      "    column 2 \"Recipients\" width 6020\n"
-                      "    [x] \"\" | \"Ann Lee (ann@example.com)\" tag \"1\"\n"
-                      "    [x] \"\" | \"Carol Diaz (Exchange)\" tag \"2\"\n"
-                      "    [x] \"\" | \"Bob Ray (bob@example.org)\" tag \"3\"\n"))
+    EXPECT_TRUE(
+        shows("listview lstVRecipients tag \"3\"\n"
+              "    column 1 \"\" width 600 icon 2\n"
+              "    column 2 \"Recipients\" width 6020\n"
+              "    [x] \"\" | \"Ann Lee (ann@example.com)\" tag \"1\"\n"
+              "    [x] \"\" | \"Carol Diaz (Exchange)\" tag \"2\"\n"
+              "    [x] \"\" | \"Bob Ray (bob@example.org)\" tag \"3\"\n"))
         << transcript();
     EXPECT_EQ(left(), " / Yes");  // every row kept: an empty position list
 }

@@ -49,13 +49,14 @@ TEST_F(ReplyCheck, RowsShowTheReplyToAllsRecipientsWithThePlainReplysOneTicked) 
     expectRecipientDialog({cancel});
     reply(plans({me, carol}, {bob, "Dan West <dan@example.net>"}));
     EXPECT_TRUE(shows("form frmReplyMultRecipt \"Multiple recipients - Corvane\" shown")) << transcript();
-    EXPECT_TRUE(shows("listview lstVRecipients tag \"1\"\n"
-                      "    column 1 \"\" width 600 icon 1\n"
-                      "    column 2 \"Recipients\" width 6020\n"
-                      "    [x] \"\" | \"Ann Lee (ann@example.com)\" tag \"1\"\n"
-                      "    [ ] \"\" | \"Carol Diaz (carol@kelderon.example)\" tag \"2\"\n"
-                      "    [ ] \"\" | \"Bob Ray (bob@example.org)\" tag \"3\"\n"
-                      "    [ ] \"\" | \"Dan West (dan@example.net)\" tag \"4\"\n"))
+    EXPECT_TRUE(
+        shows("listview lstVRecipients tag \"1\"\n"
+              "    column 1 \"\" width 600 icon 1\n"
+              "    column 2 \"Recipients\" width 6020\n"
+              "    [x] \"\" | \"Ann Lee (ann@example.com)\" tag \"1\"\n"
+              "    [ ] \"\" | \"Carol Diaz (carol@kelderon.example)\" tag \"2\"\n"
+              "    [ ] \"\" | \"Bob Ray (bob@example.org)\" tag \"3\"\n"
+              "    [ ] \"\" | \"Dan West (dan@example.net)\" tag \"4\"\n"))
         << transcript();
     EXPECT_EQ(ui().beeps(), 1);
 }

@@ -20,8 +20,11 @@ class SubjectProcedures : public WorldTest {
 protected:
     // Replies to a message received at 23:50 on the day `days` calendar days back.
     std::string replyToMessageOf(int days, std::shared_ptr<outlook::MailItem>* reply = nullptr) {
-        auto answered = received({.subject = "Plans", .from = ann, .to = {me},
-                                  .received = clock().now().dateOnly().addDays(-days).addSeconds(23 * 3600 + 50 * 60)});
+        auto answered = received(
+            {.subject = "Plans",
+             .from = ann,
+             .to = {me},
+             .received = clock().now().dateOnly().addDays(-days).addSeconds(23 * 3600 + 50 * 60)});
         auto r = answered->Reply();
         if (reply) *reply = r;
         return cvOldSubject(process(), answered, r);
@@ -107,7 +110,8 @@ TEST_F(SubjectProcedures, AnEmptySubjectCheckFailureIsReportedAndLeavesCancelAsI
     item->Delete();
     const auto& gone = platform::errors::ItemMovedOrDeleted;
     expectBox("cvEmptySubjectCheck - Corvane",
-              "Error: " + std::to_string(gone.number) + " " + std::string(gone.description), platform::mb::InformationOk);
+              "Error: " + std::to_string(gone.number) + " " + std::string(gone.description),
+              platform::mb::InformationOk);
     bool cancel = true;
     cvEmptySubjectCheck(process(), item, cancel);
     EXPECT_TRUE(cancel);

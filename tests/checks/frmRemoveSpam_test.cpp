@@ -31,8 +31,8 @@ TEST_F(frmRemoveSpamTest, YesAcceptsTheEditedSubjectAndStoresAutomaticRemovalOnl
 }
 
 TEST_F(frmRemoveSpamTest, NoEscapeAndTheWindowsXIgnoreTheTickedBox) {
-    for (const simhost::FormAction& leave : std::vector<simhost::FormAction>{
-             act::Click{"cmdNo"}, act::PressKey{"txtNewSubject", 27}, act::Close{}}) {
+    for (const simhost::FormAction& leave :
+         std::vector<simhost::FormAction>{act::Click{"cmdNo"}, act::PressKey{"txtNewSubject", 27}, act::Close{}}) {
         run({act::Tick{"chkAutoCorrect"}, leave});
         EXPECT_FALSE(frm.accepted);
         frm.unload();

@@ -38,7 +38,8 @@ TEST_F(frmReplyMultReciptTest, ReplyToAllModePutsTheSecondLineAboveTheList) {
 TEST_F(frmReplyMultReciptTest, TicksAndDoubleClicksCountInTheTagWithIconTwoOnlyWhenAllAreTicked) {
     EXPECT_EQ(list.tag(), "1");
     EXPECT_EQ(icon(), 1);
-    run({act::TickRows{"lstVRecipients", {"#2"}, true}, act::DoubleClick{"lstVRecipients", "#3"}, act::Click{"cmdOK"}});
+    run({act::TickRows{"lstVRecipients", {"#2"}, true}, act::DoubleClick{"lstVRecipients", "#3"},
+         act::Click{"cmdOK"}});
     EXPECT_EQ(list.tag(), "3");
     EXPECT_EQ(icon(), 2);
     list.userDblClickItem(list.item(1));
@@ -64,8 +65,9 @@ TEST_F(frmReplyMultReciptTest, HeaderOneTicksAllOrUnticksAllByItsIconAndOtherHea
 }
 
 TEST_F(frmReplyMultReciptTest, OkAndCancelSetTheResultAndTheWindowsXLeavesZero) {
-    const std::vector<std::pair<simhost::FormAction, int>> endings{
-        {act::Click{"cmdOK"}, 1}, {act::PressKey{"lstVRecipients", 27}, 2}, {act::Close{}, 0}};
+    const std::vector<std::pair<simhost::FormAction, int>> endings{{act::Click{"cmdOK"}, 1},
+                                                                   {act::PressKey{"lstVRecipients", 27}, 2},
+                                                                   {act::Close{}, 0}};
     for (const auto& [ending, result] : endings) {
         frm.unload();
         frm.addRecipient("Ann Lee (ann@example.com)", 1, true);

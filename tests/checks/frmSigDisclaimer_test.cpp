@@ -1,8 +1,8 @@
 // frmSigDisclaimer: loads the refinements, enables each text with its box, refuses a
 // ticked box with a blank text, stores on Save and nothing on Cancel or the window's X.
 #include "corvane/checks/frmSigDisclaimer.h"
-#include "corvane/settings/setting_store.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/settings/setting_store.h"
 #include "support/world.h"
 
 namespace corvane::testing {

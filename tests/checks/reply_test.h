@@ -17,7 +17,8 @@ protected:
     ReplyTest(std::string_view profile, OutlookSetup outlook) : WorldTest(profile, std::move(outlook)) {}
 
     // "Plans", received from Ann (or `from`) an hour ago.
-    std::shared_ptr<sim::SimMailItem> plans(std::vector<sim::RecipientSpec> to, std::vector<sim::RecipientSpec> cc = {},
+    std::shared_ptr<sim::SimMailItem> plans(std::vector<sim::RecipientSpec> to,
+                                            std::vector<sim::RecipientSpec> cc = {},
                                             std::shared_ptr<sim::SimAddressEntry> from = nullptr) {
         return received({.subject = "Plans", .from = from ? from : ann, .to = to, .cc = cc});
     }

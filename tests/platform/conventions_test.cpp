@@ -46,7 +46,8 @@ TEST(ErrorWordings, EachReportHasItsTextIconAndTitleAndGivesTheForegroundBack) {
     StealingUi ui;
     ui.setInitialForeground(0x77);
     ui.expect("Error 5: Invalid procedure call", 16, "modRegKeys.InitializeSetup - Corvane");
-    platform::ReportModuleError(ui, "Corvane", "modRegKeys", "InitializeSetup", PlatformError{5, "Invalid procedure call"});
+    platform::ReportModuleError(ui, "Corvane", "modRegKeys", "InitializeSetup",
+                                PlatformError{5, "Invalid procedure call"});
     ui.expect("Error: -2147418113 Catastrophic failure", 64, "cvCheckSubject - Corvane");
     platform::ReportCheckError(ui, "Corvane", "cvCheckSubject", kUnexpected);
     ui.expect("Error 91 (Object variable not set) in procedure cvReplyCheck of Module basCorvane", 48, "Corvane");

@@ -2,8 +2,8 @@
 
 #include "corvane/platform/datetime.h"
 
-using corvane::platform::DateTime;
 using corvane::platform::calendarDaysBetween;
+using corvane::platform::DateTime;
 
 TEST(DateTime, CalendarDayDifferenceCountsDayBoundariesNotHours) {
     auto late = DateTime::fromCivil(2026, 3, 1, 23, 59);

@@ -7,11 +7,11 @@
 
 #include "corvane/outlook/object.h"
 #include "corvane/profile/mailbox.h"
+#include "corvane/profile/profile_build.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/profile/profile_build.h"
 #include "support/temp_dir.h"
 #include "support/world.h"
 
@@ -108,9 +108,10 @@ TEST(ProfileBuilding, RefusesReferencesToNothingWithTheirLine) {
     EXPECT_EQ(RefusalOf("folders:\n  Inbox:\n    - {id: m1, from: nobody@example.com}\n"),
               "profile.yaml:3: the sender of item m1: no address book entry has the address \"nobody@example.com\" "
               "(write \"Name <nobody@example.com>\" for someone outside the address book)");
-    EXPECT_EQ(RefusalOf("address_book:\n  - {name: L, type: MAPIPDL, members: [Ann]}\n  - {name: Ann, smtp: a@x.example}\n"),
-              "profile.yaml:2: a member of \"L\" (members must be written before their list): no address book entry is "
-              "named \"Ann\"");
+    EXPECT_EQ(
+        RefusalOf("address_book:\n  - {name: L, type: MAPIPDL, members: [Ann]}\n  - {name: Ann, smtp: a@x.example}\n"),
+        "profile.yaml:2: a member of \"L\" (members must be written before their list): no address book entry is "
+        "named \"Ann\"");
     EXPECT_EQ(RefusalOf("user: Pat\n"), "profile.yaml:1: the user: no address book entry is named \"Pat\"");
     EXPECT_EQ(RefusalOf("windows: {inspectors: [m9]}\n"), "profile.yaml:1: no item has the id \"m9\"");
     EXPECT_EQ(RefusalOf("windows: {explorers: [Outbox/Old]}\n"),

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "corvane/profile/mailbox.h"
+#include "corvane/profile/yaml_input.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/name_space.h"
-#include "corvane/profile/yaml_input.h"
 
 namespace corvane::profile {
 namespace {

@@ -117,8 +117,7 @@ TEST(ResourceLibraryFile, MalformedFileGivesAllDefaultsAndOneReportNamingFileAnd
     ASSERT_EQ(lib.reports.size(), 1u);
     EXPECT_NE(lib.reports[0].find(kPath), std::string::npos) << lib.reports[0];
     EXPECT_NE(lib.reports[0].find("line 5"), std::string::npos) << lib.reports[0];
-    EXPECT_NE(lib.reports[0].find("expected the text of string 521"), std::string::npos)
-        << lib.reports[0];
+    EXPECT_NE(lib.reports[0].find("expected the text of string 521"), std::string::npos) << lib.reports[0];
     lib.write(kPath, "STRINGTABLE { 515, \"Mine\" }");  // not read again
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "Corvane");
 }
@@ -153,8 +152,7 @@ TEST(ResourceBitmaps, MissingPictureFileGivesNothingAndIsReportedOnce) {
     EXPECT_FALSE(lib.resource.DLL_LoadBitmap(id::WizardPicture));
     ASSERT_EQ(lib.reports.size(), 1u);
     EXPECT_NE(lib.reports[0].find("line 2"), std::string::npos) << lib.reports[0];
-    EXPECT_NE(lib.reports[0].find("wizard.bmp\" does not exist"), std::string::npos)
-        << lib.reports[0];
+    EXPECT_NE(lib.reports[0].find("wizard.bmp\" does not exist"), std::string::npos) << lib.reports[0];
     // The strings of the library are still good.
     EXPECT_EQ(LoadResourceString(lib.resource, id::ApplicationTitle), "Mine");
 }

@@ -49,8 +49,10 @@ TEST(ResourceScriptFormat, ErrorsNameTheLineAndTheProblem) {
     };
     const Case cases[] = {
         {"STRINGTABLE\nBEGIN\n 515, \"open\nEND\n", 3, "a text in double quotes is not closed on its line"},
-        {"STRINGTABLE\nBEGIN\n 515, \"C:\\Temp\"\nEND\n", 3, "unknown escape \\T in a text (write \\\\ for a backslash)"},
-        {"STRINGTABLE { 515, \"caf\\\xC3\xA9\" }", 1, "unknown escape \\\xC3\xA9 in a text (write \\\\ for a backslash)"},
+        {"STRINGTABLE\nBEGIN\n 515, \"C:\\Temp\"\nEND\n", 3,
+         "unknown escape \\T in a text (write \\\\ for a backslash)"},
+        {"STRINGTABLE { 515, \"caf\\\xC3\xA9\" }", 1,
+         "unknown escape \\\xC3\xA9 in a text (write \\\\ for a backslash)"},
         {"STRINGTABLE { 515, \"end\\\n\" }", 1, "a text in double quotes is not closed on its line"},
         {"\nSTRINGTABLE\nBEGIN\n 515, \"A\"\n", 2, "the STRINGTABLE that starts here is not closed with END"},
         {"STRINGTABLE\n 515, \"A\"\nEND\n", 2, "expected BEGIN after STRINGTABLE, found '515'"},

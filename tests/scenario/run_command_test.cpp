@@ -25,7 +25,8 @@ struct Files {
 int ExitOf(std::vector<std::string> args, std::string* output = nullptr) {
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCommand(args, [](sim::SimApplication&, simhost::SimHost&) { return false; }, out, err);
+    const int code = RunCommand(
+        args, [](sim::SimApplication&, simhost::SimHost&) { return false; }, out, err);
     if (output) *output = out.str() + err.str();
     return code;
 }
@@ -37,7 +38,8 @@ TEST(RunCommand, ExitStatusTellsHeldFailedAndSkipped) {
     EXPECT_EQ(ExitOf({f("held.yaml"), f("skipped.yaml"), f("fails.yaml")}), 1);
     std::string out;
     EXPECT_EQ(ExitOf({f("held.yaml"), f("broken.yaml")}, &out), 1);
-    EXPECT_NE(out.find("FAIL " + f("broken.yaml") + ":1: a scenario needs the key \"steps\""), std::string::npos) << out;
+    EXPECT_NE(out.find("FAIL " + f("broken.yaml") + ":1: a scenario needs the key \"steps\""), std::string::npos)
+        << out;
     EXPECT_NE(out.find("1 held, 1 failed, 0 skipped"), std::string::npos) << out;
 }
 

@@ -49,9 +49,10 @@ steps:
   - start: {}
 )");
     EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message,
-              "step 1 (start, s.yaml:15): unexpected message box \"Hello - Test\" with text \"Welcome.\" (buttons 64): "
-              "the step scripts no further prompt");
+    EXPECT_EQ(
+        r.message,
+        "step 1 (start, s.yaml:15): unexpected message box \"Hello - Test\" with text \"Welcome.\" (buttons 64): "
+        "the step scripts no further prompt");
 }
 
 TEST(ScenarioRun, AnExpectedPromptThatNeverComesFails) {
@@ -63,8 +64,9 @@ TEST(ScenarioRun, AnExpectedPromptThatNeverComesFails) {
       - form: {name: frmAsk, actions: [close]}
 )");
     EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "step 2 (ribbon, s.yaml:14): prompt 1 expects message box titled \"Confirm - Test\", but no "
-                         "more prompts came");
+    EXPECT_EQ(r.message,
+              "step 2 (ribbon, s.yaml:14): prompt 1 expects message box titled \"Confirm - Test\", but no "
+              "more prompts came");
 }
 
 TEST(ScenarioRun, APromptThatDiffersFromItsScriptFailsWithBoth) {
@@ -81,8 +83,9 @@ steps:
       - message_box: {title: "Confirm - Test", answer: ok}
 )");
     EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "step 4 (send, s.yaml:20): prompt 1 answers OK to message box \"Confirm - "
-                         "Test\" with text \"Send it?\" (buttons 36), which offers Yes No, question");
+    EXPECT_EQ(r.message,
+              "step 4 (send, s.yaml:20): prompt 1 answers OK to message box \"Confirm - "
+              "Test\" with text \"Send it?\" (buttons 36), which offers Yes No, question");
 }
 
 TEST(ScenarioRun, AFailedExpectationNamesWhatDifferedAndWhere) {
@@ -94,7 +97,8 @@ TEST(ScenarioRun, AFailedExpectationNamesWhatDifferedAndWhere) {
         Inbox/Old: {count: 0}
 )");
     EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "step 1 (expect, s.yaml:13): item m1 unread is no, expected yes (s.yaml:15) (and 1 more, see above)");
+    EXPECT_EQ(r.message,
+              "step 1 (expect, s.yaml:13): item m1 unread is no, expected yes (s.yaml:15) (and 1 more, see above)");
     const std::string t = Joined(r);
     EXPECT_NE(t.find("  ok item m1 subject \"Plans\"\n"), std::string::npos) << t;
     EXPECT_NE(t.find("  NOT folder \"Inbox/Old\" exists no, expected yes (line 17)\n"), std::string::npos) << t;
@@ -108,8 +112,9 @@ TEST(ScenarioRun, HttpRequestsMustBeScriptedAndScriptedRepliesUsed) {
       - message_box: {text: "No connection.", answer: ok}
 )");
     EXPECT_EQ(unscripted.outcome, Outcome::Failed);
-    EXPECT_EQ(unscripted.message, "step 2 (ribbon, s.yaml:14): unexpected HTTP request GET "
-                                  "\"https://updates.kelderon.example/v?version=1.0.0\": no reply is scripted");
+    EXPECT_EQ(unscripted.message,
+              "step 2 (ribbon, s.yaml:14): unexpected HTTP request GET "
+              "\"https://updates.kelderon.example/v?version=1.0.0\": no reply is scripted");
     auto unused = RunText(std::string(Base) + "steps:\n  - http: {unreachable: true}\n");
     EXPECT_EQ(unused.message, "at the end: 1 scripted HTTP reply was never requested");
 }
@@ -154,8 +159,9 @@ TEST(ScenarioRun, StepsThatCannotBeDoneFailWithTheirReason) {
     auto r = RunText(std::string(Base) + "steps:\n  - select: [m1]\n");
     EXPECT_EQ(r.message, "step 1 (select, s.yaml:13): Outlook is not running (start it before an explorer)");
     auto moved = RunText(std::string(Base) + "steps:\n  - start: {}\n  - switch_folder: Drafts\n  - select: [m1]\n");
-    EXPECT_EQ(moved.message, "step 3 (select, s.yaml:15): item m1 is in \"Inbox\", not in the explorer's folder "
-                             "\"Drafts\" (switch_folder first)");
+    EXPECT_EQ(moved.message,
+              "step 3 (select, s.yaml:15): item m1 is in \"Inbox\", not in the explorer's folder "
+              "\"Drafts\" (switch_folder first)");
 }
 
 TEST(ScenarioRun, TheProfileIsSavedAsItStandsAfterTheLastStep) {

@@ -2,8 +2,8 @@
 // what is wrong, before anything runs.
 #include <gtest/gtest.h>
 
-#include "corvane/settings/setting_store.h"
 #include "corvane/scenario/parse.h"
+#include "corvane/settings/setting_store.h"
 #include "support/temp_dir.h"
 
 namespace corvane::scenario {
@@ -72,8 +72,9 @@ TEST(ScenarioParsing, RefusesUnknownKeysAndValuesOfTheWrongKind) {
     EXPECT_EQ(RefusalOf("  - clock: {advance: soon}\n"),
               "s.yaml:6: the time the clock advances must be a span such as \"90s\", \"2m\" or \"1d 2h 30m\", not "
               "\"soon\"");
-    EXPECT_EQ(RefusalOf("  - start: {}\n    prompts:\n      - message_box: {answer: maybe}\n"),
-              "s.yaml:8: the answer to a message box must be ok, cancel, abort, retry, ignore, yes or no, not \"maybe\"");
+    EXPECT_EQ(
+        RefusalOf("  - start: {}\n    prompts:\n      - message_box: {answer: maybe}\n"),
+        "s.yaml:8: the answer to a message box must be ok, cancel, abort, retry, ignore, yes or no, not \"maybe\"");
     EXPECT_EQ(RefusalOf("  - start: {}\n    prompts:\n      - form: {name: frmX, actions: [{clik: cmdOK}]}\n"),
               "s.yaml:8: unknown form action \"clik\" (known: type, tick, untick, choose, select, tick_rows, "
               "untick_rows, double_click, click_column, select_tab, click, press, hover, fire_timer, close, expect)");
@@ -98,9 +99,9 @@ TEST(ScenarioParsing, RefusesProgramSendsChosenRepliesAndDialogExpectationsThatD
     EXPECT_EQ(RefusalOf("  - send_from_program: {to: [a@b.example]}\n"),
               "s.yaml:6: send_from_program sends an existing message, {item: id}, or a new mail the program writes, "
               "named by as: {as: id, to: [...], subject: ...}");
-    EXPECT_EQ(
-        RefusalOf("  - send_from_program: {as: p1, to: [a@b.example]}\n  - expect: {items: {p1: {sent: true}}}\n"),
-        "accepted");
+    EXPECT_EQ(RefusalOf(
+                  "  - send_from_program: {as: p1, to: [a@b.example]}\n  - expect: {items: {p1: {sent: true}}}\n"),
+              "accepted");
     EXPECT_EQ(RefusalOf("  - reply: {item: m1, selected: m1}\n"),
               "s.yaml:6: reply acts in the window of item or on a selected item of the explorer, not both");
     EXPECT_EQ(RefusalOf("  - reply_all: {selected: r9}\n"),
@@ -153,7 +154,8 @@ TEST(ScenarioParsing, AProfileByPathIsReadFromTheScenariosFolder) {
         FAIL() << "accepted";
     } catch (const profile::FormatError& e) {
         EXPECT_EQ(e.where().line, 2);
-        EXPECT_NE(std::string(e.what()).find("profiles/none.yaml: cannot read the file"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("profiles/none.yaml: cannot read the file"), std::string::npos)
+            << e.what();
     }
 }
 

@@ -68,9 +68,10 @@ steps:
 }
 
 TEST(ScenarioSteps, AMenuItemOrRibbonControlThatIsNotThereFails) {
-    auto menu = RunText(std::string(Base) + "steps:\n  - start: {addin: false}\n  - menu: Brackenfold/Corvane/Settings\n",
-                        false);
-    EXPECT_EQ(menu.message, "step 2 (menu, s.yaml:14): the menu bar has no enabled item \"Brackenfold/Corvane/Settings\"");
+    auto menu = RunText(
+        std::string(Base) + "steps:\n  - start: {addin: false}\n  - menu: Brackenfold/Corvane/Settings\n", false);
+    EXPECT_EQ(menu.message,
+              "step 2 (menu, s.yaml:14): the menu bar has no enabled item \"Brackenfold/Corvane/Settings\"");
     auto ribbon = RunText(std::string(Base) + "steps:\n  - start: {}\n  - ribbon: btnNone\n");
     EXPECT_EQ(ribbon.message,
               "step 2 (ribbon, s.yaml:14): no ribbon Outlook has loaded has a control \"btnNone\" with an action");
@@ -109,7 +110,8 @@ steps:
                      false);
     EXPECT_EQ(r.outcome, Outcome::Failed);
     const std::string t = Joined(r);
-    EXPECT_NE(t.find("  NOT registry HKCU\\Software\\X\\N dword 5, expected dword 6 (line 19)\n"), std::string::npos) << t;
+    EXPECT_NE(t.find("  NOT registry HKCU\\Software\\X\\N dword 5, expected dword 6 (line 19)\n"), std::string::npos)
+        << t;
     EXPECT_NE(t.find("  ok registry HKCU\\Software\\X\\S \"text\"\n"), std::string::npos) << t;
     EXPECT_NE(t.find("  ok registry HKCU\\Software\\X\\Gone missing\n"), std::string::npos) << t;
     EXPECT_NE(t.find("  ok registry key HKCU\\Software\\Y exists no\n"), std::string::npos) << t;
@@ -117,7 +119,8 @@ steps:
               std::string::npos)
         << t;
     EXPECT_NE(t.find("  NOT messages sent 0, expected 1"), std::string::npos) << t;
-    EXPECT_NE(t.find("  NOT item m1 recipients [Me <me@example.com> (to)], expected [Me (cc)]"), std::string::npos) << t;
+    EXPECT_NE(t.find("  NOT item m1 recipients [Me <me@example.com> (to)], expected [Me (cc)]"), std::string::npos)
+        << t;
     EXPECT_NE(t.find("  NOT item m1 user property \"Flag\" absent, expected \"1\""), std::string::npos) << t;
     EXPECT_NE(r.message.find("(and 4 more, see above)"), std::string::npos) << r.message;
 }

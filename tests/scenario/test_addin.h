@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "corvane/platform/host.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/explorer.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/host.h"
 #include "corvane/sim/application.h"
 #include "corvane/simhost/sim_host.h"
 #include "corvane/ui/controls.h"
@@ -100,18 +100,22 @@ public:
     }
     bool InvokeCallback(std::string_view name, std::vector<outlook::Variant>&) override {
         if (name == "OnLoad") return true;
-        if (name == "OnHelp") host_.shell.openHelp(host_.system.addinFolder() + "\\Test.chm", "Getting%20Started/Intro.htm");
+        if (name == "OnHelp")
+            host_.shell.openHelp(host_.system.addinFolder() + "\\Test.chm", "Getting%20Started/Intro.htm");
         if (name == "OnPage") host_.shell.openAddress("https://www.kelderon.example/");
         if (name == "OnBeep") host_.ui.beep();
         if (name == "OnAsk") {
             AskForm form;
             form.show(host_.ui);
-            if (form.ok) host_.registry.setString(platform::Hive::CurrentUser, "Software\\TestAddin", "Name", form.txtName.text());
+            if (form.ok)
+                host_.registry.setString(platform::Hive::CurrentUser, "Software\\TestAddin", "Name",
+                                         form.txtName.text());
             form.unload();
         }
         if (name == "OnUpdate") {
             try {
-                auto reply = host_.http.get("https://updates.kelderon.example/v?version=1.0.0", std::chrono::seconds(60));
+                auto reply = host_.http.get("https://updates.kelderon.example/v?version=1.0.0",
+                                            std::chrono::seconds(60));
                 host_.ui.messageBox(reply.body, 64, "Update - Test", 0);
             } catch (const platform::PlatformError&) {
                 host_.ui.messageBox("No connection.", 48, "Update - Test", 0);

@@ -1,7 +1,7 @@
 // Every flag accessor: its default, its exact case-sensitive comparison, and that its read
 // and write go to its own key.
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,8 +20,10 @@ struct FlagAccessor {
     std::function<void(modRegKeys&, int)> write;
 };
 
-#define FLAG(name, on) \
-    FlagAccessor{keys::name, on, [](const modRegKeys& m) { return m.name(); }, [](modRegKeys& m, int s) { m.name(s); }}
+#define FLAG(name, on)                                                                                        \
+    FlagAccessor {                                                                                            \
+        keys::name, on, [](const modRegKeys& m) { return m.name(); }, [](modRegKeys& m, int s) { m.name(s); } \
+    }
 
 const std::vector<FlagAccessor>& flags() {
     static const std::vector<FlagAccessor> all{
@@ -43,9 +45,8 @@ using FlagAccessors = corvane::testing::SettingsTest;
 
 TEST_F(FlagAccessors, DefaultOnFlagsAreOffOnlyForExactFalse) {
     const std::vector<std::pair<std::optional<std::string>, bool>> cases{
-        {std::nullopt, true}, {"", true},        {"False", false}, {"false", true},
-        {"FALSE", true},      {" False", true},  {"False ", true}, {"0", true},
-        {"True", true},       {"KeyNotInReg", true},
+        {std::nullopt, true}, {"", true},       {"False", false}, {"false", true}, {"FALSE", true},
+        {" False", true},     {"False ", true}, {"0", true},      {"True", true},  {"KeyNotInReg", true},
     };
     for (const auto& f : flags()) {
         if (!f.defaultOn) continue;
@@ -59,9 +60,8 @@ TEST_F(FlagAccessors, DefaultOnFlagsAreOffOnlyForExactFalse) {
 
 TEST_F(FlagAccessors, DefaultOffFlagsAreOnOnlyForExactTrue) {
     const std::vector<std::pair<std::optional<std::string>, bool>> cases{
-        {std::nullopt, false}, {"", false},      {"True", true},   {"true", false},
-        {"TRUE", false},       {" True", false}, {"True ", false}, {"1", false},
-        {"-1", false},
+        {std::nullopt, false}, {"", false},      {"True", true}, {"true", false}, {"TRUE", false},
+        {" True", false},      {"True ", false}, {"1", false},   {"-1", false},
     };
     for (const auto& f : flags()) {
         if (f.defaultOn) continue;

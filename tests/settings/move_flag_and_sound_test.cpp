@@ -22,9 +22,9 @@ TEST_F(MoveFlag, MissingOrEmptyMeansNotMovedYet) {
 
 TEST_F(MoveFlag, ReadsBooleanWordsInAnyCaseAndNumbers) {
     const std::vector<std::pair<std::string, bool>> cases{
-        {"True", true},  {"TRUE", true},  {"true", true},   {"False", false}, {"fAlSe", false},
-        {" True ", true}, {"0", false},   {"-1", true},     {" 1 ", true},    {"0.0", false},
-        {"2.5", true},   {"&H00000001", true}, {"&H00000000", false},
+        {"True", true},   {"TRUE", true},       {"true", true},        {"False", false}, {"fAlSe", false},
+        {" True ", true}, {"0", false},         {"-1", true},          {" 1 ", true},    {"0.0", false},
+        {"2.5", true},    {"&H00000001", true}, {"&H00000000", false},
     };
     for (const auto& [stored, expected] : cases) {
         put("blnMoveCV", stored);

@@ -21,8 +21,8 @@ TEST_F(SettingStore, MissingValueReadsTheDefaultWithoutCreatingTheKey) {
 
 TEST_F(SettingStore, SaveWritesAStringValueUnderTheApplicationSection) {
     store.SaveSetting("DomainName", "example.com");
-    auto v = reg.getValue(Hive::CurrentUser,
-                          "Software\\VB and VBA Program Settings\\larchmoor\\0x155473194", "DomainName");
+    auto v = reg.getValue(Hive::CurrentUser, "Software\\VB and VBA Program Settings\\larchmoor\\0x155473194",
+                          "DomainName");
     ASSERT_TRUE(v);
     EXPECT_EQ(v->type, corvane::platform::regtype::String);
     EXPECT_EQ(v->text, "example.com");

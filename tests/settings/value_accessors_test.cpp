@@ -1,13 +1,13 @@
 // The choice, count, text and list accessors: their defaults and repair rules, and that
 // each writes its own key.
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "corvane/platform/error.h"
-#include "corvane/text/text.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/text/text.h"
 #include "settings_fixture.h"
 
 using corvane::settings::modRegKeys;
@@ -26,7 +26,10 @@ struct Accessor {
     std::function<T(const modRegKeys&)> read;
 };
 
-#define ACCESSOR(T, name) Accessor<T>{keys::name, [](const modRegKeys& m) { return m.name(); }}
+#define ACCESSOR(T, name)                                        \
+    Accessor<T> {                                                \
+        keys::name, [](const modRegKeys& m) { return m.name(); } \
+    }
 
 class ValueAccessors : public corvane::testing::SettingsTest {
 protected:
@@ -40,10 +43,17 @@ protected:
 };
 
 TEST_F(ValueAccessors, ZeroOneChoicesReadZeroOnlyWhenMissingOrZero) {
-    for (const auto& a : {ACCESSOR(int, AutoRemoveSpamWords), ACCESSOR(int, MsgAddAddress),
-                          ACCESSOR(int, DoNotShowSelect)})
-        expectReads<int>(a, {{Missing, 0}, {"0", 0}, {" 0 ", 0}, {"", 1}, {"1", 1}, {"2", 1},
-                             {"no", 1}, {"KeyNotInReg", 0}, {" KeyNotInReg ", 0}});
+    for (const auto& a :
+         {ACCESSOR(int, AutoRemoveSpamWords), ACCESSOR(int, MsgAddAddress), ACCESSOR(int, DoNotShowSelect)})
+        expectReads<int>(a, {{Missing, 0},
+                             {"0", 0},
+                             {" 0 ", 0},
+                             {"", 1},
+                             {"1", 1},
+                             {"2", 1},
+                             {"no", 1},
+                             {"KeyNotInReg", 0},
+                             {" KeyNotInReg ", 0}});
 }
 
 TEST_F(ValueAccessors, AutoDelayAllIsOneUnlessStoredAsZero) {
@@ -71,8 +81,8 @@ TEST_F(ValueAccessors, ChoicesStoreTheDecimalText) {
 
 TEST_F(ValueAccessors, StoredCountsAreCutToWholeNumbersAndBadOnesFallBack) {
     const std::vector<std::pair<Stored, std::string>> oldDays{
-        {Missing, "28"}, {"", "28"},   {"   ", "28"},  {" 14 ", "14"}, {"7.9", "7"},
-        {"1", "1"},      {"0.5", "28"}, {"0", "28"},   {"-3", "28"},   {"ten", "28"},
+        {Missing, "28"},   {"", "28"},     {"   ", "28"},        {" 14 ", "14"},       {"7.9", "7"},
+        {"1", "1"},        {"0.5", "28"},  {"0", "28"},          {"-3", "28"},         {"ten", "28"},
         {"14 days", "28"}, {"1e2", "100"}, {"&H0000000E", "14"}, {"&HFFFFFFFF", "28"},
     };
     expectReads<std::string>(ACCESSOR(std::string, OldEmailDays), oldDays);
@@ -81,9 +91,13 @@ TEST_F(ValueAccessors, StoredCountsAreCutToWholeNumbersAndBadOnesFallBack) {
 }
 
 TEST_F(ValueAccessors, DelayTimeTellsEmptyFromMissingAndIsNotChecked) {
-    expectReads<std::string>(ACCESSOR(std::string, DelayTime),
-                             {{Missing, "60"}, {"", "0"}, {"  ", "0"}, {" 30 ", "30"}, {"soon", "soon"},
-                              {"7.9", "7.9"}, {"KeyNotInReg", "60"}});
+    expectReads<std::string>(ACCESSOR(std::string, DelayTime), {{Missing, "60"},
+                                                                {"", "0"},
+                                                                {"  ", "0"},
+                                                                {" 30 ", "30"},
+                                                                {"soon", "soon"},
+                                                                {"7.9", "7.9"},
+                                                                {"KeyNotInReg", "60"}});
 }
 
 TEST_F(ValueAccessors, PlainTextAndListsAreTrimmedAndMissingIsEmpty) {
@@ -93,12 +107,14 @@ TEST_F(ValueAccessors, PlainTextAndListsAreTrimmedAndMissingIsEmpty) {
 }
 
 TEST_F(ValueAccessors, ListsWithADefaultTellAStoredEmptyListFromAMissingOne) {
-    expectReads<std::string>(ACCESSOR(std::string, SpamKeyWords),
-                             {{Missing, "SPAM-LOW:;SPAM-MED:;SPAM-HIGH:"}, {"", ""}, {"  ", ""},
-                              {" [SPAM];JUNK: ", "[SPAM];JUNK:"}, {"KeyNotInReg", "SPAM-LOW:;SPAM-MED:;SPAM-HIGH:"}});
-    expectReads<std::string>(ACCESSOR(std::string, AttachKeyWords),
-                             {{Missing, "attach;attached;attachment;enclose;enclosed;enclosing"}, {"", ""},
-                              {"Anlage", "Anlage"}});
+    expectReads<std::string>(ACCESSOR(std::string, SpamKeyWords), {{Missing, "SPAM-LOW:;SPAM-MED:;SPAM-HIGH:"},
+                                                                   {"", ""},
+                                                                   {"  ", ""},
+                                                                   {" [SPAM];JUNK: ", "[SPAM];JUNK:"},
+                                                                   {"KeyNotInReg", "SPAM-LOW:;SPAM-MED:;SPAM-HIGH:"}});
+    expectReads<std::string>(
+        ACCESSOR(std::string, AttachKeyWords),
+        {{Missing, "attach;attached;attachment;enclose;enclosed;enclosing"}, {"", ""}, {"Anlage", "Anlage"}});
 }
 
 TEST_F(ValueAccessors, EmailListFallsBackToTheAccountsOnlyWhenMissing) {
@@ -134,10 +150,14 @@ TEST_F(ValueAccessors, TextWritesTrimAndStoreWithoutOtherChecks) {
     accessors.AttachKeyWords(corvane::text::join({}));
     accessors.EmailList(" me@x.example;you@y.example ");
     const std::vector<std::pair<std::string_view, std::string>> expected{
-        {"OldEmailDays", "7.9"},       {"XRecipients", "lots"},
-        {"DelayTime", ""},             {"DomainName", "example.com"},
-        {"ConfirmEmailAddrs", "boss@x.example"}, {"DelayedEmailAddrs", ""},
-        {"SpamKeyWords", "a;b;c"},     {"AttachKeyWords", ""},
+        {"OldEmailDays", "7.9"},
+        {"XRecipients", "lots"},
+        {"DelayTime", ""},
+        {"DomainName", "example.com"},
+        {"ConfirmEmailAddrs", "boss@x.example"},
+        {"DelayedEmailAddrs", ""},
+        {"SpamKeyWords", "a;b;c"},
+        {"AttachKeyWords", ""},
         {"EmailList", "me@x.example;you@y.example"},
     };
     for (const auto& [key, text] : expected) {

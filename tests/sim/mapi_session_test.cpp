@@ -35,7 +35,8 @@ TEST(MapiProperties, ItemAndMessageAreTwoViewsOfOneMessage) {
     message->SetFields(mapi::tags::Subject, std::string("Changed below"));
     EXPECT_EQ(item->Subject(), "Changed below");
     item->SetDeferredDeliveryTime(p.clock().now().addSeconds(30));
-    EXPECT_EQ(As<platform::DateTime>(message->Fields(mapi::tags::DeferredDeliveryTime)), p.clock().now().addSeconds(30));
+    EXPECT_EQ(As<platform::DateTime>(message->Fields(mapi::tags::DeferredDeliveryTime)),
+              p.clock().now().addSeconds(30));
     EXPECT_EQ(As<std::string>(message->Fields(mapi::tags::DisplayTo)), "John Smith; Carol Diaz");
 }
 

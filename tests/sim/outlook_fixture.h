@@ -28,7 +28,8 @@ struct Profile : corvane::testing::World {
     std::shared_ptr<SimFolder> inbox() const { return folder(ol::olfolder::Inbox); }
     // A message from Ann to John, Carol and (cc) Bob, received an hour ago.
     std::shared_ptr<SimMailItem> received(std::string subject = "Plans") {
-        return World::received({.subject = subject, .body = "Let us meet.", .from = ann, .to = {me, carol}, .cc = {bob}});
+        return World::received(
+            {.subject = subject, .body = "Let us meet.", .from = ann, .to = {me, carol}, .cc = {bob}});
     }
 
     std::shared_ptr<SimAddressEntry> me = entry("John Smith"), carol = entry("Carol Diaz"), ann = entry("Ann Lee"),

@@ -32,7 +32,8 @@ TEST(OutlookFolders, FoldersAreFoundByNameIgnoringCaseAndAddedOnce) {
     EXPECT_EQ(root->Folders()->Item("kelderon settings"), settings);
     EXPECT_EQ(settings->DefaultItemType(), ol::olitem::Mail);
     EXPECT_THAT([&] { root->Folders()->Item("Brackenfold Settings"); }, FailsWith(platform::errors::ObjectNotFound));
-    EXPECT_THAT([&] { root->Folders()->Add("Kelderon Settings", -1); }, FailsWith(platform::errors::CannotCreateFolder));
+    EXPECT_THAT([&] { root->Folders()->Add("Kelderon Settings", -1); },
+                FailsWith(platform::errors::CannotCreateFolder));
 }
 
 TEST(OutlookFolders, AFolderMovesWithItsItemsAndKeepsItsObject) {

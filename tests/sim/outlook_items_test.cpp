@@ -98,7 +98,8 @@ TEST(OutlookItems, ANewItemGetsItsEntryIdWhenSavedIntoDrafts) {
     EXPECT_EQ(p.app->Session()->GetItemFromID(mail->EntryID(), ""), mail);
     auto store = std::dynamic_pointer_cast<ol::Folder>(mail->Parent())->StoreID();
     EXPECT_EQ(p.app->Session()->GetItemFromID(mail->EntryID(), store), mail);
-    EXPECT_THAT([&] { p.app->Session()->GetItemFromID("00FF", ""); }, FailsWith(platform::errors::ObjectNotFound.number));
+    EXPECT_THAT([&] { p.app->Session()->GetItemFromID("00FF", ""); },
+                FailsWith(platform::errors::ObjectNotFound.number));
 }
 
 TEST(OutlookItems, AMovedItemIsANewObjectAndTheOldOneIsGone) {
@@ -159,7 +160,9 @@ TEST(OutlookItems, HtmlBodyGivesATextBodyWithNoBreakSpaces) {
     Profile p;
     auto mail = NewMail(p);
     mail->SetHTMLBody("<html><body><p>See&nbsp;attached</p><img src=\"cid:logo\"></body></html>");
-    EXPECT_EQ(mail->Body(), "See\xC2\xA0" "attached\r\n");
+    EXPECT_EQ(mail->Body(),
+              "See\xC2\xA0"
+              "attached\r\n");
     EXPECT_EQ(mail->BodyFormat(), ol::olformat::HTML);
 }
 

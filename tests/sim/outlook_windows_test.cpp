@@ -186,7 +186,8 @@ TEST_F(Windows, SelectionFollowsTheUserAndDropsDeletedItems) {
 TEST_F(Windows, SelectionCanBeMadeToFailAsOutlookSometimesDoes) {
     p.app->start();
     auto explorer = p.app->explorers().front();
-    explorer->failSelection(platform::PlatformError(platform::errors::OperationFailed.number, "The operation failed."));
+    explorer->failSelection(
+        platform::PlatformError(platform::errors::OperationFailed.number, "The operation failed."));
     EXPECT_THAT([&] { explorer->Selection(); }, FailsWith(platform::errors::OperationFailed));
     EXPECT_NO_THROW(explorer->Selection());
 }
@@ -251,7 +252,8 @@ namespace {
 
 TEST(OutlookLifetime, AnAddinHoldingOutlookLetsItGoAtShutdown) {
     struct Holder : ol::ComAddin {
-        void OnConnection(const std::shared_ptr<ol::Application>& a, int, const std::shared_ptr<ol::AddInInstance>&) override {
+        void OnConnection(const std::shared_ptr<ol::Application>& a, int,
+                          const std::shared_ptr<ol::AddInInstance>&) override {
             app = a;
             explorer = a->ActiveExplorer();
         }

@@ -141,7 +141,8 @@ TEST(OutlookCommandBars, DeletedAndTemporaryControlsAreGone) {
 }
 
 struct RibbonAddin : ol::ComAddin, ol::RibbonExtensibility {
-    void OnConnection(const std::shared_ptr<ol::Application>&, int, const std::shared_ptr<ol::AddInInstance>&) override {}
+    void OnConnection(const std::shared_ptr<ol::Application>&, int,
+                      const std::shared_ptr<ol::AddInInstance>&) override {}
     void OnDisconnection(int) override {}
     std::string GetCustomUI(std::string_view id) override {
         asked.emplace_back(id);
@@ -165,7 +166,8 @@ TEST(OutlookRibbon, Outlook2010AsksForTheExplorerRibbonAndRoutesItsButtons) {
     p.app->start();
     p.app->composeMail();
 
-    EXPECT_EQ(addin->asked, (std::vector<std::string>{"Microsoft.Outlook.Explorer", "Microsoft.Outlook.Mail.Compose"}));
+    EXPECT_EQ(addin->asked,
+              (std::vector<std::string>{"Microsoft.Outlook.Explorer", "Microsoft.Outlook.Mail.Compose"}));
     EXPECT_TRUE(p.app->clickRibbonControl("cmdSettings"));
     EXPECT_FALSE(p.app->clickRibbonControl("cmdNothing"));
     EXPECT_EQ(addin->calls, (std::vector<std::string>{"Ribbon_OnLoad", "cbbCVSettings_Click"}));

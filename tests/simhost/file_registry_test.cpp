@@ -21,8 +21,8 @@ using corvane::platform::RegValue;
 using corvane::simhost::FileRegistry;
 using corvane::simhost::RegFileError;
 using corvane::testing::FailsWith;
-using corvane::testing::TempDir;
 using corvane::testing::readAll;
+using corvane::testing::TempDir;
 using corvane::testing::writeAll;
 
 namespace {
@@ -98,10 +98,13 @@ TEST(FileRegistry, KeyAndValueNamesIgnoreCaseAndKeepTheCaseFirstWritten) {
     TempDir dir;
     FileRegistry reg(dir.path());
     reg.setString(Hive::CurrentUser, Key, "PreSetupID", "1");
-    reg.setString(Hive::CurrentUser, "SOFTWARE\\vb AND vba program settings\\LARCHMOOR\\0X155473194", "presetupid", "2");
+    reg.setString(Hive::CurrentUser, "SOFTWARE\\vb AND vba program settings\\LARCHMOOR\\0X155473194", "presetupid",
+                  "2");
     FileRegistry fresh(dir.path());
-    EXPECT_EQ(fresh.getValue(Hive::CurrentUser, "software\\VB and VBA Program Settings\\Larchmoor\\0x155473194",
-                             "PRESETUPID")->text,
+    EXPECT_EQ(fresh
+                  .getValue(Hive::CurrentUser, "software\\VB and VBA Program Settings\\Larchmoor\\0x155473194",
+                            "PRESETUPID")
+                  ->text,
               "2");
     EXPECT_EQ(valueNames(fresh, Hive::CurrentUser, Key), std::vector<std::string>{"PreSetupID"});
     EXPECT_NE(readAll(fresh.hiveFile(Hive::CurrentUser)).find("[HKEY_CURRENT_USER\\Software\\VB and VBA"),

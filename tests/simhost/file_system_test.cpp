@@ -1,6 +1,6 @@
 // The simulated file system: Windows paths onto real folders, and whole-file replacement.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,10 +11,10 @@
 #include "support/temp_dir.h"
 
 using corvane::platform::PlatformError;
-using corvane::testing::FailsWith;
 using corvane::simhost::SimFileSystem;
-using corvane::testing::TempDir;
+using corvane::testing::FailsWith;
 using corvane::testing::readAll;
+using corvane::testing::TempDir;
 using corvane::testing::writeAll;
 
 namespace {
@@ -40,7 +40,8 @@ TEST(SimFileSystem, MapsWindowsPathsOntoTheMountedFolderIgnoringCaseOfThePrefix)
     EXPECT_EQ(p.fs.readFile("C:/Program Files/Corvane//Tags.txt"), "RE:\nFW:\n");
     EXPECT_EQ(*p.fs.realPath("C:\\Program Files\\Corvane\\Help\\Corvane.chm"),
               p.dir / "addin" / "Help" / "Corvane.chm");
-    EXPECT_EQ(*p.fs.realPath("C:\\Users\\Ann\\Documents\\Corvane_Settings.ini"), p.dir / "docs" / "Corvane_Settings.ini");
+    EXPECT_EQ(*p.fs.realPath("C:\\Users\\Ann\\Documents\\Corvane_Settings.ini"),
+              p.dir / "docs" / "Corvane_Settings.ini");
 }
 
 TEST(SimFileSystem, NamesBelowTheMountFindExistingEntriesWithoutRegardToCase) {
@@ -64,7 +65,8 @@ TEST(SimFileSystem, TheLongestMatchingPrefixWinsAndOnlyWholeComponentsMatch) {
 
 TEST(SimFileSystem, APathOutsideEveryMountIsPathNotFoundNamingThePath) {
     Profile p;
-    EXPECT_THAT([&] { p.fs.readFile("D:\\Elsewhere\\Tags.txt"); }, FailsWith(76, "Path not found: D:\\Elsewhere\\Tags.txt"));
+    EXPECT_THAT([&] { p.fs.readFile("D:\\Elsewhere\\Tags.txt"); },
+                FailsWith(76, "Path not found: D:\\Elsewhere\\Tags.txt"));
     EXPECT_THAT([&] { p.fs.writeFile("D:\\x.txt", "x"); }, FailsWith(76));
     EXPECT_THAT([&] { p.fs.readFile("C:\\Program Files\\Corvane\\..\\..\\etc\\passwd"); }, FailsWith(76));
     EXPECT_FALSE(p.fs.fileExists("D:\\Elsewhere\\Tags.txt"));
@@ -113,7 +115,8 @@ TEST(AtomicFile, ReplacingGivesANewFileSoAReaderOfTheOldOneSeesItWhole) {
     struct stat st {};
     ::stat(file.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);  // permissions kept
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(AtomicFile, AFailedReplacementLeavesNoTemporaryBehind) {
@@ -122,5 +125,6 @@ TEST(AtomicFile, AFailedReplacementLeavesNoTemporaryBehind) {
     // Renaming a file over a folder fails after the temporary file was written.
     EXPECT_THROW(corvane::simhost::replaceFileAtomically(dir / "taken", "x"), std::system_error);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "taken"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()),
+              1);
 }

@@ -7,10 +7,10 @@
 using corvane::platform::Hive;
 using corvane::platform::PlatformError;
 using corvane::platform::RegValue;
-using corvane::simhost::RegFileError;
-using corvane::simhost::RegKeyNode;
 using corvane::simhost::formatRegFile;
 using corvane::simhost::parseRegFile;
+using corvane::simhost::RegFileError;
+using corvane::simhost::RegKeyNode;
 using corvane::testing::FailsWith;
 namespace regtype = corvane::platform::regtype;
 
@@ -180,8 +180,9 @@ TEST(RegFileFormat, CommentsBlankLinesByteOrderMarkAndRootValuesAreRead) {
     EXPECT_EQ(root.value("")->text, "root default");
     EXPECT_TRUE(root.find("Software\\Empty"));
     EXPECT_EQ(formatRegFile(root, Hive::CurrentUser),
-              std::string(Header) + "[HKEY_CURRENT_USER]\n@=\"root default\"\n\n"
-                                    "[HKEY_CURRENT_USER\\Software]\n\n[HKEY_CURRENT_USER\\Software\\Empty]\n\n");
+              std::string(Header) +
+                  "[HKEY_CURRENT_USER]\n@=\"root default\"\n\n"
+                  "[HKEY_CURRENT_USER\\Software]\n\n[HKEY_CURRENT_USER\\Software\\Empty]\n\n");
 }
 
 TEST(RegFileFormat, AnEmptyHiveIsTheHeaderAlone) {
@@ -197,12 +198,14 @@ TEST(RegFileFormat, MalformedTextIsRefusedNamingLineAndFault) {
     };
     const Case cases[] = {
         {"", "line 1: the header \"Windows Registry Editor Version 5.00\" is missing"},
-        {"REGEDIT4\n", "line 1: REGEDIT4 files are not read; expected the header \"Windows Registry Editor Version 5.00\""},
+        {"REGEDIT4\n",
+         "line 1: REGEDIT4 files are not read; expected the header \"Windows Registry Editor Version 5.00\""},
         {"\xFF\xFEW\0i\0", "line 1: the file is UTF-16; registry files here are UTF-8"},
         {h + "[HKEY_CURRENT_USER\\K]\n\n\"\xC0\xAF\"=\"overlong\"\n", "line 5: the text is not valid UTF-8"},
         {h + "\"a\"=\"b\"\n", "line 3: a value before the first [key] line"},
         {h + "[HKEY_CURRENT_USER\\K\n", "line 3: a key line must end with \"]\""},
-        {h + "[HKEY_LOCAL_MACHINE\\K]\n", "line 3: the key belongs to HKEY_LOCAL_MACHINE, not to this file's HKEY_CURRENT_USER"},
+        {h + "[HKEY_LOCAL_MACHINE\\K]\n",
+         "line 3: the key belongs to HKEY_LOCAL_MACHINE, not to this file's HKEY_CURRENT_USER"},
         {h + "[HKCU\\K]\n", "line 3: unknown root key \"HKCU\"; expected HKEY_CURRENT_USER"},
         {h + "[HKEY_CURRENT_USER\\K\\\\L]\n", "line 3: the key path has an empty key name"},
         {h + "[-HKEY_CURRENT_USER\\K]\n", "line 3: a key deletion ([-...]) has no place in a hive file"},
@@ -217,10 +220,13 @@ TEST(RegFileFormat, MalformedTextIsRefusedNamingLineAndFault) {
         {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex:00,\\\n  01,0g\n", "line 5: \"0g\" is not a hex byte"},
         {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex:00,\\\n", "line 4: the value continues past the end of the file"},
         {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex:00,01,\n", "line 4: a hex byte is missing after the last \",\""},
-        {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex(z):00\n", "line 4: hex( must be followed by a type number in hex and \")\""},
+        {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex(z):00\n",
+         "line 4: hex( must be followed by a type number in hex and \")\""},
         {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex(4):01,02\n", "line 4: hex(4) data must be exactly 4 bytes"},
-        {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex(1):41\n", "line 4: hex(1) data is not a UTF-16 string (with at most one terminating zero)"},
-        {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=str:x\n", "line 4: unknown value data; expected \"text\", dword:, hex: or hex(type):"},
+        {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=hex(1):41\n",
+         "line 4: hex(1) data is not a UTF-16 string (with at most one terminating zero)"},
+        {h + "[HKEY_CURRENT_USER\\K]\n\"a\"=str:x\n",
+         "line 4: unknown value data; expected \"text\", dword:, hex: or hex(type):"},
         {h + "garbage\n", "line 3: expected a [key] line or a \"name\"=value line"},
     };
     for (const auto& c : cases) EXPECT_EQ(refusal(c.text), c.expected) << c.text;
@@ -232,8 +238,7 @@ TEST(RegFileFormat, TheErrorMessageNamesFileLineAndFault) {
         FAIL() << "accepted";
     } catch (const PlatformError& e) {
         EXPECT_EQ(e.number(), corvane::platform::errors::RegistryCorrupt.number);
-        EXPECT_STREQ(e.what(),
-                     "/profile/registry/HKCU.reg, line 3: expected a [key] line or a \"name\"=value line");
+        EXPECT_STREQ(e.what(), "/profile/registry/HKCU.reg, line 3: expected a [key] line or a \"name\"=value line");
     }
 }
 

@@ -50,8 +50,9 @@ TEST(SimHost, AReplyForAnotherAddressIsAFailure) {
     auto host = SimHost::Temporary(platform::DateTime::fromCivil(2026, 3, 2, 9));
     host->http().addReply({std::string("uploadversion.asp"), 200, "x", false});
     EXPECT_THROW(host->http().get("https://other.example/", std::chrono::seconds(1)), platform::PlatformError);
-    EXPECT_EQ(*host->http().failure(), "HTTP request GET \"https://other.example/\" does not contain "
-                                       "\"uploadversion.asp\" as its scripted reply expects");
+    EXPECT_EQ(*host->http().failure(),
+              "HTTP request GET \"https://other.example/\" does not contain "
+              "\"uploadversion.asp\" as its scripted reply expects");
 }
 
 TEST(SimHost, TheAddinFolderAndTheDiskLieInTheProfileFolder) {

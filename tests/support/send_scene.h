@@ -46,7 +46,8 @@ struct SendScene {
         app = sim::SimApplication::Create(clock, options);
         auto profile = app->profile();
         auto& book = profile->addressBook();
-        john = book.addExchangeUser({"John Smith", "jsmith", "john@kelderon.example", {"SMTP:john@kelderon.example"}, ""});
+        john = book.addExchangeUser(
+            {"John Smith", "jsmith", "john@kelderon.example", {"SMTP:john@kelderon.example"}, ""});
         ann = book.addSmtp("Ann Lee", "ann@example.com");
         bob = book.addSmtp("Bob Ray", "bob@example.org");
         team = book.addExchangeList({"Team", "team", "team@kelderon.example", {}, ""}, {john, ann, bob});
@@ -56,12 +57,15 @@ struct SendScene {
         profile->addAccount({"Kelderon", "john@kelderon.example", outlook::olaccount::Exchange, "John Smith"});
     }
 
-    void set(std::string_view key, std::string_view value) { settings::SettingStore(registry).SaveSetting(key, value); }
+    void set(std::string_view key, std::string_view value) {
+        settings::SettingStore(registry).SaveSetting(key, value);
+    }
     std::string setting(std::string_view key) { return settings::SettingStore(registry).GetSetting(key, "<missing>"); }
     std::shared_ptr<sim::SimFolder> folder(int which) const { return app->profile()->defaultFolder(which); }
 
     // A message being written, not sent yet.
-    std::shared_ptr<sim::SimMailItem> draft(std::vector<sim::RecipientSpec> to, std::vector<sim::RecipientSpec> cc = {},
+    std::shared_ptr<sim::SimMailItem> draft(std::vector<sim::RecipientSpec> to,
+                                            std::vector<sim::RecipientSpec> cc = {},
                                             std::vector<sim::RecipientSpec> bcc = {}) {
         sim::ItemSpec spec;
         spec.subject = "Hello";

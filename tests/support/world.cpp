@@ -17,10 +17,10 @@ profile::Profile ReadProfile(std::string_view yaml) {
                                  documents.empty() ? YAML::Node(YAML::NodeType::Map) : documents.front());
 }
 
-World::World(std::string_view profileYaml, OutlookSetup outlook) : World(ReadProfile(profileYaml), std::move(outlook)) {}
+World::World(std::string_view profileYaml, OutlookSetup outlook)
+    : World(ReadProfile(profileYaml), std::move(outlook)) {}
 
-World::World(const profile::Profile& profile, OutlookSetup outlook)
-    : host_(simhost::SimHost::Temporary(outlook.now)) {
+World::World(const profile::Profile& profile, OutlookSetup outlook) : host_(simhost::SimHost::Temporary(outlook.now)) {
     profile::ApplyProfile(profile, *host_);
     sim::OutlookOptions options;
     options.version = outlook.version;
@@ -108,8 +108,8 @@ void World::expectForm(std::string form, std::vector<simhost::FormAction> action
 
 core::AddinProcess& World::process() {
     if (!process_) {
-        process_ = std::make_shared<core::AddinProcess>(
-            host_->host(), std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
+        process_ = std::make_shared<core::AddinProcess>(host_->host(), std::make_shared<access::ComponentFactory>(
+                                                                           app->mapiSubsystem()));
         process_->gOutlook = app;
     }
     return *process_;

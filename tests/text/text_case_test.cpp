@@ -31,11 +31,20 @@ TEST(TextCase, IcuUppercasesSharpSAsTwoLetters) { EXPECT_EQ(text::toUpper("stra�
 TEST(TextCase, IcuWritesWordFinalSigma) { EXPECT_EQ(text::toLower("ΟΔΟΣ ΟΔΟΣ"), "οδος οδος"); }
 
 TEST(TextCase, InvalidUtf8BytesStayAndTheRestIsMapped) {
-    EXPECT_EQ(text::toUpper("ab\xFF" "cd"), "AB\xFF" "CD");
-    EXPECT_EQ(text::toUpper("ä\xFF" "ö"), "Ä\xFF" "Ö");
-    EXPECT_EQ(text::toLower("Ä\xC3"), "ä\xC3");                 // sequence cut short
-    EXPECT_EQ(text::toLower("\xED\xA0\x80" "A"), "\xED\xA0\x80" "a");  // encoded surrogate
-    EXPECT_EQ(text::toUpper("\xC0\xAF"), "\xC0\xAF");            // overlong "/"
+    EXPECT_EQ(text::toUpper("ab\xFF"
+                            "cd"),
+              "AB\xFF"
+              "CD");
+    EXPECT_EQ(text::toUpper("ä\xFF"
+                            "ö"),
+              "Ä\xFF"
+              "Ö");
+    EXPECT_EQ(text::toLower("Ä\xC3"), "ä\xC3");  // sequence cut short
+    EXPECT_EQ(text::toLower("\xED\xA0\x80"
+                            "A"),
+              "\xED\xA0\x80"
+              "a");                                    // encoded surrogate
+    EXPECT_EQ(text::toUpper("\xC0\xAF"), "\xC0\xAF");  // overlong "/"
 }
 
 TEST(TextEqualsNoCase, SharpSEqualsDoubleS) {

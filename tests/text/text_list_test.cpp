@@ -23,9 +23,7 @@ TEST(TextSplit, AdjacentAndOuterSeparatorsGiveEmptyItems) {
     EXPECT_EQ(text::split(";"), (Items{"", ""}));
 }
 
-TEST(TextSplit, KeepsBlanksInsideItems) {
-    EXPECT_EQ(text::split(" a ; b"), (Items{" a ", " b"}));
-}
+TEST(TextSplit, KeepsBlanksInsideItems) { EXPECT_EQ(text::split(" a ; b"), (Items{" a ", " b"})); }
 
 TEST(TextSplit, MultiByteSeparatorAndNoSeparator) {
     EXPECT_EQ(text::split("a\r\nb\r\n", "\r\n"), (Items{"a", "b", ""}));

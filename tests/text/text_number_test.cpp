@@ -14,9 +14,9 @@ TEST(TextNumber, SettingsCountsReadTheirWholePart) {
 }
 
 TEST(TextNumber, MalformedTextIsNotANumber) {
-    for (const char* s : {"abc", "", "   ", "1.2.3", "12abc", "abc12", "1 2", "-", "+", ".", "1e", "1e+",
-                          "--1", "+-1", "1,5", "$5", "(5)", "5-", "\t5", "5\t", "0x10", "&H", "&H123456789",
-                          "&HG", "&O17", "-&H10", "1d3", "inf", "nan", "1e400"}) {
+    for (const char* s : {"abc",  "",    "   ",         "1.2.3", "12abc", "abc12", "1 2", "-",   "+",   ".",
+                          "1e",   "1e+", "--1",         "+-1",   "1,5",   "$5",    "(5)", "5-",  "\t5", "5\t",
+                          "0x10", "&H",  "&H123456789", "&HG",   "&O17",  "-&H10", "1d3", "inf", "nan", "1e400"}) {
         EXPECT_FALSE(text::parseNumber(s)) << '"' << s << '"';
         EXPECT_FALSE(text::wholeNumber(s)) << '"' << s << '"';
     }
@@ -36,7 +36,7 @@ TEST(TextNumber, HexFormOfAPresetDwordReadsAsItsValue) {
     EXPECT_EQ(text::wholeNumber("&H0000000E"), 14);
     EXPECT_EQ(text::wholeNumber("&h10"), 16);
     EXPECT_EQ(text::wholeNumber(" &H00000001 "), 1);
-    EXPECT_EQ(text::wholeNumber("&HFFFF"), -1);      // four digits: 16-bit
+    EXPECT_EQ(text::wholeNumber("&HFFFF"), -1);  // four digits: 16-bit
     EXPECT_EQ(text::wholeNumber("&H0000FFFF"), 65535);
     EXPECT_EQ(text::wholeNumber("&HFFFFFFFF"), -1);  // eight digits: 32-bit
     EXPECT_EQ(text::wholeNumber("&H7FFFFFFF"), 2147483647);

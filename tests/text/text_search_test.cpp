@@ -60,7 +60,7 @@ TEST(TextFindNoCase, OffsetsCountBytesAfterMultiByteCharacters) {
 TEST(TextFindNoCaseSpan, SharpSMatchesDoubleSWithTheSourceLength) {
     EXPECT_EQ(text::findNoCaseSpan("STRASSE", "ß"), (Match{4, 2}));
     EXPECT_EQ(text::findNoCaseSpan("Straße", "SS"), (Match{4, 2}));
-    EXPECT_EQ(text::findNoCaseSpan("GROẞ", "ss"), (Match{3, 3}));  // capital sharp s: 3 bytes
+    EXPECT_EQ(text::findNoCaseSpan("GROẞ", "ss"), (Match{3, 3}));     // capital sharp s: 3 bytes
     EXPECT_EQ(text::findNoCaseSpan("5 \u212A", "k"), (Match{2, 3}));  // Kelvin sign
 }
 
@@ -81,7 +81,10 @@ TEST(TextFindNoCaseSpan, NonAsciiBeforeAnAsciiMatchComesFirst) {
 }
 
 TEST(TextFindNoCase, InvalidUtf8IsSearchedWithoutCrashing) {
-    EXPECT_EQ(text::findNoCase("ab\xFF" "cdÄ", "CDä"), 3u);
+    EXPECT_EQ(text::findNoCase("ab\xFF"
+                               "cdÄ",
+                               "CDä"),
+              3u);
     EXPECT_EQ(text::findNoCase("\xFF\xFE", "\xFE"), 1u);
     EXPECT_EQ(text::findNoCase("ä\xC3", "\xC3"), 2u);  // not the first byte of "ä"
     EXPECT_EQ(text::findNoCase("\xC3\xA4", "\xA4"), npos);
@@ -124,7 +127,10 @@ TEST(TextReplaceAll, TextIgnoresCaseAndReplacesTheMatchedSource) {
     EXPECT_EQ(text::replaceAll("GROẞ groß", "SS", "ss", text::Compare::Text), "GROss gross");
     EXPECT_EQ(text::replaceAll("aß", "s", "x", text::Compare::Text), "aß");
     EXPECT_EQ(text::replaceAll("AaA", "a", "aa", text::Compare::Text), "aaaaaa");
-    EXPECT_EQ(text::replaceAll("x\xFF" "AB", "ab", "-", text::Compare::Text), "x\xFF-");
+    EXPECT_EQ(text::replaceAll("x\xFF"
+                               "AB",
+                               "ab", "-", text::Compare::Text),
+              "x\xFF-");
 }
 
 TEST(TextReplaceAll, TextHandlesManyMatchesInLongMixedText) {
@@ -164,9 +170,9 @@ Matches bruteForce(const std::string& hay, const std::string& needle, std::size_
 }  // namespace
 
 TEST(TextFindNoCaseSpan, AgreesWithBruteForceOnMixedText) {
-    const std::vector<std::string> pieces = {"a", "S", "s", "k", "K", "f", "i", "I", " ", "@", "`",
-                                             "xxxxxxxxxxxxxxxx", "ss", "ß", "ẞ", "\u212A", "ſ", "ﬀ",
-                                             "ﬁ", "\u0130", "é", "É", "Σ", "σ", "ς", "\xFF"};
+    const std::vector<std::string> pieces = {
+        "a",      "S", "s", "k", "K",      "f", "i", "I", " ", "@", "`",   "xxxxxxxxxxxxxxxx", "ss", "ß", "ẞ",
+        "\u212A", "ſ", "ﬀ", "ﬁ", "\u0130", "é", "É", "Σ", "σ", "ς", "\xFF"};
     std::mt19937 rng(20240611);
     auto pick = [&](std::size_t count) {
         std::string s;

@@ -11,15 +11,17 @@ TEST(Utf8Validity, WellFormedTextIsValidToTheEnd) {
 }
 
 TEST(Utf8Validity, StopsBeforeTheFirstIllFormedSequence) {
-    EXPECT_EQ(text::validUtf8Length("ab\xFF" "c"), 2u);
-    EXPECT_EQ(text::validUtf8Length("a\xC3"), 1u);                // cut short
-    EXPECT_EQ(text::validUtf8Length("a\xC0\xAF"), 1u);            // overlong
-    EXPECT_EQ(text::validUtf8Length("a\xE0\x80\xAF"), 1u);        // overlong
-    EXPECT_EQ(text::validUtf8Length("a\xED\xA0\x80"), 1u);        // surrogate
-    EXPECT_EQ(text::validUtf8Length("a\xF4\x90\x80\x80"), 1u);    // above U+10FFFF
-    EXPECT_EQ(text::validUtf8Length("a\x80"), 1u);                // stray continuation
-    EXPECT_EQ(text::validUtf8Length("\xED\x9F\xBF"), 3u);         // U+D7FF is fine
-    EXPECT_EQ(text::validUtf8Length("\xF4\x8F\xBF\xBF"), 4u);     // U+10FFFF is fine
+    EXPECT_EQ(text::validUtf8Length("ab\xFF"
+                                    "c"),
+              2u);
+    EXPECT_EQ(text::validUtf8Length("a\xC3"), 1u);              // cut short
+    EXPECT_EQ(text::validUtf8Length("a\xC0\xAF"), 1u);          // overlong
+    EXPECT_EQ(text::validUtf8Length("a\xE0\x80\xAF"), 1u);      // overlong
+    EXPECT_EQ(text::validUtf8Length("a\xED\xA0\x80"), 1u);      // surrogate
+    EXPECT_EQ(text::validUtf8Length("a\xF4\x90\x80\x80"), 1u);  // above U+10FFFF
+    EXPECT_EQ(text::validUtf8Length("a\x80"), 1u);              // stray continuation
+    EXPECT_EQ(text::validUtf8Length("\xED\x9F\xBF"), 3u);       // U+D7FF is fine
+    EXPECT_EQ(text::validUtf8Length("\xF4\x8F\xBF\xBF"), 4u);   // U+10FFFF is fine
 }
 
 TEST(Utf16Offsets, CountsSurrogatePairsAsTwoUnits) {

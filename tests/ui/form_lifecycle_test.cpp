@@ -110,8 +110,8 @@ TEST(FormShow, TheFormUnderneathIsActivatedAgainWhenAModalFormOverItCloses) {
 TEST(FormFocus, ValidateThatCancelsKeepsTheFocusAndStopsTheClick) {
     ScriptedUi ui({FormStep{"frmDelay",
                             {},
-                            {act::Type{"txtDelayTime", "2.5"}, act::Click{"cmdNext"},
-                             act::Type{"txtDelayTime", "30"}, act::Click{"cmdNext"}, act::Click{"cmdHelp"}}},
+                            {act::Type{"txtDelayTime", "2.5"}, act::Click{"cmdNext"}, act::Type{"txtDelayTime", "30"},
+                             act::Click{"cmdNext"}, act::Click{"cmdHelp"}}},
                    MessageBoxStep{"Invalid time - Corvane", {}, {}, 64, 1}});
     DelayForm form(ui);
     form.show(ui);

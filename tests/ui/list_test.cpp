@@ -41,8 +41,7 @@ std::vector<std::string> items(const ui::ListBox& list) {
 TEST(SortedListBox, AddsItemsAtTheirAlphabeticalPlaceIgnoringCase) {
     ListsForm form;
     for (const char* s : {"SPAM-MED:", "spam-high:", "SPAM-LOW:", "attach"}) form.lstKeywords.addItem(s);
-    EXPECT_EQ(items(form.lstKeywords),
-              (std::vector<std::string>{"attach", "spam-high:", "SPAM-LOW:", "SPAM-MED:"}));
+    EXPECT_EQ(items(form.lstKeywords), (std::vector<std::string>{"attach", "spam-high:", "SPAM-LOW:", "SPAM-MED:"}));
     form.lstKeywords.addItem("SPAM-LOW:");
     EXPECT_EQ(form.lstKeywords.newIndex(), 3);  // after its equal
 }

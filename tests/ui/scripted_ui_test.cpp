@@ -110,8 +110,7 @@ TEST(ScriptedForms, AnUnknownControlIsAnErrorListingTheFormsControls) {
     ScriptedUi ui({FormStep{"frmSubject", {}, {act::Click{"cmdYes"}}}});
     SubjectForm form;
     const std::string error = scriptError([&] { form.show(ui); });
-    EXPECT_NE(error.find("the form has no control cmdYes; it has lblLine1, lblSubject"), std::string::npos)
-        << error;
+    EXPECT_NE(error.find("the form has no control cmdYes; it has lblLine1, lblSubject"), std::string::npos) << error;
 }
 
 TEST(ScriptedForms, TickingATickedBoxIsAnError) {
@@ -187,13 +186,10 @@ TEST(ScriptedForms, DriveListsListViewsTabsAndCombosByRowText) {
     ScriptedUi ui({FormStep{"frmLists",
                             "Lists",
                             {act::SelectTab{"TabStripWizard", "Subject Vane"},
-                             act::Select{"lstKeywords", {"attached", "#3"}},
-                             act::DoubleClick{"lstKeywords", "attach"},
+                             act::Select{"lstKeywords", {"attached", "#3"}}, act::DoubleClick{"lstKeywords", "attach"},
                              act::TickRows{"lstVRecipients", {"Bob (bob@example.com)", "#1"}},
-                             act::ClickColumn{"lstVRecipients", 1},
-                             act::DoubleClick{"lstVRecipients", "#2"},
-                             act::Select{"cboYes", {"30"}},
-                             act::Click{"cmdOK"}}}});
+                             act::ClickColumn{"lstVRecipients", 1}, act::DoubleClick{"lstVRecipients", "#2"},
+                             act::Select{"cboYes", {"30"}}, act::Click{"cmdOK"}}}});
     ListsForm form;
     form.show(ui);
     ui.finish();
@@ -235,8 +231,10 @@ TEST(ScriptedUiRecords, BeepsFoldersAndModelessForms) {
 std::string runSession() {
     MessageBoxStep confirm = box("Confirm Email Send - Corvane", mb::IdYes);
     confirm.buttons = 68;
-    ScriptedUi ui({FormStep{"frmSubject", {}, {act::Type{"txtSubject", "Weekly report"}, act::Tick{"chkRemember"},
-                                               act::PressKey{"txtSubject", 13}}},
+    ScriptedUi ui({FormStep{"frmSubject",
+                            {},
+                            {act::Type{"txtSubject", "Weekly report"}, act::Tick{"chkRemember"},
+                             act::PressKey{"txtSubject", 13}}},
                    confirm});
     SubjectForm form;
     form.load();

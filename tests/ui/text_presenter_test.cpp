@@ -39,8 +39,8 @@ protected:
         fraStep[0].move(80, 400, 5800, 3000);
         fraStep[1].setCaption("Page 1");
         fraStep[1].move(-10000, 400, 5800, 3000);  // out of sight
-        for (ui::Control* c : std::initializer_list<ui::Control*>{&chkDelay, &optAutoDelay, &optDelayToEmails,
-                                                                  &lstDelayToEAddr})
+        for (ui::Control* c :
+             std::initializer_list<ui::Control*>{&chkDelay, &optAutoDelay, &optDelayToEmails, &lstDelayToEAddr})
             c->setContainer(fraStep[0]);
         // Declared before the options but placed below them: reading order wins.
         chkDelay.move(100, 2000, 2000, 240);
@@ -134,7 +134,7 @@ TEST(TextPresenter, HiddenControlsAndTheirContentsAreLeftOut) {
 
 TEST(TextPresenter, RendersAMessageBoxLineByLine) {
     EXPECT_EQ(joined(ui::renderMessageBox("Do you wish to send this email?\r\n\r\n(If you do not...)", 68,
-                                           "Confirm Email Send - Corvane")),
+                                          "Confirm Email Send - Corvane")),
               "message box \"Confirm Email Send - Corvane\" buttons 68 (Yes No, information)\n"
               "  | Do you wish to send this email?\n"
               "  |\n"
@@ -151,9 +151,7 @@ TEST(TextPresenter, NamesButtonsAndAnswers) {
     EXPECT_FALSE(ui::buttonsOffer(64, 2));
 }
 
-TEST(TextPresenter, QuotesControlCharacters) {
-    EXPECT_EQ(ui::quote("a\\b\tc\rd\ne"), "\"a\\\\b\\x09c\\rd\\x0Ae\"");
-}
+TEST(TextPresenter, QuotesControlCharacters) { EXPECT_EQ(ui::quote("a\\b\tc\rd\ne"), "\"a\\\\b\\x09c\\rd\\x0Ae\""); }
 
 }  // namespace
 }  // namespace corvane::testing

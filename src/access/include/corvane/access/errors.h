@@ -13,8 +13,7 @@ namespace corvane::access::errors {
 // A value of the wrong kind: a property read as an array that is none, an object of
 // another class where one is expected (TypeMismatch).
 [[noreturn]] void ThrowTypeMismatch(std::string_view what);
-[[noreturn]] void ThrowNotSupported(std::string_view object, std::string_view member,
-                                    std::string_view why);
+[[noreturn]] void ThrowNotSupported(std::string_view object, std::string_view member, std::string_view why);
 [[noreturn]] void ThrowObjectDeleted(std::string_view object, std::string_view member);
 
 }  // namespace corvane::access::errors

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "corvane/platform/datetime.h"
 #include "corvane/mapi/props.h"
+#include "corvane/platform/datetime.h"
 
 namespace corvane::access {
 

@@ -45,8 +45,7 @@ private:
 };
 
 // The MAPI message behind an Outlook item; fails with a clear error when there is none.
-std::shared_ptr<mapi::Message> OpenMessage(outlook::Item& item, std::string_view object,
-                                           std::string_view member);
+std::shared_ptr<mapi::Message> OpenMessage(outlook::Item& item, std::string_view object, std::string_view member);
 
 class SafePostItem : public SafeItem {
 public:

@@ -16,8 +16,7 @@ namespace corvane::access {
 
 class SafeRecipient : public MapiProperties {
 public:
-    SafeRecipient(std::shared_ptr<outlook::MailItem> item, std::shared_ptr<outlook::Recipient> recipient,
-                  int index);
+    SafeRecipient(std::shared_ptr<outlook::MailItem> item, std::shared_ptr<outlook::Recipient> recipient, int index);
 
     // The display name, also the recipient's default value read as text.
     std::string Name();

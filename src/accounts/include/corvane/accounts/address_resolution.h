@@ -49,14 +49,13 @@ std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<ou
 // 2007 and later, an Exchange distribution list sets isDistributionList to true. The flag
 // is never set back to false, so a caller can gather it over several recipients.
 std::string RecipientEmail(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
-                           bool showError, bool attachWordMapi, bool detectDistributionList,
-                           bool& isDistributionList);
+                           bool showError, bool attachWordMapi, bool detectDistributionList, bool& isDistributionList);
 
 // A lighter recipient address that does not resolve the recipient (for recipient 1 when
 // choosing the sending account). Never shows a message; a recipient without an address
 // entry gives Outlook's recipient name text.
-std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item,
-                                 int index, bool showError = false);
+std::string RecipientSmtpAddress(core::AddinProcess& process, const std::shared_ptr<outlook::Item>& item, int index,
+                                 bool showError = false);
 
 // Whether the item has gone: true when reading its EntryID fails, false when it can be
 // read (also when it is still empty). Never fails.

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "corvane/addin/out_addin.h"
 #include "corvane/addin/subsystems.h"
 #include "corvane/core/event_field.h"
-#include "corvane/addin/out_addin.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/explorer.h"

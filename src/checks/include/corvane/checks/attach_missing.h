@@ -59,10 +59,10 @@ bool HasRealAttachment(std::span<const AttachmentInfo> attachments, std::string_
 bool ContainsAttachKeyword(std::string_view text, std::string_view attachKeyWords);
 
 struct AttachCheckSettings {
-    std::string attachKeyWords;  // AttachKeyWords
-    bool ignoreText = false;     // IgnoreText
-    std::string ignoreTextValue; // IgnoreTextValue
-    bool ignoreAttach = false;   // IgnoreAttach
+    std::string attachKeyWords;     // AttachKeyWords
+    bool ignoreText = false;        // IgnoreText
+    std::string ignoreTextValue;    // IgnoreTextValue
+    bool ignoreAttach = false;      // IgnoreAttach
     std::string ignoreAttachValue;  // IgnoreAttachValue
 };
 

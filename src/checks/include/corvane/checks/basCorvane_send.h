@@ -12,8 +12,8 @@
 
 #include "corvane/checks/entry_points.h"
 #include "corvane/core/addin_process.h"
-#include "corvane/platform/datetime.h"
 #include "corvane/outlook/fwd.h"
+#include "corvane/platform/datetime.h"
 
 namespace corvane::checks::basCorvane {
 

@@ -24,7 +24,6 @@ std::vector<std::string> TagFileLines(std::string_view content);
 
 // When the tag file at path is present: MultipleRemove with each of its lines in turn, found
 // set. Otherwise text unchanged and found cleared.
-std::string FindReFwFromFile(platform::FileSystem& files, std::string_view text, std::string_view path,
-                             bool& found);
+std::string FindReFwFromFile(platform::FileSystem& files, std::string_view text, std::string_view path, bool& found);
 
 }  // namespace corvane::checks::basCorvane

@@ -9,8 +9,8 @@
 
 #include "corvane/access/factory.h"
 #include "corvane/core/send_acct.h"
-#include "corvane/platform/host.h"
 #include "corvane/outlook/fwd.h"
+#include "corvane/platform/host.h"
 #include "corvane/resources/cls_resource.h"
 #include "corvane/settings/modRegKeys.h"
 #include "corvane/settings/setting_store.h"

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/platform/datetime.h"
-#include "corvane/mapi/props.h"
 #include "corvane/mapi/fwd.h"
+#include "corvane/mapi/props.h"
+#include "corvane/platform/datetime.h"
 
 namespace corvane::mapi {
 
@@ -29,9 +29,9 @@ class AddressEntry : public PropertyObject {
 public:
     virtual std::string Name() = 0;
     virtual std::string Address() = 0;
-    virtual std::string Type() = 0;       // "SMTP", "EX", "MAPIPDL", ...
-    virtual int DisplayType() = 0;        // outlook::oldisplay
-    virtual int Class() = 0;              // 8, the Outlook address entry class
+    virtual std::string Type() = 0;  // "SMTP", "EX", "MAPIPDL", ...
+    virtual int DisplayType() = 0;   // outlook::oldisplay
+    virtual int Class() = 0;         // 8, the Outlook address entry class
     // The entry's SMTP address: its own for "SMTP", the primary proxy address (or
     // PR_SMTP_ADDRESS) for "EX", empty for a personal distribution list.
     virtual std::string SmtpAddress() = 0;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "corvane/platform/datetime.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/object.h"
+#include "corvane/platform/datetime.h"
 
 namespace corvane::outlook {
 

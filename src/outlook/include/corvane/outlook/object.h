@@ -9,8 +9,8 @@
 #include <string>
 #include <variant>
 
-#include "corvane/platform/datetime.h"
 #include "corvane/outlook/fwd.h"
+#include "corvane/platform/datetime.h"
 
 namespace corvane::outlook {
 
@@ -29,8 +29,8 @@ public:
 
 // A late-bound argument, as Word's Run and the ribbon callbacks pass them. By-reference
 // arguments are passed as a vector the callee may change.
-using Variant = std::variant<std::monostate, bool, std::int32_t, double, std::string,
-                             platform::DateTime, std::shared_ptr<Dispatch>>;
+using Variant = std::variant<std::monostate, bool, std::int32_t, double, std::string, platform::DateTime,
+                             std::shared_ptr<Dispatch>>;
 
 // OlObjectClass.
 namespace olclass {

@@ -17,16 +17,14 @@ std::string MessageTitle(std::string_view shortText, std::string_view appTitle);
 
 // Module procedures: "Error <n>: <text>", critical icon, titled
 // "<module>.<procedure> - <title>".
-void ReportModuleError(Ui& ui, std::string_view appTitle, std::string_view module,
-                       std::string_view procedure, const PlatformError& e);
+void ReportModuleError(Ui& ui, std::string_view appTitle, std::string_view module, std::string_view procedure,
+                       const PlatformError& e);
 // Send-time checks and the window's send handler: "Error: <n> <text>", information icon,
 // titled "<procedure> - <title>".
-void ReportCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure,
-                      const PlatformError& e);
+void ReportCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure, const PlatformError& e);
 // Reply checks: "Error <n> (<text>) in procedure <name> of Module basCorvane",
 // exclamation icon, titled with the application title.
-void ReportReplyCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure,
-                           const PlatformError& e);
+void ReportReplyCheckError(Ui& ui, std::string_view appTitle, std::string_view procedure, const PlatformError& e);
 // The application's send event: "Error Number : <n>" CR LF "Error Description : <text>",
 // critical icon, titled with the application title.
 void ReportSendEventError(Ui& ui, std::string_view appTitle, const PlatformError& e);

@@ -24,8 +24,7 @@ public:
     // 1899-12-30 00:00:00, the zero of Automation dates.
     DateTime();
 
-    static DateTime fromCivil(int year, unsigned month, unsigned day, int hour = 0, int minute = 0,
-                              int second = 0);
+    static DateTime fromCivil(int year, unsigned month, unsigned day, int hour = 0, int minute = 0, int second = 0);
     // Outlook's "no date" for a deferred delivery time: 01-Jan-4501 00:00:00.
     static DateTime none();
     // "YYYY-MM-DD", "YYYY-MM-DD HH:MM" or "YYYY-MM-DD HH:MM:SS" (also with a "T").

@@ -45,8 +45,7 @@ public:
     virtual std::optional<RegValue> queryValue(std::string_view name) = 0;
     // The value at an enumeration index, or nothing when there is none at that index or
     // its name (with its terminating zero) or data do not fit the given room in bytes.
-    virtual std::optional<RegValue> enumValue(std::uint32_t index, std::size_t nameRoom,
-                                              std::size_t dataRoom) = 0;
+    virtual std::optional<RegValue> enumValue(std::uint32_t index, std::size_t nameRoom, std::size_t dataRoom) = 0;
     // The name of the subkey at an enumeration index, or nothing past the end.
     virtual std::optional<std::string> enumSubKey(std::uint32_t index) = 0;
     virtual void setValue(const RegValue& value) = 0;

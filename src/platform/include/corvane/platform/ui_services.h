@@ -23,10 +23,10 @@ inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
 inline constexpr int Information = 64;
 
-inline constexpr int CriticalOk = Critical;             // 16
-inline constexpr int QuestionYesNo = Question | YesNo;  // 36
-inline constexpr int ExclamationOk = Exclamation;       // 48
-inline constexpr int InformationOk = Information;       // 64
+inline constexpr int CriticalOk = Critical;                   // 16
+inline constexpr int QuestionYesNo = Question | YesNo;        // 36
+inline constexpr int ExclamationOk = Exclamation;             // 48
+inline constexpr int InformationOk = Information;             // 64
 inline constexpr int InformationYesNo = Information | YesNo;  // 68
 
 inline constexpr int IdOk = 1;
@@ -39,8 +39,7 @@ class Ui {
 public:
     virtual ~Ui() = default;
     // Shows a message box owned by `owner` and returns the button pressed (1, 2, 6 or 7).
-    virtual int messageBox(std::string_view prompt, int buttons, std::string_view title,
-                           WindowHandle owner) = 0;
+    virtual int messageBox(std::string_view prompt, int buttons, std::string_view title, WindowHandle owner) = 0;
     virtual void beep() = 0;
     virtual WindowHandle foregroundWindow() = 0;
     virtual void setForegroundWindow(WindowHandle window) = 0;

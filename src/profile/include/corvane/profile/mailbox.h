@@ -23,7 +23,8 @@ std::vector<std::shared_ptr<sim::SimFolder>> FoldersBelow(const sim::SimFolder& 
 
 // An address-book entry named by one of its SMTP addresses (a text with "@") or by its
 // display name or alias. nullptr and `problem` set when none, or more than one, fits.
-std::shared_ptr<sim::SimAddressEntry> FindEntry(const sim::AddressBook& book, std::string_view ref, std::string& problem);
+std::shared_ptr<sim::SimAddressEntry> FindEntry(const sim::AddressBook& book, std::string_view ref,
+                                                std::string& problem);
 // How a profile refers to an entry: its SMTP address when that names it alone, else its
 // name when that does, else "Name <address>" (always so for entries outside the book).
 std::string EntryRef(const sim::AddressBook& book, const sim::SimAddressEntry& entry);

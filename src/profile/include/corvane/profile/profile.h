@@ -26,7 +26,7 @@ struct ProfileEntry {
     std::string address;        // as the type writes it; defaults by type
     std::string alias;          // Exchange alias
     std::vector<std::string> proxies;
-    std::optional<int> displayType;                 // defaults by type
+    std::optional<int> displayType;                   // defaults by type
     std::optional<std::vector<std::string>> members;  // a distribution list: entries written before it
 };
 
@@ -86,7 +86,7 @@ struct ProfileFolder {
 struct ProfileStore {
     Where at;
     std::string name;
-    int kind = 2;  // mapi::storekind
+    int kind = 2;       // mapi::storekind
     std::string owner;  // an address-book entry; "" for none
     bool defaultFolders = true;
     bool isDefault = false;
@@ -130,11 +130,11 @@ struct Profile {
     std::optional<std::string> user;
     Where userAt;
     std::vector<ProfileAccount> accounts;
-    std::vector<ProfileStore> stores;  // when empty: one mailbox with default folders
+    std::vector<ProfileStore> stores;    // when empty: one mailbox with default folders
     std::vector<ProfileFolder> folders;  // of the default store
     ProfileWindows windows;
     std::vector<RegistryEdit> registry;
-    std::vector<FileEdit> files;           // full Windows paths
+    std::vector<FileEdit> files;  // full Windows paths
     std::vector<DirectoryEdit> directories;
 };
 
@@ -147,8 +147,8 @@ Profile LoadProfileFile(const std::filesystem::path& path);
 // keys to values) and files (names or paths to contents).
 void ParseRegistry(const YamlInput& in, const YAML::Node& node, std::vector<RegistryEdit>& out);
 // The values of one key: name -> text, {dword: n}, {hex: "..", type: n} or nothing (delete).
-void ParseRegistryValues(const YamlInput& in, const YAML::Node& node, platform::Hive hive,
-                         const std::string& key, std::vector<RegistryEdit>& out);
+void ParseRegistryValues(const YamlInput& in, const YAML::Node& node, platform::Hive hive, const std::string& key,
+                         std::vector<RegistryEdit>& out);
 // Files: name -> text, {from: path} or nothing (absent). `folder` is put before each name.
 void ParseFiles(const YamlInput& in, const YAML::Node& node, const std::string& folder, std::vector<FileEdit>& out);
 // Folders: a list of full Windows paths.

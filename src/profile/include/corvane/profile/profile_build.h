@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "corvane/platform/registry.h"
-#include "corvane/simhost/file_system.h"
+#include "corvane/profile/profile.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/fwd.h"
-#include "corvane/profile/profile.h"
+#include "corvane/simhost/file_system.h"
 #include "corvane/simhost/registry.h"
 #include "corvane/simhost/sim_host.h"
 
@@ -29,7 +29,7 @@ void ApplyRegistryEdits(const std::vector<RegistryEdit>& edits, platform::Regist
 // Creates the folders and writes (or removes) the files; a path outside the simulated
 // disk is a FormatError.
 void ApplyFileEdits(const std::vector<FileEdit>& files, const std::vector<DirectoryEdit>& directories,
-                     simhost::SimFileSystem& fs);
+                    simhost::SimFileSystem& fs);
 
 // Everything as it stands now, as a profile: the mailbox and its open windows, both
 // registry hives, and the files below each mount (the add-in folder's as addin_files).

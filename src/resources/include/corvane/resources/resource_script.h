@@ -39,7 +39,7 @@ ParsedResourceScript ParseResourceScript(std::string_view text);
 // exist (silently: a missing library is normal) or cannot be used (reported once through
 // `report`, naming the file, the line and the problem). Bitmap files are read at each
 // loadBitmap, relative to the library's folder unless their name is absolute.
-std::unique_ptr<ResourceLibrary> OpenResourceScript(platform::FileSystem& files,
-                                                    const std::string& path, Reporter report);
+std::unique_ptr<ResourceLibrary> OpenResourceScript(platform::FileSystem& files, const std::string& path,
+                                                    Reporter report);
 
 }  // namespace corvane::resources

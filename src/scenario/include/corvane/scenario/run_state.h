@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "corvane/sim/application.h"
 #include "corvane/scenario/runner.h"
+#include "corvane/sim/application.h"
 
 namespace corvane::scenario {
 
@@ -76,10 +76,10 @@ private:
     std::unique_ptr<simhost::SimHost> host_;
     std::shared_ptr<sim::SimApplication> app_;
     bool addinAvailable_ = false;
-    std::size_t promptsBefore_ = 0;  // prompts scripted by earlier steps
-    std::map<std::string, std::string> nothing_;  // ids whose message never came, and why
+    std::size_t promptsBefore_ = 0;                                      // prompts scripted by earlier steps
+    std::map<std::string, std::string> nothing_;                         // ids whose message never came, and why
     std::map<std::string, std::shared_ptr<sim::SimItem>> programItems_;  // held by another program
-    std::vector<std::string> expectLines_;  // what the expectations of the step found
+    std::vector<std::string> expectLines_;                               // what the expectations of the step found
     std::vector<std::string> out_;
 };
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "corvane/scenario/scenario.h"
 #include "corvane/sim/fwd.h"
 #include "corvane/simhost/sim_host.h"
-#include "corvane/scenario/scenario.h"
 
 namespace corvane::scenario {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "corvane/platform/datetime.h"
+#include "corvane/profile/profile.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/item_parts.h"
-#include "corvane/profile/profile.h"
 #include "corvane/simhost/sim_http.h"
 #include "corvane/simhost/sim_system_info.h"
 #include "corvane/simhost/ui_script.h"
@@ -43,8 +43,8 @@ struct ItemExpect {
     std::optional<std::string> bcc;
     std::optional<std::vector<RecipientExpect>> recipients;
     std::vector<std::pair<std::string, std::optional<std::string>>> userProperties;  // nothing: absent
-    std::optional<platform::DateTime> deferredDelivery;  // DateTime::none() for none
-    std::optional<std::string> folder;                   // "none" when in no folder
+    std::optional<platform::DateTime> deferredDelivery;                              // DateTime::none() for none
+    std::optional<std::string> folder;                                               // "none" when in no folder
     std::optional<std::string> account;
     std::optional<std::vector<std::string>> attachments;
 };
@@ -203,11 +203,11 @@ struct Expect {
 
 }  // namespace step
 
-using Action = std::variant<step::Start, step::Connect, step::Disconnect, step::Quit, step::OpenExplorer,
-                            step::CloseExplorer, step::Open, step::Close, step::Activate, step::Select,
-                            step::SwitchFolder, step::Respond, step::NewMail, step::Edit, step::Send,
-                            step::SendFromProgram, step::Hold, step::Release, step::ContextMenu, step::Ribbon,
-                            step::Menu, step::Http, step::Clock, step::Change, step::Expect>;
+using Action =
+    std::variant<step::Start, step::Connect, step::Disconnect, step::Quit, step::OpenExplorer, step::CloseExplorer,
+                 step::Open, step::Close, step::Activate, step::Select, step::SwitchFolder, step::Respond,
+                 step::NewMail, step::Edit, step::Send, step::SendFromProgram, step::Hold, step::Release,
+                 step::ContextMenu, step::Ribbon, step::Menu, step::Http, step::Clock, step::Change, step::Expect>;
 
 struct Step {
     Where at;

@@ -12,8 +12,7 @@ namespace corvane::settings {
 // HKEY_CURRENT_USER\Software\VB and VBA Program Settings\larchmoor\0x155473194
 inline constexpr std::string_view SettingsAppName = "larchmoor";
 inline constexpr std::string_view SettingsSection = "0x155473194";
-inline constexpr std::string_view UserSettingsPath =
-    "Software\\VB and VBA Program Settings\\larchmoor\\0x155473194";
+inline constexpr std::string_view UserSettingsPath = "Software\\VB and VBA Program Settings\\larchmoor\\0x155473194";
 
 class SettingStore {
 public:

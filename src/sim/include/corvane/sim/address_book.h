@@ -16,17 +16,16 @@ namespace corvane::sim {
 // Everything an entry holds; the AddressBook builders fill it for the common kinds.
 struct EntrySpec {
     std::string name;
-    std::string type = "SMTP";  // "SMTP", "EX", "MAPIPDL", "GOOG", ...
-    std::string address;        // as its type writes it: an SMTP address, an Exchange DN
-    int displayType = 0;        // outlook::oldisplay
-    std::string alias;          // Exchange alias, also matched when resolving
-    std::string smtpAddress;    // PR_SMTP_ADDRESS, when the entry has one
+    std::string type = "SMTP";                // "SMTP", "EX", "MAPIPDL", "GOOG", ...
+    std::string address;                      // as its type writes it: an SMTP address, an Exchange DN
+    int displayType = 0;                      // outlook::oldisplay
+    std::string alias;                        // Exchange alias, also matched when resolving
+    std::string smtpAddress;                  // PR_SMTP_ADDRESS, when the entry has one
     std::vector<std::string> proxyAddresses;  // "SMTP:primary", "smtp:secondary", "X400:..."
-    bool isList = false;        // a distribution list (Members is an object)
+    bool isList = false;                      // a distribution list (Members is an object)
 };
 
-class SimAddressEntry final : public outlook::AddressEntry,
-                              public std::enable_shared_from_this<SimAddressEntry> {
+class SimAddressEntry final : public outlook::AddressEntry, public std::enable_shared_from_this<SimAddressEntry> {
 public:
     explicit SimAddressEntry(EntrySpec spec, bool oneOff = false);
 

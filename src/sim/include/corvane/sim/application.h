@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/platform/clock.h"
-#include "corvane/platform/file_system.h"
 #include "corvane/mapi/objects.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/application.h"
+#include "corvane/platform/clock.h"
+#include "corvane/platform/file_system.h"
 #include "corvane/sim/fwd.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/sink_list.h"
@@ -36,7 +36,7 @@ struct OutlookOptions {
 // One message the transport sent.
 struct SentRecord {
     std::string subject;
-    std::string account;  // the name of the account it went out from ("" without accounts)
+    std::string account;          // the name of the account it went out from ("" without accounts)
     std::vector<std::string> to;  // SMTP addresses (a list's own address, or its name)
     std::vector<std::string> cc;
     std::vector<std::string> bcc;

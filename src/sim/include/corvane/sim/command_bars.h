@@ -31,7 +31,8 @@ struct BarNode {
     // The visible child whose caption matches, ignoring "&" and case, or nullptr.
     std::shared_ptr<BarNode> find(std::string_view wanted) const;
     // A new child before the 1-based position (at the end for 0).
-    static std::shared_ptr<BarNode> addTo(const std::shared_ptr<BarNode>& parent, int type, int before, bool temporary);
+    static std::shared_ptr<BarNode> addTo(const std::shared_ptr<BarNode>& parent, int type, int before,
+                                          bool temporary);
     void remove();
 };
 

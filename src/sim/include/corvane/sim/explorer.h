@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "corvane/platform/error.h"
 #include "corvane/outlook/explorer.h"
+#include "corvane/platform/error.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/sink_list.h"
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/platform/datetime.h"
 #include "corvane/outlook/events.h"
 #include "corvane/outlook/items.h"
+#include "corvane/platform/datetime.h"
 #include "corvane/sim/fwd.h"
 #include "corvane/sim/item_parts.h"
 #include "corvane/sim/prop_bag.h"

@@ -84,8 +84,7 @@ private:
     PropBag props_;
 };
 
-class SimUserProperty final : public outlook::UserProperty,
-                              public std::enable_shared_from_this<SimUserProperty> {
+class SimUserProperty final : public outlook::UserProperty, public std::enable_shared_from_this<SimUserProperty> {
 public:
     SimUserProperty(std::weak_ptr<SimItem> owner, std::string name, int type);
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "corvane/platform/datetime.h"
 #include "corvane/outlook/object.h"
+#include "corvane/platform/datetime.h"
 #include "corvane/sim/fwd.h"
 #include "corvane/sim/item_parts.h"
 
@@ -43,8 +43,8 @@ struct ItemSpec {
     bool unread = false;
     std::vector<AttachmentSpec> attachments;
     std::vector<std::pair<std::string, std::string>> userProperties;  // text properties
-    std::string fullName;       // contact
-    std::string email1Address;  // contact
+    std::string fullName;                                             // contact
+    std::string email1Address;                                        // contact
 };
 
 // A new item from a description, saved nowhere yet.

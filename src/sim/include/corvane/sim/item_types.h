@@ -30,9 +30,7 @@ public:
     void SetUnRead(bool u) override { checked(), setUnread(u); }
     bool Saved() override { return checked(), isSaved(); }
     platform::DateTime CreationTime() override { return checked(), creationTime(); }
-    std::shared_ptr<outlook::UserProperties> UserProperties() override {
-        return checked(), userPropertiesView();
-    }
+    std::shared_ptr<outlook::UserProperties> UserProperties() override { return checked(), userPropertiesView(); }
     std::shared_ptr<outlook::Inspector> GetInspector() override { return checked(), getInspector(); }
     void Save() override { checked(), save(); }
     void Display(bool /*modal*/) override { checked(), displayItem(); }

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "corvane/platform/datetime.h"
 #include "corvane/mapi/props.h"
+#include "corvane/platform/datetime.h"
 
 namespace corvane::sim {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "corvane/platform/error.h"
 #include "corvane/outlook/events.h"
+#include "corvane/platform/error.h"
 
 namespace corvane::sim {
 

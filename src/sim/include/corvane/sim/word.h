@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "corvane/platform/file_system.h"
 #include "corvane/outlook/word.h"
+#include "corvane/platform/file_system.h"
 
 namespace corvane::sim {
 

@@ -18,8 +18,8 @@
 namespace corvane::simhost {
 
 struct Mount {
-    std::string windowsPrefix;       // "C:\Program Files\Corvane"
-    std::filesystem::path folder;    // a real folder
+    std::string windowsPrefix;     // "C:\Program Files\Corvane"
+    std::filesystem::path folder;  // a real folder
 };
 
 class SimFileSystem : public platform::FileSystem {

@@ -86,10 +86,10 @@ struct ControlState {
     std::optional<bool> enabled;  // the control's own Enabled
     std::optional<bool> visible;  // shown: it and its containers visible and in sight
     std::optional<bool> focus;
-    std::optional<std::string> text;     // a text box or combo box
-    std::optional<std::string> caption;  // a label, button, frame, check box or option button
-    std::optional<int> ticked;           // a check box: 0 clear, 1 ticked, 2 greyed
-    std::optional<bool> chosen;          // an option button
+    std::optional<std::string> text;                     // a text box or combo box
+    std::optional<std::string> caption;                  // a label, button, frame, check box or option button
+    std::optional<int> ticked;                           // a check box: 0 clear, 1 ticked, 2 greyed
+    std::optional<bool> chosen;                          // an option button
     std::optional<std::vector<std::string>> items;       // list, combo, list view rows, tabs
     std::optional<std::vector<std::string>> selected;    // the selected rows (or tab)
     std::optional<std::vector<std::string>> tickedRows;  // list view rows with a tick
@@ -101,10 +101,9 @@ struct Expect {
 
 }  // namespace action
 
-using FormAction = std::variant<action::Type, action::Tick, action::Choose, action::Select,
-                                action::TickRows, action::DoubleClick, action::ClickColumn,
-                                action::SelectTab, action::Click, action::PressKey, action::Hover,
-                                action::FireTimer, action::Close, action::Expect>;
+using FormAction = std::variant<action::Type, action::Tick, action::Choose, action::Select, action::TickRows,
+                                action::DoubleClick, action::ClickColumn, action::SelectTab, action::Click,
+                                action::PressKey, action::Hover, action::FireTimer, action::Close, action::Expect>;
 
 // A message box; each given field must match what comes.
 struct MessageBoxStep {

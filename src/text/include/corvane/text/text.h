@@ -49,8 +49,7 @@ struct Match {
 // The first match of needle ignoring case that starts at or after byte offset `from`; a
 // match always covers whole characters ("s" is not found inside "ß"). An empty needle
 // matches at `from` with length 0; nothing when `from` lies beyond the text.
-std::optional<Match> findNoCaseSpan(std::string_view haystack, std::string_view needle,
-                                    std::size_t from = 0);
+std::optional<Match> findNoCaseSpan(std::string_view haystack, std::string_view needle, std::size_t from = 0);
 // Every non-overlapping match ignoring case, left to right. None for an empty needle.
 std::vector<Match> findAllNoCase(std::string_view haystack, std::string_view needle);
 // The byte offset of findNoCaseSpan, or npos.

@@ -81,8 +81,8 @@ public:
 
     Handler onGotFocus;
     Handler onLostFocus;
-    CancelHandler onValidate;   // set cancel to keep the focus in this control
-    KeyHandler onKeyPress;      // may change or clear (0) the key
+    CancelHandler onValidate;  // set cancel to keep the focus in this control
+    KeyHandler onKeyPress;     // may change or clear (0) the key
     Handler onMouseMove;
 
     // The user moves the mouse over the control.

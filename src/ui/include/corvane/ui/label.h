@@ -8,9 +8,7 @@
 namespace corvane::ui {
 
 // An OLE colour value as the platform stores it: red in the low byte.
-constexpr std::uint32_t rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-    return r | (g << 8) | (b << 16);
-}
+constexpr std::uint32_t rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return r | (g << 8) | (b << 16); }
 // The system's button-text colour, every label's colour until one is set.
 inline constexpr std::uint32_t SystemButtonText = 0x80000012u;
 
