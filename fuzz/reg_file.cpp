@@ -21,7 +21,7 @@ void readWriteRead(std::string_view text, platform::Hive hive, std::string_view 
     } catch (const simhost::RegFileError& e) {
         const auto lines = 1 + std::count(text.begin(), text.end(), '\n');
         check(e.file() == fileName && e.line() >= 1 && e.line() <= lines, "a refusal names the file and a line of it");
-        check(e.number() == simhost::RegFileError::Number, "a refusal is error 1009");
+        check(e.number() == platform::errors::RegistryCorrupt.number, "a refusal is error 1009");
         return;
     }
     std::string written;
