@@ -73,7 +73,7 @@ public:
     std::shared_ptr<sim::SimMailItem> mail(std::string_view id) const;
     // A message being written, in Drafts.
     std::shared_ptr<sim::SimMailItem> draft(sim::ItemSpec spec) const;
-    // A message in the Inbox, received an hour ago unless the spec says when.
+    // A message in the Inbox, received an hour ago unless the item says when.
     std::shared_ptr<sim::SimMailItem> received(sim::ItemSpec spec) const;
     // A Windows path in the add-in's folder.
     static std::string addinFile(std::string_view name);
