@@ -85,21 +85,11 @@ std::string World::setting(std::string_view key) {
 }
 
 void World::expectBox(std::string title, std::string text, int buttons, int answer) {
-    simhost::MessageBoxStep step;
-    step.title = std::move(title);
-    step.text = std::move(text);
-    step.buttons = buttons;
-    step.answer = answer;
-    host_->ui().addStep(step);
+    host_->ui().addStep(simhost::MessageBoxStep{std::move(title), std::move(text), std::nullopt, buttons, answer});
 }
 
 void World::expectBoxContaining(std::string title, std::string textPart, int buttons, int answer) {
-    simhost::MessageBoxStep step;
-    step.title = std::move(title);
-    step.textContains = std::move(textPart);
-    step.buttons = buttons;
-    step.answer = answer;
-    host_->ui().addStep(step);
+    host_->ui().addStep(simhost::MessageBoxStep{std::move(title), std::nullopt, std::move(textPart), buttons, answer});
 }
 
 void World::expectForm(std::string form, std::vector<simhost::FormAction> actions) {
