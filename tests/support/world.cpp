@@ -51,12 +51,6 @@ std::shared_ptr<sim::SimFolder> World::folder(int defaultFolder) const {
     return app->profile()->defaultFolder(defaultFolder);
 }
 
-std::shared_ptr<sim::SimMailItem> World::mail(std::string_view id) const {
-    auto found = std::dynamic_pointer_cast<sim::SimMailItem>(profile::FindItemById(*app, id));
-    EXPECT_TRUE(found) << "no message has the id " << id;
-    return found;
-}
-
 std::shared_ptr<sim::SimMailItem> World::draft(sim::ItemSpec spec) const {
     spec.sent = false;
     return folder(outlook::olfolder::Drafts)->addMail(spec);
