@@ -85,6 +85,14 @@ TEST_F(SendConfirmation, AsksForListedAddressesFoundAnywhereAmongTheRecipients) 
     set(keys::ConfirmEmailAddrs, "general@kelderon.example");
     expectConfirmation("Do you wish to send this email to Friends?", IdNo);
     EXPECT_EQ(confirm({friends}), Confirmation::No);
+    // An entry without an address is looked up as nothing, which every list holds; it is
+    // not reported.
+    sim::EntrySpec retired;
+    retired.name = "Old Mailbox";
+    retired.type = "EX";
+    retired.address = "/o=Kelderon/cn=old";
+    expectConfirmation("Do you wish to send this email to Old Mailbox?", IdYes);
+    EXPECT_EQ(confirm({app->profile()->addressBook().addEntry(retired)}), Confirmation::Yes);
 }
 
 TEST_F(SendConfirmation, AMessageThatCannotBeReadIsReportedAndStillConfirmed) {

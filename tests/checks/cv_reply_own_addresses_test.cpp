@@ -20,9 +20,6 @@ struct OwnAddresses2003 : ReplyTest {
 struct OwnAddresses2010 : ReplyTest {
     OwnAddresses2010() : ReplyTest(withWorkAccountAddress("j.smith@kelderon.example"), {.version = "14.0.0.4760"}) {}
 };
-struct Outlook2000 : ReplyTest {
-    Outlook2000() : ReplyTest({.version = "9.0.0.2711"}) {}
-};
 struct Outlook2007 : ReplyTest {
     Outlook2007() : ReplyTest({.version = "12.0.0.6300"}) {}
 };
@@ -54,11 +51,6 @@ TEST_F(ReplyTest, UserEmailsComeFromTheAccountsUnlessTheStoredListIsChosen) {
     EXPECT_EQ(cv::cvGetUserEmails(process()), "john@kelderon.example;john@home.example");
     set(UseOutlookSettings, "False");
     EXPECT_EQ(cv::cvGetUserEmails(process()), "me@old.example;me@new.example");
-}
-
-TEST_F(Outlook2000, UserEmailsAreTheStoredListEvenWithOutlookSettingsOn) {
-    set(EmailList, "me@old.example");
-    EXPECT_EQ(cv::cvGetUserEmails(process()), "me@old.example");
 }
 
 TEST_F(ReplyTest, TheUserIsFoundAmongRecipientsOrAsAnAddressIgnoringCaseAndBlanks) {

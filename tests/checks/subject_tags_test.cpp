@@ -37,6 +37,7 @@ TEST(MultipleRemove, KeepsTheFirstTagWhereverItStandsAndDeletesLaterOnesIgnoring
         {"ﬁle FILE file", "FI", "ﬁle LE le"},  // "ﬁ" (three bytes) equals "FI" ignoring case
         {"ßx s", "s", "ßx s"},                 // part of a character's folding is no match
         {"s ß s", "s", "s ß "},
+        {"ẞA ẞa ssa", "SSA", "ẞA  "},  // "ẞ" (three bytes) and "a" match the three bytes "SSA"
     };
     for (const auto& [text, tag, expected] : cases) EXPECT_EQ(MultipleRemove(text, tag), expected) << text;
 }

@@ -20,50 +20,6 @@ std::string RefusalOf(const std::string& steps) {
     return "accepted";
 }
 
-TEST(ScenarioParsing, ReadsStepsWithTheirPromptsNotesAndNames) {
-    auto scenarios = ParseScenarios(std::string(Head) + R"(  - start: {explorers: [Inbox], addin: false}
-  - select: [m1]
-  - reply_all: {as: r1}
-    note: the reply opens
-    prompts:
-      - message_box: {title: "BCCed e-mail - Corvane", answer: yes}
-      - form:
-          name: frmReplyAll
-          caption: "Reply to All - Corvane"
-          actions:
-            - {untick_rows: {lvRecipients: ["#2", Ann Lee]}}
-            - {type: {txtSubject: "RE: Hi"}}
-            - {tick: chkAuto}
-            - {select: {cboDays: "30"}}
-            - {click_column: {lvRecipients: 2}}
-            - {press: {txtSubject: enter}}
-            - close
-      - browse_folder: {title: Export, cancel: true}
-  - send: {item: r1, outcome: queued}
-  - clock: {advance: 1d 2h}
-)",
-                                    "s.yaml");
-    ASSERT_EQ(scenarios.size(), 1u);
-    const auto& steps = scenarios[0].steps;
-    ASSERT_EQ(steps.size(), 5u);
-    EXPECT_EQ(steps[2].kind, "reply_all");
-    EXPECT_EQ(steps[2].as, "r1");
-    EXPECT_EQ(steps[2].notes, std::vector<std::string>{"the reply opens"});
-    EXPECT_EQ(steps[2].at.line, 8);
-    ASSERT_EQ(steps[2].prompts.size(), 3u);
-    EXPECT_EQ(std::get<simhost::MessageBoxStep>(steps[2].prompts[0]).answer, platform::mb::IdYes);
-    const auto& form = std::get<simhost::FormStep>(steps[2].prompts[1]);
-    EXPECT_EQ(form.form, "frmReplyAll");
-    ASSERT_EQ(form.actions.size(), 7u);
-    const auto& untick = std::get<simhost::action::TickRows>(form.actions[0]);
-    EXPECT_FALSE(untick.ticked);
-    EXPECT_EQ(untick.rows, (std::vector<std::string>{"#2", "Ann Lee"}));
-    EXPECT_EQ(std::get<simhost::action::PressKey>(form.actions[5]).key, 13);
-    EXPECT_FALSE(std::get<simhost::FolderStep>(steps[2].prompts[2]).folder);
-    EXPECT_EQ(std::get<step::Send>(steps[3].action).outcome, "queued");
-    EXPECT_EQ(*std::get<step::Clock>(steps[4].action).advance, 93600);
-}
-
 TEST(ScenarioParsing, RefusesUnknownKeysAndValuesOfTheWrongKind) {
     EXPECT_EQ(RefusalOf("  - start: {explorer: 1}\n"),
               "s.yaml:6: unknown key \"explorer\" in the start step (known keys: explorers, inspectors, addin)");
@@ -116,20 +72,6 @@ TEST(ScenarioParsing, RefusesProgramSendsChosenRepliesAndDialogExpectationsThatD
               "s.yaml:8: ticked of chkAuto must be false, true, greyed, no or yes, not \"maybe\"");
     EXPECT_EQ(RefusalOf(form + "{expect: {}}]}\n"),
               "s.yaml:8: the expect action names the controls checked, as {cmdOK: {enabled: false}}");
-}
-
-TEST(ScenarioParsing, SettingsAndPresetAreValuesOfTheProductKeys) {
-    auto s = ParseScenarios("name: t\nsettings: {PlaySound: \"True\"}\npreset: {PreSetupID: {dword: 7}}\nsteps: []\n",
-                            "s.yaml")
-                 .front();
-    const auto& reg = s.profile.registry;
-    ASSERT_EQ(reg.size(), 4u);
-    EXPECT_EQ(reg[1].hive, platform::Hive::CurrentUser);
-    EXPECT_EQ(reg[1].key, settings::UserSettingsPath);
-    EXPECT_EQ(reg[1].value->text, "True");
-    EXPECT_EQ(reg[3].hive, platform::Hive::LocalMachine);
-    EXPECT_EQ(reg[3].key, "SOFTWARE\\Kelderon\\Corvane");
-    EXPECT_EQ(reg[3].value->dword, 7u);
 }
 
 TEST(ScenarioParsing, AProfileByPathIsReadFromTheScenariosFolder) {

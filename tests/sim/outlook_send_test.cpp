@@ -124,16 +124,5 @@ TEST_F(Sending, AMessageGoesOutFromTheAccountItsSendAccountPropertyNames) {
     EXPECT_EQ(sent->SenderEmailAddress(), "john@home.example");
 }
 
-TEST_F(Sending, SendingACallDoesTheSameWithoutAWindow) {
-    p.app->start();
-    auto mail = std::dynamic_pointer_cast<ol::MailItem>(p.app->CreateItem(ol::olitem::Mail));
-    mail->Recipients()->Add("Friends");
-    auto c = mail->Advise(itemSink);
-    mail->Send();
-    EXPECT_EQ(log, (Log{"App.Startup", "Item.Send", "App.ItemSend"}));
-    ASSERT_EQ(p.app->sentLog().size(), 1u);
-    EXPECT_EQ(p.app->sentLog().front().to, (std::vector<std::string>{"Friends"}));
-}
-
 }  // namespace
 }  // namespace corvane::sim::testing

@@ -64,6 +64,7 @@ TEST_F(Windows, OpeningAnItemRaisesNewInspectorThenOpenThenActivate) {
 
     EXPECT_EQ(log, (Log{"Inspectors.NewInspector", "Item.Open", "Expl.Deactivate", "Insp.Activate"}));
     EXPECT_EQ(p.app->ActiveInspector(), inspector);
+    EXPECT_EQ(p.app->Inspectors()->Item(1), inspector);
     EXPECT_EQ(p.app->ActiveExplorer(), explorer);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+// Left for tests/addin until it moves to the scripted Ui of the world (support/world.h);
+// nothing else uses it.
 // A Ui for unit tests: records every message box, beep and form, answers message boxes
 // from a queue (OK when the queue is empty) and lets a test act on a form when it is shown.
 #include <deque>

@@ -1,4 +1,6 @@
 #pragma once
+// Left for tests/addin until it moves to the simulated disk of the world (support/world.h);
+// nothing else uses it.
 // A FileSystem for unit tests: files live in a map keyed by the exact path; reads are
 // counted per path, and a path can be made to fail as an unreadable file does.
 #include <map>

@@ -1,4 +1,6 @@
 #pragma once
+// Left for tests/addin until it moves to the world (support/world.h);
+// nothing else uses it.
 // A simulated Outlook for the send-time checks: John's Exchange mailbox, SMTP
 // correspondents, an Exchange and a personal distribution list, the host with an
 // in-memory registry and a scripted Ui that must see exactly the prompts a test expects.

@@ -51,12 +51,6 @@ std::shared_ptr<sim::SimFolder> World::folder(int defaultFolder) const {
     return app->profile()->defaultFolder(defaultFolder);
 }
 
-std::shared_ptr<sim::SimMailItem> World::mail(std::string_view id) const {
-    auto found = std::dynamic_pointer_cast<sim::SimMailItem>(profile::FindItemById(*app, id));
-    EXPECT_TRUE(found) << "no message has the id " << id;
-    return found;
-}
-
 std::shared_ptr<sim::SimMailItem> World::draft(sim::ItemSpec spec) const {
     spec.sent = false;
     return folder(outlook::olfolder::Drafts)->addMail(spec);
@@ -85,21 +79,11 @@ std::string World::setting(std::string_view key) {
 }
 
 void World::expectBox(std::string title, std::string text, int buttons, int answer) {
-    simhost::MessageBoxStep step;
-    step.title = std::move(title);
-    step.text = std::move(text);
-    step.buttons = buttons;
-    step.answer = answer;
-    host_->ui().addStep(step);
+    host_->ui().addStep(simhost::MessageBoxStep{std::move(title), std::move(text), std::nullopt, buttons, answer});
 }
 
 void World::expectBoxContaining(std::string title, std::string textPart, int buttons, int answer) {
-    simhost::MessageBoxStep step;
-    step.title = std::move(title);
-    step.textContains = std::move(textPart);
-    step.buttons = buttons;
-    step.answer = answer;
-    host_->ui().addStep(step);
+    host_->ui().addStep(simhost::MessageBoxStep{std::move(title), std::nullopt, std::move(textPart), buttons, answer});
 }
 
 void World::expectForm(std::string form, std::vector<simhost::FormAction> actions) {

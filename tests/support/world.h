@@ -62,15 +62,12 @@ public:
     virtual ~World();
 
     simhost::SimHost& host() { return *host_; }
-    platform::Host services() { return host_->host(); }
     simhost::ScriptedUi& ui() { return host_->ui(); }
     platform::FixedClock& clock() { return host_->clock(); }
 
     // An address book entry by its SMTP address or its name; fails the test when none is.
     std::shared_ptr<sim::SimAddressEntry> entry(std::string_view ref) const;
     std::shared_ptr<sim::SimFolder> folder(int defaultFolder) const;
-    // A message of the profile by its id.
-    std::shared_ptr<sim::SimMailItem> mail(std::string_view id) const;
     // A message being written, in Drafts.
     std::shared_ptr<sim::SimMailItem> draft(sim::ItemSpec spec) const;
     // A message in the Inbox, received an hour ago unless the item says when.
