@@ -41,9 +41,12 @@ std::string TextBox::selText() const {
 }
 
 void TextBox::userType(std::string text) {
-    setText(std::move(text));
+    // Typing leaves the caret after the text before the change handlers run, as a real edit box does.
+    const bool changed = text != state_.text;
+    state_.text = std::move(text);
     state_.selStart = length();
     state_.selLength = 0;
+    if (changed) raise(onChange);
 }
 
 }  // namespace corvane::ui
