@@ -5,18 +5,14 @@
 // character boundaries, and cover text that equals the needle ignoring case; and it must
 // be the first such text: on short texts every start and end is tried (brute force). On
 // ASCII text the result must be exactly that of lower-casing both and a byte search.
-// The search in the checks folder, while it exists, must find what the text service finds.
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "corvane/text/text.h"
 #include "corvane/text/utf8.h"
 #include "fuzz_support.h"
-#if __has_include("no_case_search.h")
-#include "no_case_search.h"
-#define CORVANE_FUZZ_CHECKS_SEARCH 1
-#endif
 
 using namespace corvane;
 using fuzz::check;
@@ -29,8 +25,6 @@ constexpr std::size_t kBruteForceMax = 96;
 bool isAscii(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-
-bool isUtf8(std::string_view s) { return text::validUtf8Length(s) == s.size(); }
 
 std::string asciiLower(std::string_view s) {
     std::string out(s);
@@ -72,14 +66,6 @@ void checkFirst(std::string_view hay, std::string_view needle, std::size_t from)
               "on ASCII text the search is a byte search of the lower-cased texts");
     }
     if (hay.size() <= kBruteForceMax) check(m == bruteForceFirst(hay, needle, from), "the first match is found");
-#ifdef CORVANE_FUZZ_CHECKS_SEARCH
-    const auto c = checks::FindNoCase(hay, needle, from);
-    if (isUtf8(hay) && isUtf8(needle)) {
-        check(m ? c && c->at == m->pos && c->length == m->len : !c, "both searches find the same match");
-    } else if (c) {
-        checkMatch(hay, needle, from, text::Match{c->at, c->length});
-    }
-#endif
 }
 
 void checkAll(std::string_view hay, std::string_view needle) {
@@ -91,11 +77,6 @@ void checkAll(std::string_view hay, std::string_view needle) {
     check(all == chained, "every match is each first match after the one before");
     const bool atStart = !all.empty() && all.front().pos == 0;
     check(text::startsWithNoCase(hay, needle) == atStart, "a text starts with the needle when it matches there");
-#ifdef CORVANE_FUZZ_CHECKS_SEARCH
-    if (isUtf8(hay) && isUtf8(needle))
-        check(checks::RemoveAllNoCase(hay, needle) == text::replaceAll(hay, needle, "", text::Compare::Text),
-              "both searches delete the same matches");
-#endif
 }
 
 }  // namespace

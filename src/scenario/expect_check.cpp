@@ -169,6 +169,7 @@ private:
     void recipients(const ItemExpect& e, sim::SimItem& it) {
         const auto& actual = it.recipients();
         std::vector<std::string> described;
+        described.reserve(actual.size());
         for (const auto& r : actual) described.push_back(DescribeRecipient(*r));
         bool same = actual.size() == e.recipients->size();
         for (std::size_t i = 0; same && i < actual.size(); ++i) {

@@ -248,7 +248,7 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
     if (kind == "menu") {
         std::vector<std::string> captions;
         if (node.IsScalar()) {
-            const std::string path = node.Scalar();
+            const std::string& path = node.Scalar();
             std::size_t start = 0;
             while (start <= path.size()) {
                 auto end = path.find('/', start);
@@ -311,12 +311,12 @@ Step parseStep(const YamlInput& in, const YAML::Node& node, int number) {
     s.kind = found.front();
     s.action = parseAction(in, s.kind, *map.get(s.kind), s.as);
     if (auto v = map.get("prompts")) {
-        if (Silent.count(s.kind)) in.fail(*v, "the " + s.kind + " step raises no prompt");
+        if (Silent.contains(s.kind)) in.fail(*v, "the " + s.kind + " step raises no prompt");
         s.prompts = ParsePrompts(in, *v);
     }
     if (auto v = map.get("opens")) {
         if (!s.as.empty()) in.fail(*v, "the response is named by its as key; opens is for other steps");
-        if (Silent.count(s.kind)) in.fail(*v, "the " + s.kind + " step opens no window");
+        if (Silent.contains(s.kind)) in.fail(*v, "the " + s.kind + " step opens no window");
         s.as = in.text(*v, "the id of the message the step opens");
     }
     if (auto v = map.get("note")) s.notes = in.texts(*v, "the note");
@@ -337,7 +337,7 @@ void checkItemReferences(const Scenario& sc) {
     for (const auto& st : sc.profile.stores) addProfile(st.folders);
     for (const auto& st : sc.steps) {
         auto need = [&](const std::optional<std::string>& id) {
-            if (id && !known.count(*id))
+            if (id && !known.contains(*id))
                 throw profile::FormatError(st.at, "step " + std::to_string(st.number) + " (" + st.kind +
                                                       ") names item \"" + *id +
                                                       "\", which neither the profile nor an earlier step defines");
@@ -361,7 +361,7 @@ void checkItemReferences(const Scenario& sc) {
                         for (const auto& id : *a.inspectors) need(id);
                 } else if constexpr (std::is_same_v<T, step::Expect>) {
                     for (const auto& i : a.what.items) {
-                        if (!known.count(i.id))
+                        if (!known.contains(i.id))
                             throw profile::FormatError(
                                 i.at,
                                 "item \"" + i.id + "\" is defined neither by the profile nor by an earlier step");
@@ -370,14 +370,14 @@ void checkItemReferences(const Scenario& sc) {
             },
             st.action);
         if (!st.as.empty()) {
-            if (known.count(st.as))
+            if (known.contains(st.as))
                 throw profile::FormatError(st.at, "the id \"" + st.as + "\" is already taken by another item");
             known.insert(st.as);
         }
     }
     if (sc.profile.windows.given)
         for (const auto& id : sc.profile.windows.inspectors)
-            if (!known.count(id))
+            if (!known.contains(id))
                 throw profile::FormatError(sc.profile.windows.at, "no item has the id \"" + id + "\"");
 }
 
