@@ -16,9 +16,9 @@ namespace {
 using platform::IgnoreErrors;
 using platform::PlatformError;
 
-class ExplorerSink final : public outlook::ExplorerEvents {
+class ExplorerWrapSink final : public outlook::ExplorerEvents {
 public:
-    explicit ExplorerSink(std::weak_ptr<ExplorerWrap> w) : w_(std::move(w)) {}
+    explicit ExplorerWrapSink(std::weak_ptr<ExplorerWrap> w) : w_(std::move(w)) {}
     void Activate() override {
         if (auto w = w_.lock()) w->m_objExpl_Activate();
     }
@@ -62,7 +62,7 @@ bool isQuietSelectionFailure(const PlatformError& e) {
 
 std::shared_ptr<ExplorerWrap> ExplorerWrap::Create(Process& process) {
     std::shared_ptr<ExplorerWrap> w(new ExplorerWrap(process));
-    w->explSink_ = std::make_shared<ExplorerSink>(w);
+    w->explSink_ = std::make_shared<ExplorerWrapSink>(w);
     w->mailSink_ = std::make_shared<MailSink>(w);
     return w;
 }

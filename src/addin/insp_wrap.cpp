@@ -22,9 +22,9 @@ using platform::PlatformError;
 constexpr const char* RemoveAtProperty = "ReplyToAllRemoveReciptAt";
 constexpr const char* ClearMyEmailProperty = "ReplyToAllCLearMyEmail";
 
-class InspectorSink final : public outlook::InspectorEvents {
+class InspWrapSink final : public outlook::InspectorEvents {
 public:
-    explicit InspectorSink(std::weak_ptr<clsInspWrap> w) : w_(std::move(w)) {}
+    explicit InspWrapSink(std::weak_ptr<clsInspWrap> w) : w_(std::move(w)) {}
     void Activate() override {
         if (auto w = w_.lock()) w->m_objInsp_Activate();
     }
@@ -36,9 +36,9 @@ private:
     std::weak_ptr<clsInspWrap> w_;
 };
 
-class MailSink final : public outlook::ItemEvents {
+class InspMailSink final : public outlook::ItemEvents {
 public:
-    explicit MailSink(std::weak_ptr<clsInspWrap> w) : w_(std::move(w)) {}
+    explicit InspMailSink(std::weak_ptr<clsInspWrap> w) : w_(std::move(w)) {}
     void Open(bool&) override {
         if (auto w = w_.lock()) w->m_ObjMail_Open();
     }
@@ -90,8 +90,8 @@ int RecipientPosition(const std::string& part) {
 
 std::shared_ptr<clsInspWrap> clsInspWrap::Create(Process& process) {
     std::shared_ptr<clsInspWrap> w(new clsInspWrap(process));
-    w->inspSink_ = std::make_shared<InspectorSink>(w);
-    w->mailSink_ = std::make_shared<MailSink>(w);
+    w->inspSink_ = std::make_shared<InspWrapSink>(w);
+    w->mailSink_ = std::make_shared<InspMailSink>(w);
     w->contactSink_ = std::make_shared<ContactSink>(w);
     return w;
 }

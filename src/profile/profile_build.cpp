@@ -9,6 +9,7 @@
 #include "corvane/sim/folder.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
+#include "profile_internal.h"
 
 namespace corvane::profile {
 
@@ -16,7 +17,7 @@ namespace ol = outlook;
 
 namespace {
 
-std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+using detail::inQuotes;
 
 std::shared_ptr<sim::SimAddressEntry> entryOrFail(const sim::AddressBook& book, const std::string& ref,
                                                   const Where& at, const std::string& what) {

@@ -8,23 +8,18 @@
 #include "corvane/sim/body_text.h"
 #include "corvane/simhost/atomic_file.h"
 #include "corvane/simhost/sim_system_info.h"
+#include "profile_internal.h"
 
 namespace corvane::profile {
 
 namespace {
 
-const char* const ClassWords[] = {"mail", "post", "report", "meeting", "contact", "note"};
-const int ClassNumbers[] = {43, 45, 46, 53, 40, 44};
-const char* const StoreWords[] = {"unknown", "pst_ansi", "pst", "exchange", "public_folders", "delegate"};
+using namespace detail;
 
 std::string accountWord(int type) {
-    switch (type) {
-        case 0: return "exchange";
-        case 1: return "imap";
-        case 2: return "pop3";
-        case 3: return "http";
-        default: return "other";
-    }
+    for (std::size_t i = 0; i < AccountNumbers.size(); ++i)
+        if (AccountNumbers[i] == type) return std::string(AccountWords[i]);
+    return std::string(AccountWords.back());
 }
 
 // Free text always in double quotes, so that no text reads back as something else.
@@ -85,7 +80,7 @@ void item(YAML::Emitter& out, const ProfileItem& i) {
     textField(out, "id", i.id);
     for (std::size_t c = 0; c < std::size(ClassNumbers); ++c)
         if (ClassNumbers[c] == i.objectClass && i.objectClass != 43)
-            out << YAML::Key << "class" << YAML::Value << ClassWords[c];
+            out << YAML::Key << "class" << YAML::Value << std::string(ClassWords[c]);
     textField(out, "message_class", i.messageClass);
     key(out, "subject");
     text(out, i.subject);
@@ -243,7 +238,9 @@ std::string FormatProfile(const Profile& p) {
         for (const auto& s : p.stores) {
             out << YAML::BeginMap;
             textField(out, "name", s.name);
-            out << YAML::Key << "kind" << YAML::Value << (s.kind >= 0 && s.kind < 6 ? StoreWords[s.kind] : "unknown");
+            out << YAML::Key << "kind" << YAML::Value
+                << std::string(s.kind >= 0 && s.kind < 6 ? StoreWords[static_cast<std::size_t>(s.kind)]
+                                                         : StoreWords[0]);
             textField(out, "owner", s.owner);
             if (!s.defaultFolders) out << YAML::Key << "default_folders" << YAML::Value << "false";
             if (s.isDefault) out << YAML::Key << "default" << YAML::Value << "true";

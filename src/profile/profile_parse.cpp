@@ -5,21 +5,13 @@
 #include "corvane/platform/file_system.h"
 #include "corvane/profile/profile.h"
 #include "corvane/simhost/sim_system_info.h"
+#include "profile_internal.h"
 
 namespace corvane::profile {
 
 namespace {
 
-const std::vector<std::string_view> ClassWords = {"mail", "post", "report", "meeting", "contact", "note"};
-const int ClassNumbers[] = {43, 45, 46, 53, 40, 44};
-
-const std::vector<std::string_view> AccountWords = {"exchange", "imap", "pop3", "http", "other"};
-const int AccountNumbers[] = {0, 1, 2, 3, 5};
-
-const std::vector<std::string_view> StoreWords = {"unknown",  "pst_ansi",       "pst",
-                                                  "exchange", "public_folders", "delegate"};
-
-std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+using namespace detail;
 
 ProfileAddress parseAddress(const YamlInput& in, const YAML::Node& node, const std::string& what) {
     if (node.IsMap()) {

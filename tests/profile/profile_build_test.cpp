@@ -52,7 +52,7 @@ directories: ['C:\Export']
 
 using Built = testing::World;
 
-std::string RefusalOf(const std::string& yaml) {
+std::string BuildRefusalOf(const std::string& yaml) {
     try {
         Built built(yaml);
     } catch (const FormatError& e) {
@@ -105,19 +105,20 @@ TEST(ProfileBuilding, AnItemIdFollowsTheMessageWhenItMoves) {
 }
 
 TEST(ProfileBuilding, RefusesReferencesToNothingWithTheirLine) {
-    EXPECT_EQ(RefusalOf("folders:\n  Inbox:\n    - {id: m1, from: nobody@example.com}\n"),
+    EXPECT_EQ(BuildRefusalOf("folders:\n  Inbox:\n    - {id: m1, from: nobody@example.com}\n"),
               "profile.yaml:3: the sender of item m1: no address book entry has the address \"nobody@example.com\" "
               "(write \"Name <nobody@example.com>\" for someone outside the address book)");
     EXPECT_EQ(
-        RefusalOf("address_book:\n  - {name: L, type: MAPIPDL, members: [Ann]}\n  - {name: Ann, smtp: a@x.example}\n"),
+        BuildRefusalOf(
+            "address_book:\n  - {name: L, type: MAPIPDL, members: [Ann]}\n  - {name: Ann, smtp: a@x.example}\n"),
         "profile.yaml:2: a member of \"L\" (members must be written before their list): no address book entry is "
         "named \"Ann\"");
-    EXPECT_EQ(RefusalOf("user: Pat\n"), "profile.yaml:1: the user: no address book entry is named \"Pat\"");
-    EXPECT_EQ(RefusalOf("windows: {inspectors: [m9]}\n"), "profile.yaml:1: no item has the id \"m9\"");
-    EXPECT_EQ(RefusalOf("windows: {explorers: [Outbox/Old]}\n"),
+    EXPECT_EQ(BuildRefusalOf("user: Pat\n"), "profile.yaml:1: the user: no address book entry is named \"Pat\"");
+    EXPECT_EQ(BuildRefusalOf("windows: {inspectors: [m9]}\n"), "profile.yaml:1: no item has the id \"m9\"");
+    EXPECT_EQ(BuildRefusalOf("windows: {explorers: [Outbox/Old]}\n"),
               "profile.yaml:1: the explorer's folder \"Outbox/Old\" does not exist");
-    EXPECT_EQ(RefusalOf("address_book:\n  - {name: A, smtp: a@x.example}\n  - {name: A, smtp: b@x.example}\n"
-                        "folders:\n  Inbox:\n    - {to: [A]}\n"),
+    EXPECT_EQ(BuildRefusalOf("address_book:\n  - {name: A, smtp: a@x.example}\n  - {name: A, smtp: b@x.example}\n"
+                             "folders:\n  Inbox:\n    - {to: [A]}\n"),
               "profile.yaml:6: a to recipient of the item: two address book entries are named \"A\": name one by its "
               "address");
 }

@@ -135,7 +135,7 @@ TEST(ScriptedForms, ClosingTheWindowGoesThroughQueryUnload) {
     EXPECT_EQ(t.back(), "  button cmdCancel \"&Cancel\" (cancel)");  // the unloaded form as the user left it
 }
 
-class ListsForm : public ui::Form {
+class ScriptedListsForm : public ui::Form {
 public:
     ui::TabStrip TabStripWizard{*this, "TabStripWizard"};
     ui::ListBox lstKeywords{*this, "lstKeywords"};
@@ -144,7 +144,7 @@ public:
     ui::CommandButton cmdOK{*this, "cmdOK"};
     std::vector<std::string> events;
 
-    ListsForm() : Form("frmLists") {
+    ScriptedListsForm() : Form("frmLists") {
         TabStripWizard.onClick = [this] { events.push_back("tab " + TabStripWizard.selectedTab()->caption()); };
         lstKeywords.onDblClick = [this] { events.push_back("dbl " + lstKeywords.text()); };
         lstVRecipients.onItemCheck = [this](ui::ListItem& i) { events.push_back("check " + i.tag()); };
@@ -190,7 +190,7 @@ TEST(ScriptedForms, DriveListsListViewsTabsAndCombosByRowText) {
                              act::TickRows{"lstVRecipients", {"Bob (bob@example.com)", "#1"}},
                              act::ClickColumn{"lstVRecipients", 1}, act::DoubleClick{"lstVRecipients", "#2"},
                              act::Select{"cboYes", {"30"}}, act::Click{"cmdOK"}}}});
-    ListsForm form;
+    ScriptedListsForm form;
     form.show(ui);
     ui.finish();
     EXPECT_EQ(form.events, (std::vector<std::string>{"tab Subject Vane", "dbl attach", "check 2", "check 1",
@@ -199,11 +199,11 @@ TEST(ScriptedForms, DriveListsListViewsTabsAndCombosByRowText) {
 }
 
 TEST(ScriptedForms, ARowNameThatFitsNoRowOrSeveralIsAnError) {
-    ListsForm form;
+    ScriptedListsForm form;
     ScriptedUi ui({FormStep{"frmLists", {}, {act::Select{"lstKeywords", {"zip"}}}}});
     EXPECT_NE(scriptError([&] { form.show(ui); }).find("lstKeywords: no row reads \"zip\""), std::string::npos);
 
-    ListsForm twins;
+    ScriptedListsForm twins;
     twins.lstVRecipients.item(2).setSubItem(1, "Ann (ann@example.com)");
     ScriptedUi ui2({FormStep{"frmLists", {}, {act::TickRows{"lstVRecipients", {"Ann (ann@example.com)"}}}}});
     EXPECT_NE(scriptError([&] { twins.show(ui2); }).find("more than one row reads"), std::string::npos);
