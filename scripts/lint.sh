@@ -8,12 +8,13 @@
 #   scripts/lint.sh tidy [BUILD_DIR]
 #                                   runs clang-tidy (.clang-tidy) over the .cpp files under src/
 #                                   that BUILD_DIR/compile_commands.json compiles (default
-#                                   build/default, configured when missing); fails on any warning
+#                                   build/dev, configured when missing: nothing is built); the
+#                                   build must not be a unity build; fails on any warning
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-  sed -n '4,11s/^# \{0,1\}//p' "$0" >&2
+  sed -n '4,12s/^# \{0,1\}//p' "$0" >&2
   exit 2
 }
 
@@ -52,17 +53,21 @@ format() {
 }
 
 tidy() {
-  local build_dir=${1:-build/default}
+  local build_dir=${1:-build/dev}
   [[ $# -le 1 ]] || usage
   local runner
   runner=$(first_tool run-clang-tidy-14 run-clang-tidy)
   if [[ ! -f "$build_dir/compile_commands.json" ]]; then
-    if [[ "$build_dir" == build/default ]]; then
-      cmake --preset default >/dev/null
+    if [[ "$build_dir" == build/dev ]]; then
+      cmake --preset dev >/dev/null
     else
       echo "$build_dir/compile_commands.json is missing: configure $build_dir first" >&2
       exit 2
     fi
+  fi
+  if grep -q '/Unity/unity_' "$build_dir/compile_commands.json"; then
+    echo "$build_dir is a unity build: its compile commands name no source file; use build/dev" >&2
+    exit 2
   fi
   # Only the database's entries are checked, so files the build leaves out (the *_win32.cpp
   # sources on this host) are skipped. The checks and the header filter are in .clang-tidy.
