@@ -57,7 +57,9 @@ ExplorerButtons::~ExplorerButtons() {
 }
 
 void ExplorerButtons::Set(Slot slot, Button button) {
-    FieldOf(*this, slot).set(std::move(button), std::make_shared<ClickSink>(weak_from_this(), HandlerOf(slot)));
+    auto& sink = sinks_.at(static_cast<std::size_t>(slot));
+    if (!sink) sink = std::make_shared<ClickSink>(weak_from_this(), HandlerOf(slot));
+    FieldOf(*this, slot).set(std::move(button), sink);
 }
 
 const ExplorerButtons::Button& ExplorerButtons::Get(Slot slot) const { return FieldOf(*this, slot).get(); }

@@ -29,7 +29,9 @@ std::string BrandMenuName(core::AddinProcess& p) {
 
 std::shared_ptr<ExplorerButtons> Menus::BuildExplorerMenu(core::AddinProcess& p,
                                                           const std::shared_ptr<outlook::Explorer>& explorer) {
-    if (core::OutlookMajorVersionNumber(p) >= FirstRibbonMajor) return nullptr;
+    int major = 0;
+    IgnoreErrors([&] { major = core::OutlookMajorVersionNumber(p); });
+    if (major >= FirstRibbonMajor) return nullptr;
     auto buttons = ExplorerButtons::Create(p, *this);
 
     std::shared_ptr<outlook::CommandBarControls> menuBar;

@@ -7,6 +7,7 @@
 #include "corvane/scenario/recipients.h"
 #include "corvane/scenario/run_state.h"
 #include "corvane/sim/account.h"
+#include "corvane/sim/command_bars.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/name_space.h"

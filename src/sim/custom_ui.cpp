@@ -107,6 +107,10 @@ std::variant<std::shared_ptr<const CustomUI>, std::string> CustomUI::Load(std::s
     if (!parsed)
         return At(xml, parsed.offset, std::string("the XML is not well formed (") + parsed.description() + ")");
     const auto root = doc->xml.document_element();
+    for (auto extra = root.next_sibling(); extra; extra = extra.next_sibling())
+        if (extra.type() == pugi::node_element)
+            return At(xml, extra.offset_debug(),
+                      "the XML has a second root element \"" + std::string(extra.name()) + "\"");
     const std::string_view rootName = root.name();
     const auto colon = rootName.find(':');
     const std::string prefix(colon == std::string_view::npos ? std::string_view() : rootName.substr(0, colon));

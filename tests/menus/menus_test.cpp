@@ -5,9 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "corvane/menus/menus.h"
 #include "corvane/menus/ribbon.h"
+#include "corvane/outlook/command_bars.h"
+#include "corvane/outlook/explorer.h"
 #include "corvane/platform/desktop_shell.h"
+#include "corvane/sim/command_bars.h"
 #include "corvane/support/help.h"
+#include "support/world.h"
 
 namespace corvane::menus::testing {
 namespace {
@@ -36,6 +41,27 @@ TEST(Help, OnlyWebAddressesReachTheShell) {
          {"file:///C:/Windows/notepad.exe", "javascript:alert(1)", "C:\\Windows\\notepad.exe", "https://",
           "http:///etc/passwd", "mailto:support@kelderon.example", "https://a.example/\" & calc"})
         EXPECT_FALSE(support::IsWebAddress(no)) << no;
+}
+
+TEST(ExplorerMenu, AMenuBarWithoutHelpGetsTheBrandMenuBeforeItsLastMenu) {
+    corvane::testing::World world;
+    world.app->start();
+    auto& process = world.process();
+    process.gResource = std::make_unique<resources::clsResource>(world.host().files());
+    auto explorer = world.app->ActiveExplorer();
+    explorer->CommandBars()->Item("Menu Bar")->Controls()->Item("Help")->Delete();
+
+    Menus menus;
+    auto buttons = menus.BuildExplorerMenu(process, explorer);
+
+    const auto bar = world.app->commandBarLayout().describe("Menu Bar");
+    ASSERT_GE(bar.size(), 8u);
+    EXPECT_EQ(bar[5], "Brackenfold");
+    EXPECT_EQ(bar.back(), "Actions");
+    const auto& help = buttons->Get(ExplorerButtons::Slot::Help);
+    EXPECT_EQ(help->Style(), outlook::msostyle::IconAndCaption);
+    EXPECT_EQ(help->FaceId(), 49);
+    EXPECT_EQ(buttons->Get(ExplorerButtons::Slot::Settings)->FaceId(), 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The six menu buttons of one Explorer, as its wrapper holds them: each field sinks its
 // button's Click, which runs the button's command and leaves Office's cancel flag alone.
+#include <array>
 #include <memory>
 
 #include "corvane/core/event_field.h"
@@ -43,6 +44,8 @@ private:
 
     core::AddinProcess& process_;
     Menus& menus_;
+    // Outlook holds sinks weakly: each field's sink lives here.
+    std::array<std::shared_ptr<outlook::CommandBarButtonEvents>, 6> sinks_;
     core::EventField<outlook::CommandBarButton> gcmdBKFl_Corvane_List;
     core::EventField<outlook::CommandBarButton> gcmdBKFL_Corvane_Settings;
     core::EventField<outlook::CommandBarButton> gcmdBKFL_Corvane_CheckUpdate;
