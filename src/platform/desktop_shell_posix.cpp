@@ -1,12 +1,11 @@
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>  // environ
 
 #include <iostream>
 #include <string>
 
 #include "corvane/platform/desktop_shell.h"
-
-extern char** environ;
 
 namespace corvane::platform {
 namespace {

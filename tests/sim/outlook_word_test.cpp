@@ -190,16 +190,16 @@ std::string RibbonError(std::string_view xml, int major = 14) {
 TEST(OutlookRibbon, RibbonsOfficeWouldRefuseLoadNothingAndSayWhereTheyWentWrong) {
     const std::string ns = "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">";
     EXPECT_EQ(RibbonError(ns + "<ribbon><tabs>\n<tab id=\"t\"></tabs></ribbon></customUI>"),
-              "line 2, column 16: the XML is not well formed (Start-end tags mismatch)");
+              "line 2, column 15: the XML is not well formed (Start-end tags mismatch)");
     EXPECT_EQ(RibbonError("<customUI><ribbon/></customUI>"),
               "line 1, column 2: customUI is not in a custom UI namespace this Outlook reads (\"\")");
     EXPECT_EQ(RibbonError(ns + "<ribbon/></customUI>", 12),
               "line 1, column 2: customUI is not in a custom UI namespace this Outlook reads "
               "(\"http://schemas.microsoft.com/office/2009/07/customui\")");
     EXPECT_EQ(RibbonError(ns + "<ribbon><tabs><tab id=\"t\"><butto id=\"b\"/></tab></tabs></ribbon></customUI>"),
-              "line 1, column 102: the element \"butto\" is not expected in \"tab\"");
+              "line 1, column 99: the element \"butto\" is not expected in \"tab\"");
     EXPECT_EQ(RibbonError(ns + "<ribbon><tabs><tab id=\"t\"><group id=\"t\"/></tab></tabs></ribbon></customUI>"),
-              "line 1, column 102: the id \"t\" is used twice");
+              "line 1, column 99: the id \"t\" is used twice");
 
     Profile p("14.0.0.7015");
     struct Broken : RibbonAddin {
