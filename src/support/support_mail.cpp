@@ -11,6 +11,7 @@
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/items.h"
 #include "corvane/platform/conventions.h"
+#include "corvane/platform/version.h"
 #include "corvane/text/text.h"
 
 namespace corvane::support {
@@ -19,7 +20,7 @@ namespace {
 constexpr const char* CRLF = "\r\n";
 
 std::string OutlookLabel(const std::string& version) {
-    const std::string major = version.substr(0, version.find('.'));
+    const std::string major = platform::OutlookMajorVersion(version);
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> labels{{
         {"9", "Outlook 2000: "},
         {"10", "Outlook 2002: "},
