@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev)
+          libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev libpugixml-dev)
 for arg in "$@"; do
   case "$arg" in
     --cross) packages+=(g++-mingw-w64-x86-64-posix) ;;

@@ -1,5 +1,6 @@
 #include "corvane/addin/connect.h"
 
+#include "corvane/addin/explorer_wrap.h"
 #include "corvane/core/vb_errors.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/resources/resource_defaults.h"
@@ -103,7 +104,9 @@ std::string Connect::IRibbonExtensibility_GetCustomUI(std::string_view RibbonID)
     return process_->subsystems.menus->GetCustomUI(*process_, RibbonID);
 }
 
-void Connect::Ribbon_OnLoad(const std::shared_ptr<outlook::RibbonUI>& ribbon) { process_->gobjRibbon = ribbon; }
+void Connect::Ribbon_OnLoad(const std::shared_ptr<outlook::RibbonUI>& ribbon) {
+    process_->subsystems.menus->Ribbon_OnLoad(*process_, ribbon);
+}
 
 void Connect::cbbCVQuenlow_Click(const std::shared_ptr<outlook::RibbonControl>&) {
     process_->subsystems.menus->CommandQuenlowList(*process_);
@@ -163,7 +166,9 @@ void Connect::AddinInstance_OnDisconnection(int RemoveMode) {
         IgnoreErrors([&] {
             const std::string name = resources::LoadResourceString(*core::vb::Need(p.gResource),
                                                                    resources::resource_id::ProductMenu);
-            p.subsystems.menus->SendTo_RemoveExplMenu(p, name);
+            std::vector<std::shared_ptr<outlook::Explorer>> explorers;
+            for (const auto& wrapper : p.explorerWrappers().Items()) explorers.push_back(wrapper->Explorer());
+            p.subsystems.menus->SendTo_RemoveExplMenu(p, explorers, name);
         });
     }
     if (outAddIn_) {

@@ -7,6 +7,7 @@
 #include "corvane/scenario/recipients.h"
 #include "corvane/scenario/run_state.h"
 #include "corvane/sim/account.h"
+#include "corvane/sim/command_bars.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/name_space.h"
@@ -223,6 +224,7 @@ void ScenarioRun::check(const Expectations& what) {
     if (what.applicationSinks)
         c.fact(at, "application event sinks", std::to_string(app_->events().size()),
                std::to_string(*what.applicationSinks));
+    if (what.menuBar) c.fact(at, "menu bar", list(app_->commandBarLayout().describe("Menu Bar")), list(*what.menuBar));
     if (!misses.empty())
         throw StepFailure(misses.front() + (misses.size() > 1
                                                 ? " (and " + std::to_string(misses.size() - 1) + " more, see above)"

@@ -208,6 +208,7 @@ Expectations ParseExpectations(const YamlInput& in, const YAML::Node& node) {
             e.inspectors = static_cast<int>(in.integer(*n, "the number of inspectors", 0, 1000));
         if (auto n = o.get("application_sinks"))
             e.applicationSinks = static_cast<int>(in.integer(*n, "the number of application event sinks", 0, 1000));
+        if (auto m = o.get("menu_bar")) e.menuBar = in.texts(*m, "the items of the menu bar");
         o.done();
     }
     map.done();

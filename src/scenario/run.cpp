@@ -74,6 +74,7 @@ void ScenarioRun::setUp() {
     options.wordEditor = scenario_.outlook.wordEditor;
     options.files = &host_->files();
     app_ = sim::SimApplication::Create(host_->clock(), options);
+    app_->onRibbonError([this](const std::string& report) { say(report); });
     profile::BuildMailbox(scenario_.profile, *app_);
     addinAvailable_ = options_.wiring && options_.wiring(*app_, *host_);
 }

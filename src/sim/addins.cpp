@@ -3,6 +3,7 @@
 
 #include "corvane/platform/error.h"
 #include "corvane/sim/application.h"
+#include "corvane/sim/custom_ui.h"
 #include "corvane/sim/explorer.h"
 #include "corvane/sim/failure.h"
 #include "corvane/text/text.h"
@@ -38,19 +39,6 @@ public:
 private:
     std::string id_;
 };
-
-// The value of an attribute of the element that starts at `from` (the text up to its
-// closing ">"); empty when absent.
-std::string AttributeOf(std::string_view xml, std::size_t from, std::string_view name) {
-    auto end = xml.find('>', from);
-    auto element = xml.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
-    auto key = " " + std::string(name) + "=\"";
-    auto at = element.find(key);
-    if (at == std::string_view::npos) return {};
-    auto start = at + key.size();
-    auto close = element.find('"', start);
-    return std::string(element.substr(start, close - start));
-}
 
 }  // namespace
 
@@ -115,9 +103,18 @@ void SimApplication::requestRibbon(const std::string& progId, ol::RibbonExtensib
         xml.clear();
     }
     ribbonXml_[key] = xml;
-    auto root = xml.find("<customUI");
-    if (root == std::string::npos) return;
-    auto onLoad = AttributeOf(xml, root, "onLoad");
+    if (xml.empty()) return;
+    auto loaded = CustomUI::Load(xml, traits_.major);
+    if (const auto* error = std::get_if<std::string>(&loaded)) {
+        // Office loads nothing of a refused ribbon and reports why.
+        const std::string report = "ribbon " + std::string(ribbonId) + " of " + progId + " refused: " + *error;
+        ribbonErrors_.push_back(report);
+        if (ribbonErrorListener_) ribbonErrorListener_(report);
+        return;
+    }
+    auto ui = std::get<std::shared_ptr<const CustomUI>>(loaded);
+    ribbons_[key] = ui;
+    const auto onLoad = ui->onLoad();
     if (onLoad.empty()) return;
     std::vector<ol::Variant> args{std::shared_ptr<ol::Dispatch>(std::make_shared<SimRibbonUI>())};
     ribbon.InvokeCallback(onLoad, args);
@@ -129,13 +126,10 @@ std::string SimApplication::ribbonXml(std::string_view progId, std::string_view 
 }
 
 bool SimApplication::clickRibbonControl(std::string_view controlId) {
-    auto needle = "id=\"" + std::string(controlId) + "\"";
-    for (const auto& [key, xml] : ribbonXml_) {
-        auto at = xml.find(needle);
-        if (at == std::string::npos) continue;
-        auto start = xml.rfind('<', at);
-        auto action = AttributeOf(xml, start, "onAction");
-        if (action.empty()) return false;
+    for (const auto& [key, ui] : ribbons_) {
+        auto action = ui->onAction(controlId);
+        if (!action) continue;
+        if (action->empty()) return false;
         auto progId = key.substr(0, key.find('|'));
         auto it = std::find_if(addins_.begin(), addins_.end(), [&](const Addin& a) { return a.progId == progId; });
         if (it == addins_.end() || !it->connected) return false;
@@ -143,7 +137,7 @@ bool SimApplication::clickRibbonControl(std::string_view controlId) {
         if (!ribbon) return false;
         std::vector<ol::Variant> args{
             std::shared_ptr<ol::Dispatch>(std::make_shared<SimRibbonControl>(std::string(controlId)))};
-        return ribbon->InvokeCallback(action, args);
+        return ribbon->InvokeCallback(*action, args);
     }
     return false;
 }

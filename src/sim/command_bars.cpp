@@ -48,7 +48,10 @@ std::shared_ptr<BarNode> BarNode::addTo(const std::shared_ptr<BarNode>& parent, 
 
 void BarNode::remove() {
     deleted = true;
-    for (const auto& c : children) c->remove();
+    // Each child takes itself out of `children` as it goes.
+    const auto gone = std::move(children);
+    children.clear();
+    for (const auto& c : gone) c->remove();
     if (auto p = parent.lock()) std::erase_if(p->children, [this](const auto& c) { return c.get() == this; });
 }
 

@@ -14,4 +14,8 @@ void SimShell::openHelp(std::string_view helpFile, std::string_view topic) {
     transcript_.add("help " + ui::quote(helpFile) + " topic " + ui::quote(topic));
 }
 
+void SimShell::logRefused(std::string_view address, std::string_view reason) {
+    transcript_.add("refused to open " + ui::quote(address) + ": " + std::string(reason));
+}
+
 }  // namespace corvane::simhost

@@ -69,7 +69,7 @@ class Recorder : public accounts::MailFolder,
                  public accounts::PreferredAccount,
                  public checks::MessageWindowChecks,
                  public checks::SendEventChecks,
-                 public Menus,
+                 public menus::Menus,
                  public SettingsFile,
                  public Wizard,
                  public UpdateCheck,
@@ -92,11 +92,13 @@ public:
         log.push_back("ShowStartupWizard");
     }
     void ShowConfirmCheckUpdate(core::AddinProcess&) override { log.push_back("ShowConfirmCheckUpdate"); }
-    void SendTo_RemoveExplMenu(core::AddinProcess& p, const std::string& name) override {
+    void SendTo_RemoveExplMenu(core::AddinProcess& p, const std::vector<std::shared_ptr<ol::Explorer>>&,
+                               const std::string& name) override {
         log.push_back("SendTo_RemoveExplMenu " + name);
         wrappersAtMenuRemoval = static_cast<Process&>(p).explorerWrappers().Count();
     }
-    std::shared_ptr<void> BuildExplorerMenu(core::AddinProcess&, const std::shared_ptr<ol::Explorer>&) override {
+    std::shared_ptr<menus::ExplorerButtons> BuildExplorerMenu(core::AddinProcess&,
+                                                              const std::shared_ptr<ol::Explorer>&) override {
         log.push_back("BuildExplorerMenu");
         return nullptr;
     }

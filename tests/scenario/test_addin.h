@@ -92,7 +92,7 @@ public:
 
     std::string GetCustomUI(std::string_view ribbonId) override {
         if (ribbonId != "Microsoft.Outlook.Explorer") return "";
-        return "<customUI onLoad=\"OnLoad\"><ribbon><tabs><tab id=\"t\">"
+        return "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\" onLoad=\"OnLoad\"><ribbon><tabs><tab id=\"t\">"
                "<button id=\"btnHelp\" onAction=\"OnHelp\"/><button id=\"btnPage\" onAction=\"OnPage\"/>"
                "<button id=\"btnAsk\" onAction=\"OnAsk\"/><button id=\"btnUpdate\" onAction=\"OnUpdate\"/>"
                "<button id=\"btnCompose\" onAction=\"OnCompose\"/><button id=\"btnBeep\" onAction=\"OnBeep\"/>"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "corvane/sim/command_bars.h"
+#include "corvane/sim/custom_ui.h"
 #include "corvane/sim/word.h"
 #include "outlook_fixture.h"
 
@@ -178,6 +179,40 @@ TEST(OutlookRibbon, Outlook2010AsksForTheExplorerRibbonAndRoutesItsButtons) {
     old.app->start();
     old.app->composeMail();
     EXPECT_TRUE(oldAddin->asked.empty());
+}
+
+std::string RibbonError(std::string_view xml, int major = 14) {
+    auto loaded = CustomUI::Load(xml, major);
+    const auto* error = std::get_if<std::string>(&loaded);
+    return error ? *error : "loaded";
+}
+
+TEST(OutlookRibbon, RibbonsOfficeWouldRefuseLoadNothingAndSayWhereTheyWentWrong) {
+    const std::string ns = "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\">";
+    EXPECT_EQ(RibbonError(ns + "<ribbon><tabs>\n<tab id=\"t\"></tabs></ribbon></customUI>"),
+              "line 2, column 15: the XML is not well formed (Start-end tags mismatch)");
+    EXPECT_EQ(RibbonError("<customUI><ribbon/></customUI>"),
+              "line 1, column 2: customUI is not in a custom UI namespace this Outlook reads (\"\")");
+    EXPECT_EQ(RibbonError(ns + "<ribbon/></customUI>", 12),
+              "line 1, column 2: customUI is not in a custom UI namespace this Outlook reads "
+              "(\"http://schemas.microsoft.com/office/2009/07/customui\")");
+    EXPECT_EQ(RibbonError(ns + "<ribbon><tabs><tab id=\"t\"><butto id=\"b\"/></tab></tabs></ribbon></customUI>"),
+              "line 1, column 99: the element \"butto\" is not expected in \"tab\"");
+    EXPECT_EQ(RibbonError(ns + "<ribbon><tabs><tab id=\"t\"><group id=\"t\"/></tab></tabs></ribbon></customUI>"),
+              "line 1, column 99: the id \"t\" is used twice");
+
+    Profile p("14.0.0.7015");
+    struct Broken : RibbonAddin {
+        std::string GetCustomUI(std::string_view id) override { return RibbonAddin::GetCustomUI(id) + "<x/>"; }
+    };
+    auto addin = std::make_shared<Broken>();
+    p.app->registerAddin("Corvane.Connect", addin);
+    p.app->start();
+    EXPECT_TRUE(addin->calls.empty());  // no onLoad
+    EXPECT_FALSE(p.app->clickRibbonControl("cmdSettings"));
+    ASSERT_EQ(p.app->ribbonErrors().size(), 1u);
+    EXPECT_EQ(p.app->ribbonErrors()[0].substr(0, 72),
+              "ribbon Microsoft.Outlook.Explorer of Corvane.Connect refused: line 1, co");
 }
 
 TEST(OutlookClasses, CreateObjectMakesRegisteredClassesOnly) {

@@ -54,7 +54,7 @@ private:
     std::shared_ptr<outlook::ItemEvents> mailSink_;
     core::EventField<outlook::Explorer> m_objExpl;
     core::EventField<outlook::MailItem> m_ObjMail;
-    std::shared_ptr<void> menu_;  // the menu buttons and their click sinks
+    std::shared_ptr<menus::ExplorerButtons> menu_;  // the menu buttons and their click sinks
 };
 
 }  // namespace corvane::addin

@@ -1,6 +1,6 @@
 #pragma once
-// The subsystems the add-in proper calls that are not built yet: the ribbon and menus,
-// the settings file, the settings wizard, the update check and the Word template. Each
+// The subsystems the add-in proper calls that are not built yet: the settings file, the
+// settings wizard, the update check and the Word template. Each
 // call does nothing, or returns its neutral value; a subsystem's interface moves to its
 // own folder, with the product's behaviour as its bodies, when the subsystem is built.
 #include <memory>
@@ -16,27 +16,6 @@ struct AddinProcess;
 }
 
 namespace corvane::addin {
-
-// The ribbon, the menus of older Outlook and the six commands behind both.
-class Menus {
-public:
-    virtual ~Menus() = default;
-    // Removes the product submenu from every registered Explorer (add-in switched off).
-    virtual void SendTo_RemoveExplMenu(core::AddinProcess&, const std::string& /*name*/) {}
-    // Builds the menu of a newly registered Explorer; what it returns (the buttons and
-    // their click sinks) lives as long as the Explorer's wrapper.
-    virtual std::shared_ptr<void> BuildExplorerMenu(core::AddinProcess&, const std::shared_ptr<outlook::Explorer>&) {
-        return nullptr;
-    }
-    // The ribbon XML Outlook asks for, "" for ribbons the add-in leaves alone.
-    virtual std::string GetCustomUI(core::AddinProcess&, std::string_view /*ribbonId*/) { return ""; }
-    virtual void CommandQuenlowList(core::AddinProcess&) {}
-    virtual void CommandSettings(core::AddinProcess&) {}
-    virtual void CommandCheckForUpdates(core::AddinProcess&) {}
-    virtual void CommandContactSupport(core::AddinProcess&) {}
-    virtual void CommandHelp(core::AddinProcess&) {}
-    virtual void CommandAbout(core::AddinProcess&) {}
-};
 
 // The settings file, read at start-up right after the machine-wide preset is applied.
 class SettingsFile {

@@ -99,7 +99,8 @@ struct Expectations {
     std::optional<bool> addinConnected;
     std::optional<int> explorers;
     std::optional<int> inspectors;
-    std::optional<int> applicationSinks;  // sinks connected to the Application's events
+    std::optional<int> applicationSinks;              // sinks connected to the Application's events
+    std::optional<std::vector<std::string>> menuBar;  // the menu bar's items, as paths
 };
 
 // Steps -------------------------------------------------------------------------------

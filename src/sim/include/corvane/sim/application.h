@@ -131,6 +131,12 @@ public:
     std::string ribbonXml(std::string_view progId, std::string_view ribbonId) const;
     bool clickRibbonControl(std::string_view controlId);
     const std::vector<std::string>& ribbonRequests() const { return ribbonRequests_; }
+    // Ribbons Office refused, each as it reports it: "ribbon <id> of <ProgId> refused:
+    // line L, column C: <what>"; the listener hears each as it happens.
+    const std::vector<std::string>& ribbonErrors() const { return ribbonErrors_; }
+    void onRibbonError(std::function<void(const std::string&)> listener) {
+        ribbonErrorListener_ = std::move(listener);
+    }
 
     // Used by the windows and items.
     SinkList<outlook::ApplicationEvents>& events() { return events_; }
@@ -182,6 +188,9 @@ private:
     std::vector<Addin> addins_;
     std::map<std::string, std::string> ribbonXml_;  // progId + "|" + ribbon id
     std::vector<std::string> ribbonRequests_;
+    std::map<std::string, std::shared_ptr<const CustomUI>> ribbons_;  // the loaded ones
+    std::vector<std::string> ribbonErrors_;
+    std::function<void(const std::string&)> ribbonErrorListener_;
     std::vector<SentRecord> sent_;
     unsigned nextStore_ = 1;
 };

@@ -17,4 +17,5 @@ class SimStore;
 class SimAccount;
 class SimWord;
 class CommandBarLayout;
+class CustomUI;
 }  // namespace corvane::sim

@@ -1,6 +1,7 @@
 #pragma once
 // The simulated Windows shell and help engine: nothing opens, every address and help
-// topic is written to the transcript and kept.
+// topic is written to the transcript and kept, and so is every address the add-in
+// refused to open.
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ public:
     void openAddress(std::string_view address) override;
     // Transcript: `help "<file>" topic "<topic>"`.
     void openHelp(std::string_view helpFile, std::string_view topic) override;
+    // Transcript: `refused to open "<address>": <reason>`.
+    void logRefused(std::string_view address, std::string_view reason) override;
 
     const std::vector<std::string>& addresses() const { return addresses_; }
     // "<file>::/<topic>" per help request.
