@@ -9,7 +9,6 @@
 namespace corvane::support {
 namespace {
 
-constexpr const char* CRLF = "\r\n";
 // The subkey name buffer holds 256 characters with the NUL.
 constexpr std::size_t SubKeyRoom = 255;
 constexpr std::size_t ValueRoom = 1U << 16;
@@ -33,7 +32,7 @@ std::string DataText(const platform::RegValue& v) {
 
 // "Addin ID: ..." and the name and load behaviour of one add-in's key.
 std::string AddinEntry(platform::Registry& registry, const AddinsKey& at, const std::string& name) {
-    std::string out = "Addin ID: " + name + CRLF;
+    std::string out = "Addin ID: " + name + text::CrLf;
     std::unique_ptr<platform::RegistryKey> key;
     try {
         key = registry.openKey(at.hive, std::string(at.path) + "\\" + name);
@@ -44,10 +43,10 @@ std::string AddinEntry(platform::Registry& registry, const AddinsKey& at, const 
         auto value = key->enumValue(i, ValueRoom, ValueRoom);
         if (!value) break;
         if (text::trim(value->name).empty()) continue;
-        if (value->name == "FriendlyName") out += "Name: " + DataText(*value) + CRLF;
-        if (value->name == "LoadBehavior") out += "Load Behavior: " + DataText(*value) + CRLF;
+        if (value->name == "FriendlyName") out += "Name: " + DataText(*value) + text::CrLf;
+        if (value->name == "LoadBehavior") out += "Load Behavior: " + DataText(*value) + text::CrLf;
     }
-    return out + CRLF;
+    return out + text::CrLf;
 }
 
 }  // namespace
@@ -69,7 +68,7 @@ std::string OutlookAddinList(core::AddinProcess& p) {
             auto name = key->enumSubKey(i);
             if (!name) break;
             const std::string subKey = name->substr(0, std::min(name->find('\0'), SubKeyRoom));
-            if (i == 0) out += std::string(at.header) + CRLF + std::string(58, '-') + CRLF;
+            if (i == 0) out += std::string(at.header) + text::CrLf + std::string(58, '-') + text::CrLf;
             out += AddinEntry(p.host.registry, at, subKey);
         }
     }

@@ -17,8 +17,6 @@
 namespace corvane::support {
 namespace {
 
-constexpr const char* CRLF = "\r\n";
-
 std::string OutlookLabel(const std::string& version) {
     const std::string major = platform::OutlookMajorVersion(version);
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> labels{{
@@ -43,12 +41,12 @@ std::string VersionText(const platform::AddinVersion& v) {
 std::string SupportMailBody(const std::string& outlookVersion, const platform::AddinVersion& addinVersion,
                             const std::string& windows, const std::string& addins) {
     std::string body;
-    for (int i = 0; i < 8; ++i) body += CRLF;
+    for (int i = 0; i < 8; ++i) body += text::CrLf;
     body += "[Enter your question above]";
-    body += CRLF + std::string(58, '-') + CRLF + CRLF;
+    body += text::CrLf + std::string(58, '-') + text::CrLf + text::CrLf;
     body += OutlookLabel(outlookVersion) + outlookVersion;
-    body += CRLF + std::string(ProductTitle) + " " + VersionText(addinVersion);
-    body += CRLF + std::string(60, '=') + CRLF + windows + CRLF + CRLF + addins;
+    body += text::CrLf + std::string(ProductTitle) + " " + VersionText(addinVersion);
+    body += text::CrLf + std::string(60, '=') + text::CrLf + windows + text::CrLf + text::CrLf + addins;
     return body;
 }
 

@@ -25,6 +25,9 @@
 
 namespace corvane::text {
 
+// The line break of Windows texts: message boxes, message bodies, settings files.
+inline constexpr const char* CrLf = "\r\n";
+
 // Leading and trailing spaces removed (tabs and line breaks are kept).
 std::string trim(std::string_view s);
 
