@@ -40,6 +40,7 @@ std::string describeState(const action::ControlState& s) {
     if (s.visible) add("visible", yesNo(*s.visible));
     if (s.focus) add("focus", yesNo(*s.focus));
     if (s.text) add("text", ui::quote(*s.text));
+    if (s.selectedText) add("selected_text", ui::quote(*s.selectedText));
     if (s.caption) add("caption", ui::quote(*s.caption));
     if (s.ticked) add("ticked", tickWord(*s.ticked));
     if (s.chosen) add("chosen", yesNo(*s.chosen));
@@ -50,6 +51,7 @@ std::string describeState(const action::ControlState& s) {
 }
 
 std::string keyName(int key) {
+    if (key == 9) return "Tab";
     if (key == 13) return "Enter";
     if (key == 27) return "Escape";
     return "key " + std::to_string(key);
@@ -437,6 +439,11 @@ std::vector<std::string> FormDriver::differences(const action::ControlState& wan
         const auto text = textOf(c);
         if (!text) fail(name + " is " + kind + ", which has no text (only text boxes and combo boxes)");
         compare("text", ui::quote(*text), ui::quote(*want.text));
+    }
+    if (want.selectedText) {
+        auto* box = dynamic_cast<const ui::TextBox*>(&c);
+        if (!box) fail(name + " is " + kind + ", not a text box");
+        compare("selected_text", ui::quote(box->selText()), ui::quote(*want.selectedText));
     }
     if (want.caption) {
         const auto caption = captionOf(c);

@@ -63,7 +63,7 @@ struct SelectTab {
 struct Click {
     std::string control;
 };
-// Presses a key (its character code: 13 Enter, 27 Escape) in a control.
+// Presses a key (its character code: 9 Tab, 13 Enter, 27 Escape) in a control.
 struct PressKey {
     std::string control;
     int key = 13;
@@ -87,6 +87,7 @@ struct ControlState {
     std::optional<bool> visible;  // shown: it and its containers visible and in sight
     std::optional<bool> focus;
     std::optional<std::string> text;                     // a text box or combo box
+    std::optional<std::string> selectedText;             // a text box: the text selected in it
     std::optional<std::string> caption;                  // a label, button, frame, check box or option button
     std::optional<int> ticked;                           // a check box: 0 clear, 1 ticked, 2 greyed
     std::optional<bool> chosen;                          // an option button
