@@ -27,8 +27,7 @@ void frmIntroWizard::CopyMsgToInbox() {
             session->SetMAPIOBJECT(p_.gOutlook->GetNamespace("MAPI")->MAPIOBJECT());
         const settings::SettingStore store = p_.store();
         if (store.GetSetting(settings::keys::IntroEmailCreated) == settings::IntroEmailCreatedMarker) return;
-        auto file =
-            session->GetMessageFromMsgFile(platform::JoinPath(p_.host.system.addinFolder(), IntroMessageFile));
+        auto file = session->GetMessageFromMsgFile(platform::JoinPath(p_.host.system.addinFolder(), IntroMessageFile));
         // Marked before the copy: the attempt is made once.
         store.SaveSetting(settings::keys::IntroEmailCreated, settings::IntroEmailCreatedMarker);
         auto created = core::vb::Need(session->GetDefaultFolder(InboxFolder))->AddMessage("IPM.Note");

@@ -58,9 +58,7 @@ int frmIntroWizard::ShowMessage(std::string_view prompt, int buttons, std::strin
     return platform::ShowMessageBox(p_.host.ui, prompt, buttons, platform::MessageTitle(shortTitle, p_.appTitle));
 }
 
-bool frmIntroWizard::hasIntroduction() const {
-    return TabStripWizard.tabCount() == page::Count;
-}
+bool frmIntroWizard::hasIntroduction() const { return TabStripWizard.tabCount() == page::Count; }
 
 void frmIntroWizard::onLoad() {
     currentStep_ = 0;
@@ -158,9 +156,10 @@ void frmIntroWizard::ShowStep(int step) {
         chkReplyAll_AutoRemoveMe.setEnabled(false);
     }
     if (step == page::Account && (version == "9" || version == "10")) {
-        for (ui::Control* c : std::initializer_list<ui::Control*>{
-                 &lblAccountVane, &lblAccountIntro, &lblHowToSet, &lblWrongAccount, &optShowMessage,
-                 &optDontShowMessage, &optNotify, &optDoNotNotify, &fraStep[page::Account]})
+        for (ui::Control* c :
+             std::initializer_list<ui::Control*>{&lblAccountVane, &lblAccountIntro, &lblHowToSet, &lblWrongAccount,
+                                                 &optShowMessage, &optDontShowMessage, &optNotify, &optDoNotNotify,
+                                                 &fraStep[page::Account]})
             c->setEnabled(false);
         lblAgStatus.setVisible(true);
     }
@@ -216,8 +215,9 @@ void frmIntroWizard::cmdFinish_Click() {
 bool frmIntroWizard::DomainRuleHolds() {
     if (!chkReplyAll_Any.ticked() || !chkReplyInternalCheck.ticked() || !text::trim(txtDomains.text()).empty())
         return true;
-    ShowMessage("Please enter a domain or un-tick the option\r\n'Do not warn when all recipients are part of the domain'",
-                platform::mb::InformationOk, "No domain entered");
+    ShowMessage(
+        "Please enter a domain or un-tick the option\r\n'Do not warn when all recipients are part of the domain'",
+        platform::mb::InformationOk, "No domain entered");
     TabStripWizard.select(hasIntroduction() ? 2 : 1);
     platform::IgnoreErrors([&] { txtDomains.setFocus(); });
     return false;
@@ -235,8 +235,10 @@ void frmIntroWizard::SaveSettings() {
 
     keys.CheckEmptySubject(chkSubjectEmpty.value());
     keys.RemoveSpamWords(chkRemoveSpamWord.value());
-    if (optAutoRemoveSpamWords.value()) keys.AutoRemoveSpamWords(1);
-    else if (optPromptRemoveSpamWords.value()) keys.AutoRemoveSpamWords(0);
+    if (optAutoRemoveSpamWords.value())
+        keys.AutoRemoveSpamWords(1);
+    else if (optPromptRemoveSpamWords.value())
+        keys.AutoRemoveSpamWords(0);
     keys.SpamKeyWords(ListToText(lstSpamWords));
     keys.CheckMultipleReFwd(chkReFwd.value());
     keys.PromptReplyOnOlderEmails(chkPromptReplyOlderEmails.value());
@@ -245,22 +247,31 @@ void frmIntroWizard::SaveSettings() {
     keys.CheckAttachMissing(chkAttachMissing.value());
     keys.AttachKeyWords(ListToText(lstKeywords));
 
-    if (optShowMessage.value()) keys.MsgAddAddress(0);
-    else if (optDontShowMessage.value()) keys.MsgAddAddress(1);
-    if (optNotify.value()) keys.DoNotShowSelect(0);
-    else if (optDoNotNotify.value()) keys.DoNotShowSelect(1);
+    if (optShowMessage.value())
+        keys.MsgAddAddress(0);
+    else if (optDontShowMessage.value())
+        keys.MsgAddAddress(1);
+    if (optNotify.value())
+        keys.DoNotShowSelect(0);
+    else if (optDoNotNotify.value())
+        keys.DoNotShowSelect(1);
 
-    if (optNoConfirmation.value()) keys.DisplayConfirmation(0);
-    else if (optConfirmEveryone.value()) keys.DisplayConfirmation(1);
-    else if (optConfirmToSpecific.value()) keys.DisplayConfirmation(2);
+    if (optNoConfirmation.value())
+        keys.DisplayConfirmation(0);
+    else if (optConfirmEveryone.value())
+        keys.DisplayConfirmation(1);
+    else if (optConfirmToSpecific.value())
+        keys.DisplayConfirmation(2);
     keys.ConfirmEmailAddrs(ListToText(lstConfirmEmailAddresses));
     keys.ConfirmForXRecipients(chkConfirmForXRecipt.value());
     keys.XRecipients(txtXRecipients.text());
 
     keys.DelayEmails(chkDelay.value());
     keys.DelayTime(txtDelayTime.text());
-    if (optAutoDelay.value()) keys.AutoDelayAll(1);
-    else if (optDelayToEmails.value()) keys.AutoDelayAll(0);
+    if (optAutoDelay.value())
+        keys.AutoDelayAll(1);
+    else if (optDelayToEmails.value())
+        keys.AutoDelayAll(0);
     keys.DelayedEmailAddrs(ListToText(lstDelayToEAddr));
     keys.NotifyBeforeDelaying(chkNotifyDelay.value());
 

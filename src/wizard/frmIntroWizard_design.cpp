@@ -72,8 +72,7 @@ void frmIntroWizard::designIntroduction() {
               "the message leaves: a reply to the wrong people, a forgotten attachment, an empty or stale "
               "subject, a message sent too soon or from the wrong account.",
               240, 600, 8500, 960);
-    captioned(lblWizardHelps, f, "This Wizard will help you configure Corvane to your requirements.", 240, 1800,
-              8500);
+    captioned(lblWizardHelps, f, "This Wizard will help you configure Corvane to your requirements.", 240, 1800, 8500);
     captioned(lblRecommendDefaults, f,
               "We recommend that you use the DEFAULT settings to start with unless you really need to change", 240,
               2280, 8500);
@@ -119,9 +118,9 @@ void frmIntroWizard::designSubjectPage() {
     captioned(lblDays, f, "Days.", 7680, 4080, 800);
     captioned(lblOlderEmailLink, f, "Why do I need this?", 600, 4560, 3000);
     lblOlderEmailLink.setForeColor(ui::rgb(0, 0, 255));
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&optAutoRemoveSpamWords, &optPromptRemoveSpamWords,
-                                                              &lstSpamWords, &cmdAdd_Spam, &cmdDelete_Spam,
-                                                              &cmdReset_Spam, &txtOldEmailsDays})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&optAutoRemoveSpamWords, &optPromptRemoveSpamWords, &lstSpamWords,
+                                             &cmdAdd_Spam, &cmdDelete_Spam, &cmdReset_Spam, &txtOldEmailsDays})
         c->setEnabled(false);
 }
 
@@ -186,9 +185,8 @@ void frmIntroWizard::designSendConfirmPage() {
     captioned(chkConfirmForXRecipt, f, "Display message if more than ", 240, 3840, 3000);
     place(txtXRecipients, f, 3300, 3810, 600, 300);
     captioned(lblRecipients, f, "recipients.", 4020, 3840, 1500);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&lstConfirmEmailAddresses, &cmdAdd_Confirm, &cmdDelete_Confirm,
-                                             &txtXRecipients})
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&lstConfirmEmailAddresses, &cmdAdd_Confirm,
+                                                              &cmdDelete_Confirm, &txtXRecipients})
         c->setEnabled(false);
 }
 
@@ -209,9 +207,9 @@ void frmIntroWizard::designDelayPage() {
     captioned(cmdDelete_EAddr, f, "Delete", 5760, 3060, ButtonWidth, ButtonHeight);
     captioned(chkNotifyDelay, f, "Get confirmation before delaying (untick to automatically delay all emails)", 240,
               4440, 8500);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&txtDelayTime, &lblseconds, &optAutoDelay,
-                                                              &optDelayToEmails, &lstDelayToEAddr, &cmdAdd_EAddr,
-                                                              &cmdDelete_EAddr, &chkNotifyDelay})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&txtDelayTime, &lblseconds, &optAutoDelay, &optDelayToEmails,
+                                             &lstDelayToEAddr, &cmdAdd_EAddr, &cmdDelete_EAddr, &chkNotifyDelay})
         c->setEnabled(false);
 }
 
@@ -222,8 +220,8 @@ void frmIntroWizard::designMyAccountsPage() {
               "protection.",
               240, 120, 8500, 480);
     captioned(lblRecommendDetect, f, "We recommend that you let Corvane detect your email addresses.", 240, 720, 8500);
-    captioned(chkEmailFromOutlook, f, "Let Corvane detect my email addresses using the accounts I have setup in Outlook",
-              240, 1140, 8500);
+    captioned(chkEmailFromOutlook, f,
+              "Let Corvane detect my email addresses using the accounts I have setup in Outlook", 240, 1140, 8500);
     listEditor(lstEmailAccounts, f, 600, 1560, 5000, 2400);
     captioned(cmdAdd_EmailAcc, f, "Add", 5760, 1560, ButtonWidth, ButtonHeight);
     captioned(cmdDelete_EmailAcc, f, "Delete", 5760, 1980, ButtonWidth, ButtonHeight);

@@ -92,9 +92,7 @@ void frmIntroWizard::wireHandlers() {
         DeleteFromList(lstEmailAccounts, cmdDelete_EmailAcc, "Email address(es)?");
     };
     cmdDelete_Spam.onClick = [this] { DeleteFromList(lstSpamWords, cmdDelete_Spam, "item(s)?"); };
-    cmdReset_Attach.onClick = [this] {
-        ResetList(lstKeywords, cmdDelete_Attach, settings::defaults::AttachKeyWords);
-    };
+    cmdReset_Attach.onClick = [this] { ResetList(lstKeywords, cmdDelete_Attach, settings::defaults::AttachKeyWords); };
     cmdReset_Spam.onClick = [this] { ResetList(lstSpamWords, cmdDelete_Spam, settings::defaults::SpamKeyWords); };
 }
 
@@ -225,9 +223,10 @@ void frmIntroWizard::txtDomains_Validate(bool& cancel) {
     for (const std::string& domain : text::split(domains))
         valid = valid && accounts::IsValidEmailAddress("abc@" + domain);
     if (valid) return;
-    ShowMessage("At least one of the domains entered is incorrect.\r\n\r\nPlease verify that you have entered the "
-                "correct domains.",
-                platform::mb::InformationOk, "Verify domain");
+    ShowMessage(
+        "At least one of the domains entered is incorrect.\r\n\r\nPlease verify that you have entered the "
+        "correct domains.",
+        platform::mb::InformationOk, "Verify domain");
     txtDomains.selectAll();
     cancel = true;
 }

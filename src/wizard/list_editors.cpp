@@ -25,8 +25,8 @@ void frmIntroWizard::DeleteFromList(ui::ListBox& list, ui::CommandButton& delete
         ShowMessage("Please select an item from the list", platform::mb::InformationOk, "No item selected");
         return;
     }
-    if (ShowMessage("Are you sure you want to delete the selected " + std::string(ending),
-                    platform::mb::QuestionYesNo, "Confirm delete") != platform::mb::IdYes)
+    if (ShowMessage("Are you sure you want to delete the selected " + std::string(ending), platform::mb::QuestionYesNo,
+                    "Confirm delete") != platform::mb::IdYes)
         return;
     // From the last item down, so that a removal does not move the items still to visit.
     for (int i = list.listCount() - 1; i >= 0; --i)
