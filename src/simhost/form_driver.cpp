@@ -1,5 +1,6 @@
 #include "form_driver.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -28,6 +29,18 @@ std::string bracketed(const std::vector<std::string>& items) {
     return items.empty() ? "[]" : "[" + quotedList(items) + "]";
 }
 
+// "rgb(255, 128, 0)", or the system colour's number in hexadecimal.
+std::string colorText(std::uint32_t c) {
+    if (c & 0xFF000000u) {
+        static constexpr char Hex[] = "0123456789ABCDEF";
+        std::string out = "system colour &H";
+        for (int shift = 28; shift >= 0; shift -= 4) out += Hex[(c >> shift) & 0xF];
+        return out;
+    }
+    return "rgb(" + std::to_string(c & 0xFF) + ", " + std::to_string((c >> 8) & 0xFF) + ", " +
+           std::to_string((c >> 16) & 0xFF) + ")";
+}
+
 std::string yesNo(bool b) { return b ? "yes" : "no"; }
 
 std::string tickWord(int value) { return value == 1 ? "ticked" : value == 2 ? "greyed" : "clear"; }
@@ -42,6 +55,7 @@ std::string describeState(const action::ControlState& s) {
     if (s.text) add("text", ui::quote(*s.text));
     if (s.selectedText) add("selected_text", ui::quote(*s.selectedText));
     if (s.caption) add("caption", ui::quote(*s.caption));
+    if (s.color) add("color", colorText(*s.color));
     if (s.ticked) add("ticked", tickWord(*s.ticked));
     if (s.chosen) add("chosen", yesNo(*s.chosen));
     if (s.items) add("items", bracketed(*s.items));
@@ -449,6 +463,11 @@ std::vector<std::string> FormDriver::differences(const action::ControlState& wan
         const auto caption = captionOf(c);
         if (!caption) fail(name + " is " + kind + ", which has no caption");
         compare("caption", ui::quote(*caption), ui::quote(*want.caption));
+    }
+    if (want.color) {
+        auto* label = dynamic_cast<const ui::Label*>(&c);
+        if (!label) fail(name + " is " + kind + ", not a label");
+        compare("color", colorText(label->foreColor()), colorText(*want.color));
     }
     if (want.ticked) {
         auto* box = dynamic_cast<const ui::CheckBox*>(&c);
