@@ -2,8 +2,8 @@
 // unloads for the first time.
 #include "corvane/access/rdo_session.h"
 #include "corvane/core/addin_process.h"
+#include "corvane/core/profile_session.h"
 #include "corvane/core/vb_errors.h"
-#include "corvane/outlook/application.h"
 #include "corvane/platform/error.h"
 #include "corvane/platform/file_system.h"
 #include "corvane/settings/setting_keys.h"
@@ -19,12 +19,7 @@ constexpr int InboxFolder = 6;
 void frmIntroWizard::CopyMsgToInbox() {
     if (!p_.gOutlook) return;
     try {
-        auto session = access::CreateAccessObject<access::RDOSession>(*p_.access);
-        // Outlook 2000 has no MAPIOBJECT to hand over: the session logs on by itself.
-        if (core::OutlookMajorVersion(p_) == "9")
-            session->Logon();
-        else
-            session->SetMAPIOBJECT(p_.gOutlook->GetNamespace("MAPI")->MAPIOBJECT());
+        auto session = core::OpenProfileSession(p_);
         const settings::SettingStore store = p_.store();
         if (store.GetSetting(settings::keys::IntroEmailCreated) == settings::IntroEmailCreatedMarker) return;
         auto file = session->GetMessageFromMsgFile(platform::JoinPath(p_.host.system.addinFolder(), IntroMessageFile));
