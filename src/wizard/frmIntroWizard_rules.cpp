@@ -1,5 +1,6 @@
 // What the wizard's controls do to each other, the field checks run when the user leaves
 // a field, and the two links.
+#include <cstdint>
 #include <limits>
 
 #include "corvane/accounts/address_resolution.h"
