@@ -10,15 +10,6 @@
 
 namespace corvane::checks::basCorvane {
 
-std::shared_ptr<access::RDOSession> OpenProfileSession(core::AddinProcess& p) {
-    auto session = access::CreateAccessObject<access::RDOSession>(*p.access);
-    if (core::OutlookMajorVersion(p) == "9")
-        session->Logon();
-    else
-        session->SetMAPIOBJECT(core::vb::Need(p.gOutlook)->GetNamespace("MAPI")->MAPIOBJECT());
-    return session;
-}
-
 std::string RecipientDisplayName(access::SafeRecipient& recipient) {
     std::string name = recipient.Name();
     if (name.starts_with("=SMTP:")) return core::vb::Need(recipient.AddressEntry())->Name();

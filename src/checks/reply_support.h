@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "corvane/core/profile_session.h"
+
 namespace corvane::access {
 class RDOSession;
 class SafeRecipient;
@@ -14,9 +16,7 @@ struct AddinProcess;
 
 namespace corvane::checks::basCorvane {
 
-// A component session on the profile: Outlook's own session handed over, or, in Outlook
-// 2000, which has none to hand over, a session of its own logged on.
-std::shared_ptr<access::RDOSession> OpenProfileSession(core::AddinProcess& p);
+using core::OpenProfileSession;
 
 // The name a recipient is shown with: the address entry's name when Outlook named the
 // recipient by a raw "=SMTP:" address, else the recipient's own name.

@@ -1,6 +1,7 @@
 #include "corvane/core/google_apps.h"
 
 #include "corvane/access/rdo_session.h"
+#include "corvane/core/profile_session.h"
 #include "corvane/core/vb_errors.h"
 #include "corvane/outlook/application.h"
 #include "corvane/platform/error.h"
@@ -11,12 +12,7 @@ namespace corvane::core {
 bool IsGoogleAppsProfile(AddinProcess& process) {
     bool found = false;
     try {
-        auto session = access::CreateAccessObject<access::RDOSession>(*process.access);
-        // Outlook 2000 has no MAPIOBJECT to hand over: the session logs on by itself.
-        if (OutlookMajorVersion(process) == "9")
-            session->Logon();
-        else
-            session->SetMAPIOBJECT(vb::Need(process.gOutlook)->GetNamespace("MAPI")->MAPIOBJECT());
+        auto session = OpenProfileSession(process);
         if (!session->LoggedOn()) return false;
         auto stores = session->Stores();
         for (int i = 1; i <= stores->Count(); ++i) {

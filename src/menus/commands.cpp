@@ -18,8 +18,8 @@ void Menus::CommandQuenlowList(core::AddinProcess& p) {
     // Opens the preference list of sending accounts (frmEmailAddress); not wired yet.
 }
 
-void Menus::CommandSettings(core::AddinProcess&) {
-    // Shows the settings wizard (frmIntroWizard) modally in its settings mode; not wired yet.
+void Menus::CommandSettings(core::AddinProcess& p) {
+    if (targets_.wizard) targets_.wizard->ShowSettings(p);
 }
 
 void Menus::CommandCheckForUpdates(core::AddinProcess&) {

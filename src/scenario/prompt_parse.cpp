@@ -1,6 +1,8 @@
 // Reading the prompts a step must raise and how each is answered.
 #include "corvane/scenario/parse.h"
 
+#include <cstdint>
+
 namespace corvane::scenario {
 
 namespace {
@@ -46,7 +48,16 @@ act::Expect parseExpect(const YamlInput& in, const YAML::Node& node) {
         if (auto v = map.get("visible")) c.visible = in.boolean(*v, "visible of " + name);
         if (auto v = map.get("focus")) c.focus = in.boolean(*v, "focus of " + name);
         if (auto v = map.get("text")) c.text = in.text(*v, "the text of " + name);
+        if (auto v = map.get("selected_text")) c.selectedText = in.text(*v, "the selected text of " + name);
         if (auto v = map.get("caption")) c.caption = in.text(*v, "the caption of " + name);
+        if (auto v = map.get("color")) {
+            const std::string what = "the colour of " + name + " ([red, green, blue])";
+            if (!v->IsSequence() || v->size() != 3) in.fail(*v, what + " is three numbers");
+            std::uint32_t rgb = 0;
+            for (std::size_t i = 0; i < 3; ++i)
+                rgb |= static_cast<std::uint32_t>(in.integer((*v)[i], what, 0, 255)) << (8 * i);
+            c.color = rgb;
+        }
         if (auto v = map.get("ticked")) {
             const auto word = in.choice(*v, "ticked of " + name, {"false", "true", "greyed", "no", "yes"});
             c.ticked = static_cast<int>(word % 3);  // no and yes read as false and true
@@ -58,8 +69,8 @@ act::Expect parseExpect(const YamlInput& in, const YAML::Node& node) {
         map.done();
         if (map.entries().empty())
             in.fail(body, self +
-                              " are missing (enabled, visible, focus, text, caption, ticked, chosen, items, "
-                              "selected or ticked_rows)");
+                              " are missing (enabled, visible, focus, text, selected_text, caption, color, ticked, "
+                              "chosen, items, selected or ticked_rows)");
         e.controls.push_back(std::move(c));
     }
     return e;
@@ -107,13 +118,15 @@ simhost::FormAction parseAction(const YamlInput& in, const YAML::Node& node) {
     if (kind == "press") {
         auto [control, key] = controlAndArgument(in, arg, what);
         int code = 0;
-        if (key.IsScalar() && key.Scalar() == "enter") {
+        if (key.IsScalar() && key.Scalar() == "tab") {
+            code = 9;
+        } else if (key.IsScalar() && key.Scalar() == "enter") {
             code = 13;
         } else if (key.IsScalar() && key.Scalar() == "escape") {
             code = 27;
         } else {
             code = static_cast<int>(
-                in.integer(key, "the key pressed in " + control + " (enter, escape or a code)", 1, 255));
+                in.integer(key, "the key pressed in " + control + " (tab, enter, escape or a code)", 1, 255));
         }
         return act::PressKey{control, code};
     }

@@ -1,5 +1,6 @@
 #include "form_driver.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -28,6 +29,18 @@ std::string bracketed(const std::vector<std::string>& items) {
     return items.empty() ? "[]" : "[" + quotedList(items) + "]";
 }
 
+// "rgb(255, 128, 0)", or the system colour's number in hexadecimal.
+std::string colorText(std::uint32_t c) {
+    if (c & 0xFF000000u) {
+        static constexpr char Hex[] = "0123456789ABCDEF";
+        std::string out = "system colour &H";
+        for (int shift = 28; shift >= 0; shift -= 4) out += Hex[(c >> shift) & 0xF];
+        return out;
+    }
+    return "rgb(" + std::to_string(c & 0xFF) + ", " + std::to_string((c >> 8) & 0xFF) + ", " +
+           std::to_string((c >> 16) & 0xFF) + ")";
+}
+
 std::string yesNo(bool b) { return b ? "yes" : "no"; }
 
 std::string tickWord(int value) { return value == 1 ? "ticked" : value == 2 ? "greyed" : "clear"; }
@@ -40,7 +53,9 @@ std::string describeState(const action::ControlState& s) {
     if (s.visible) add("visible", yesNo(*s.visible));
     if (s.focus) add("focus", yesNo(*s.focus));
     if (s.text) add("text", ui::quote(*s.text));
+    if (s.selectedText) add("selected_text", ui::quote(*s.selectedText));
     if (s.caption) add("caption", ui::quote(*s.caption));
+    if (s.color) add("color", colorText(*s.color));
     if (s.ticked) add("ticked", tickWord(*s.ticked));
     if (s.chosen) add("chosen", yesNo(*s.chosen));
     if (s.items) add("items", bracketed(*s.items));
@@ -50,6 +65,7 @@ std::string describeState(const action::ControlState& s) {
 }
 
 std::string keyName(int key) {
+    if (key == 9) return "Tab";
     if (key == 13) return "Enter";
     if (key == 27) return "Escape";
     return "key " + std::to_string(key);
@@ -438,10 +454,20 @@ std::vector<std::string> FormDriver::differences(const action::ControlState& wan
         if (!text) fail(name + " is " + kind + ", which has no text (only text boxes and combo boxes)");
         compare("text", ui::quote(*text), ui::quote(*want.text));
     }
+    if (want.selectedText) {
+        auto* box = dynamic_cast<const ui::TextBox*>(&c);
+        if (!box) fail(name + " is " + kind + ", not a text box");
+        compare("selected_text", ui::quote(box->selText()), ui::quote(*want.selectedText));
+    }
     if (want.caption) {
         const auto caption = captionOf(c);
         if (!caption) fail(name + " is " + kind + ", which has no caption");
         compare("caption", ui::quote(*caption), ui::quote(*want.caption));
+    }
+    if (want.color) {
+        auto* label = dynamic_cast<const ui::Label*>(&c);
+        if (!label) fail(name + " is " + kind + ", not a label");
+        compare("color", colorText(label->foreColor()), colorText(*want.color));
     }
     if (want.ticked) {
         auto* box = dynamic_cast<const ui::CheckBox*>(&c);

@@ -8,6 +8,7 @@
 namespace corvane::ui {
 
 namespace {
+constexpr int KeyTab = 9;
 constexpr int KeyEnter = 13;
 constexpr int KeyEscape = 27;
 }  // namespace
@@ -145,10 +146,22 @@ bool Form::userMoveFocus(Control& target) {
     return true;
 }
 
+Control& Form::nextInTabOrder(Control& from) const {
+    const auto n = controls_.size();
+    std::size_t at = 0;
+    while (at < n && controls_[at] != &from) ++at;
+    for (std::size_t step = 1; step < n; ++step) {
+        Control* c = controls_[(at + step) % n];
+        if (c->canTakeFocus() && c->isReachable()) return *c;
+    }
+    return from;
+}
+
 bool Form::userClose() { return unload(UnloadMode::FormControlMenu); }
 
 bool Form::userPressKey(Control& target, int keyAscii) {
     if (!userMoveFocus(target)) return false;
+    if (keyAscii == KeyTab) return userMoveFocus(nextInTabOrder(target));
     const auto* text = dynamic_cast<const TextBox*>(&target);
     CommandButton* button = nullptr;
     if (keyAscii == KeyEnter && !(text && text->multiLine())) button = defaultButton();

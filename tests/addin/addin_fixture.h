@@ -71,7 +71,7 @@ class Recorder : public accounts::MailFolder,
                  public checks::SendEventChecks,
                  public menus::Menus,
                  public SettingsFile,
-                 public Wizard,
+                 public wizard::Wizard,
                  public UpdateCheck,
                  public WordTemplate,
                  public std::enable_shared_from_this<Recorder> {

@@ -67,7 +67,7 @@ TEST(ScenarioParsing, RefusesProgramSendsChosenRepliesAndDialogExpectationsThatD
     const std::string form = "  - start: {}\n    prompts:\n      - form: {name: frmX, actions: [";
     EXPECT_EQ(RefusalOf(form + "{expect: {cmdOK: {enabld: false}}}]}\n"),
               "s.yaml:8: unknown key \"enabld\" in the expectations on cmdOK (known keys: enabled, visible, focus, "
-              "text, caption, ticked, chosen, items, selected, ticked_rows)");
+              "text, selected_text, caption, color, ticked, chosen, items, selected, ticked_rows)");
     EXPECT_EQ(RefusalOf(form + "{expect: {chkAuto: {ticked: maybe}}}]}\n"),
               "s.yaml:8: ticked of chkAuto must be false, true, greyed, no or yes, not \"maybe\"");
     EXPECT_EQ(RefusalOf(form + "{expect: {}}]}\n"),

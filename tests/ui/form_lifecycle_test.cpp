@@ -142,6 +142,23 @@ TEST(FormFocus, ValidateKeepingTheFocusSelectsTheField) {
     EXPECT_EQ(form.txtDelayTime.selText(), "-5");
 }
 
+TEST(FormKeys, TabValidatesAndMovesOnPastControlsTheUserCannotReach) {
+    ScriptedUi ui({MessageBoxStep{{}, {}, {}, {}, 1}});
+    DelayForm form(ui);
+    form.load();
+    form.txtOther.setEnabled(false);
+    form.txtDelayTime.setFocus();
+    form.txtDelayTime.setText("x");
+    EXPECT_FALSE(form.userPressKey(form.txtDelayTime, 9));
+    EXPECT_TRUE(form.txtDelayTime.hasFocus());
+    form.txtDelayTime.setText("30");
+    EXPECT_TRUE(form.userPressKey(form.txtDelayTime, 9));
+    EXPECT_TRUE(form.cmdNext.hasFocus());
+    form.userPressKey(form.cmdHelp, 9);  // wraps round to the first
+    EXPECT_TRUE(form.txtDelayTime.hasFocus());
+    EXPECT_EQ(form.nextClicks, 0);
+}
+
 TEST(FormFocus, SetFocusOnADisabledControlFailsLikeThePlatform) {
     SubjectForm form;
     form.load();

@@ -1,15 +1,13 @@
 #pragma once
 // The subsystems the add-in proper calls that are not built yet: the settings file, the
-// settings wizard, the update check and the Word template. Each
-// call does nothing, or returns its neutral value; a subsystem's interface moves to its
-// own folder, with the product's behaviour as its bodies, when the subsystem is built.
+// update check and the Word template. Each call does nothing, or returns its neutral
+// value; a subsystem's interface moves to its own folder, with the product's behaviour as
+// its bodies, when the subsystem is built.
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "corvane/outlook/fwd.h"
-#include "corvane/resources/resource_library.h"
 
 namespace corvane::core {
 struct AddinProcess;
@@ -22,13 +20,6 @@ class SettingsFile {
 public:
     virtual ~SettingsFile() = default;
     virtual void LoadSettingsFile(core::AddinProcess&) {}
-};
-
-// The settings wizard, shown modally at the first start with the start-page picture.
-class Wizard {
-public:
-    virtual ~Wizard() = default;
-    virtual void ShowStartupWizard(core::AddinProcess&, const std::optional<resources::ResourceBitmap>&) {}
 };
 
 // The update check's question dialog, shown at start-up when the reminder date passed.

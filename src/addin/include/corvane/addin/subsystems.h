@@ -11,6 +11,7 @@
 #include "corvane/core/addin_process.h"
 #include "corvane/core/wrapper_collection.h"
 #include "corvane/menus/menus.h"
+#include "corvane/wizard/wizard.h"
 
 namespace corvane::addin {
 
@@ -26,7 +27,7 @@ struct Subsystems {
     std::shared_ptr<accounts::PreferredAccount> prefAccount = std::make_shared<accounts::PreferredAccount>();
     std::shared_ptr<menus::Menus> menus = std::make_shared<menus::Menus>();
     std::shared_ptr<SettingsFile> settingsFile = std::make_shared<SettingsFile>();
-    std::shared_ptr<Wizard> wizard = std::make_shared<Wizard>();
+    std::shared_ptr<wizard::Wizard> wizard = std::make_shared<wizard::Wizard>();
     std::shared_ptr<UpdateCheck> updateCheck = std::make_shared<UpdateCheck>();
     std::shared_ptr<WordTemplate> wordTemplate = std::make_shared<WordTemplate>();
 };

@@ -4,11 +4,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "corvane/menus/explorer_buttons.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/fwd.h"
+#include "corvane/wizard/wizard.h"
 
 namespace corvane::core {
 struct AddinProcess;
@@ -19,6 +21,13 @@ namespace corvane::menus {
 class Menus {
 public:
     virtual ~Menus() = default;
+
+    // What the commands open that belongs to other subsystems; the add-in's wiring hands
+    // over its own objects (a command whose target is missing does nothing).
+    struct Targets {
+        std::shared_ptr<wizard::Wizard> wizard;
+    };
+    void setTargets(Targets targets) { targets_ = std::move(targets); }
 
     // The ribbon XML Outlook asks for: the tab on the Explorer ribbon, "" for every other
     // ribbon.
@@ -46,6 +55,9 @@ public:
     virtual void CommandContactSupport(core::AddinProcess& process);
     virtual void CommandHelp(core::AddinProcess& process);
     virtual void CommandAbout(core::AddinProcess& process);
+
+protected:
+    Targets targets_;
 };
 
 }  // namespace corvane::menus

@@ -6,6 +6,7 @@
 // of a control array. Rows of lists, list views and combo boxes, and tabs, are named by
 // their text (for a list view row: its text or the text of one of its sub-items) or by
 // "#n", the n-th counted from 1. A name must pick exactly one row.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -63,7 +64,7 @@ struct SelectTab {
 struct Click {
     std::string control;
 };
-// Presses a key (its character code: 13 Enter, 27 Escape) in a control.
+// Presses a key (its character code: 9 Tab, 13 Enter, 27 Escape) in a control.
 struct PressKey {
     std::string control;
     int key = 13;
@@ -87,7 +88,9 @@ struct ControlState {
     std::optional<bool> visible;  // shown: it and its containers visible and in sight
     std::optional<bool> focus;
     std::optional<std::string> text;                     // a text box or combo box
+    std::optional<std::string> selectedText;             // a text box: the text selected in it
     std::optional<std::string> caption;                  // a label, button, frame, check box or option button
+    std::optional<std::uint32_t> color;                  // a label's text colour (ui::rgb)
     std::optional<int> ticked;                           // a check box: 0 clear, 1 ticked, 2 greyed
     std::optional<bool> chosen;                          // an option button
     std::optional<std::vector<std::string>> items;       // list, combo, list view rows, tabs

@@ -84,10 +84,11 @@ public:
     bool userMoveFocus(Control& target);
     // Closes the window from its X: QueryUnload with FormControlMenu; true when unloaded.
     bool userClose();
-    // A key pressed in `target` (after the focus moved there): Enter clicks the default
-    // button and Escape the cancel button, if the form has one (Enter stays with a
-    // multi-line text box); any other key goes to the control's KeyPress. False when a
-    // Validate kept the focus elsewhere and the key did nothing.
+    // A key pressed in `target` (after the focus moved there): Tab moves the focus on to
+    // the next control in tab order that the user can reach (validating `target`); Enter
+    // clicks the default button and Escape the cancel button, if the form has one (Enter
+    // stays with a multi-line text box); any other key goes to the control's KeyPress.
+    // False when a Validate kept the focus and the key did nothing.
     bool userPressKey(Control& target, int keyAscii);
 
     // A presenter learns here when the form it shows hides or unloads (called before the
@@ -127,6 +128,9 @@ private:
     void registerControl(Control& control) { controls_.push_back(&control); }
     void setFocusTo(Control* control);
     void focusFirstControl();
+    // The control after `from` in tab order (wrapping round) that can take the focus and
+    // is reachable; `from` itself when there is none.
+    Control& nextInTabOrder(Control& from) const;
     void notifyClosed(CloseKind kind);
     void beginShow();
 
