@@ -10,6 +10,8 @@
 #include "corvane/checks/entry_points.h"
 #include "corvane/core/addin_process.h"
 #include "corvane/core/wrapper_collection.h"
+#include "corvane/update/update_check.h"
+#include "corvane/wordmail/bas_word_mail.h"
 
 namespace corvane::addin {
 
@@ -26,8 +28,8 @@ struct Subsystems {
     std::shared_ptr<Menus> menus = std::make_shared<Menus>();
     std::shared_ptr<SettingsFile> settingsFile = std::make_shared<SettingsFile>();
     std::shared_ptr<Wizard> wizard = std::make_shared<Wizard>();
-    std::shared_ptr<UpdateCheck> updateCheck = std::make_shared<UpdateCheck>();
-    std::shared_ptr<WordTemplate> wordTemplate = std::make_shared<WordTemplate>();
+    std::shared_ptr<update::UpdateCheck> updateCheck = std::make_shared<update::UpdateCheck>();
+    std::shared_ptr<wordmail::WordTemplate> wordTemplate = std::make_shared<wordmail::WordTemplate>();
 };
 
 struct Process : core::AddinProcess {
