@@ -38,7 +38,8 @@ HttpResponse SystemHttp::get(std::string_view url, std::chrono::milliseconds dea
     Handle net(InternetOpenA(agent_.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!net.get()) Fail(GetLastError());
     DWORD ms = static_cast<DWORD>(std::clamp<long long>(deadline.count(), 1, 0x7FFFFFFF));
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+    for (DWORD option :
+         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
         InternetSetOptionA(net.get(), option, &ms, sizeof ms);
     pump();
 

@@ -122,7 +122,7 @@ bool SimWord::runFileMacro(const SimWordAddIn& addIn, std::string_view name, std
     return false;
 }
 
-void SimWord::registerClass(std::string progId, ClassFactory factory) {
+void SimWord::registerClass(const std::string& progId, ClassFactory factory) {
     classes_[text::toLower(progId)] = std::move(factory);
 }
 

@@ -20,7 +20,8 @@ std::string RedirectTarget(std::string_view from, std::string_view location) {
 
 }  // namespace
 
-std::string FetchUrlText(platform::Http& http, std::string_view address, const std::function<void()>& pendingMessages) {
+std::string FetchUrlText(platform::Http& http, std::string_view address,
+                         const std::function<void()>& pendingMessages) {
     const auto pump = [&] {
         if (pendingMessages) pendingMessages();
     };

@@ -39,12 +39,13 @@ void frmConfirmCheckUpdate::design() {
     const std::string& title = process_.appTitle;
     setCaption(title + " Check for Updates");
     move(0, 0, 6900, 3900);
-    lblIntro.setCaption("We periodically update Corvane. These updates can include bug fixes as well as new features.");
+    lblIntro.setCaption(
+        "We periodically update Corvane. These updates can include bug fixes as well as new features.");
     lblIntro.move(120, 120, 6540, 480);
 
     fraOptions.move(120, 720, 6540, 2520);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&lblQuestion, &optYes, &cboYes, &lblYesDays, &optNotNow,
-                                                               &cboNotNow, &lblNotNowDays, &optNo, &cmdOK, &cmdCancel})
+                                                              &cboNotNow, &lblNotNowDays, &optNo, &cmdOK, &cmdCancel})
         c->setContainer(fraOptions);
     lblQuestion.setCaption("Would you like to check for updates now?");
     lblQuestion.move(120, 120, 6300, 240);
@@ -76,9 +77,10 @@ void frmConfirmCheckUpdate::design() {
 
     fraStatus.move(120, 720, 6540, 2520);
     fraStatus.setVisible(false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &lblStatus, &lblNewVersion, &lblDescription, &lblNoConnection, &lblCheckConnection, &lblDownloadLink,
-             &lblFeaturesReleaseLink, &lblUpgradePolicyLink, &cmdTryAgain, &cmdClose})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&lblStatus, &lblNewVersion, &lblDescription, &lblNoConnection,
+                                             &lblCheckConnection, &lblDownloadLink, &lblFeaturesReleaseLink,
+                                             &lblUpgradePolicyLink, &cmdTryAgain, &cmdClose})
         c->setContainer(fraStatus);
     lblStatus.move(120, 120, 6300, 240);
     for (ui::Label* l : {&lblNewVersion, &lblDescription, &lblNoConnection}) l->move(120, 480, 6300, 240);
@@ -98,8 +100,6 @@ void frmConfirmCheckUpdate::design() {
     cmdClose.setCancel(true);
     cmdClose.move(5220, 1980, 1200, 360);
 }
-
-void frmConfirmCheckUpdate::onLoad() {}
 
 void frmConfirmCheckUpdate::onUnload(bool&) { process_.gAutoUpdate.reset(); }
 

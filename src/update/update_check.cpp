@@ -13,6 +13,8 @@ void UpdateCheck::ShowConfirmCheckUpdate(core::AddinProcess& process) {
     frm.unload();
 }
 
+void UpdateCheck::CommandCheckForUpdates(core::AddinProcess& process) { CheckForUpdatesCommand(process); }
+
 void CheckForUpdatesCommand(core::AddinProcess& process) {
     process.host.ui.doEvents();
     frmConfirmCheckUpdate frm(process);

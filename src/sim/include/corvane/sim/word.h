@@ -53,7 +53,7 @@ public:
     // What CreateObject gives inside Word's process (the classes of the add-in's DLL, for
     // the template's macros).
     using ClassFactory = std::function<std::shared_ptr<outlook::Dispatch>()>;
-    void registerClass(std::string progId, ClassFactory factory);
+    void registerClass(const std::string& progId, ClassFactory factory);
     // Loads a template as an add-in (what AddIns.Add does); fails when the file is missing.
     std::shared_ptr<SimWordAddIn> addAddIn(std::string_view fullName, bool install);
     const std::vector<std::shared_ptr<SimWordAddIn>>& addIns() const { return addIns_; }

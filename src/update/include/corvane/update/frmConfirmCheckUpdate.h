@@ -47,13 +47,12 @@ public:
 
 protected:
     void design() override;
-    void onLoad() override;
     void onUnload(bool& cancel) override;
 
 private:
     void cmdOK_Click();
     void checkNow();
-    void showStatus(int status, const std::string& newVersion);
+    void showStatus(int outcome, const std::string& newVersion);
     // Opens the address the last reply gives for `tag`, when it is a web address.
     void openLink(const char* tag);
     void hover(ui::Label& link);

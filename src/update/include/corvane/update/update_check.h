@@ -10,6 +10,8 @@ public:
     virtual ~UpdateCheck() = default;
     // Loads frmConfirmCheckUpdate and shows it modally.
     virtual void ShowConfirmCheckUpdate(core::AddinProcess& process);
+    // The update command of the ribbon and the menus (CheckForUpdatesCommand).
+    virtual void CommandCheckForUpdates(core::AddinProcess& process);
 };
 
 // The "Check for Updates" command: lets pending window messages run, loads the question
