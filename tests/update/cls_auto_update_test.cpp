@@ -5,8 +5,8 @@
 #include <deque>
 
 #include "corvane/platform/error.h"
-#include "corvane/update/cls_auto_update.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/update/cls_auto_update.h"
 #include "corvane/update/update_check.h"
 #include "corvane/update/update_reply.h"
 #include "support/world.h"

@@ -1,8 +1,8 @@
 // Loading the Word template into the Word behind a message window: the states of Word's
 // add-in list the add-in meets, and the Outlook 2002 build that decides the way to Word.
+#include "corvane/wordmail/bas_word_mail.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/word.h"
-#include "corvane/wordmail/bas_word_mail.h"
 #include "support/world.h"
 
 namespace corvane::wordmail {
