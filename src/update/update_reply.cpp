@@ -51,8 +51,10 @@ std::string VersionServiceAddress(std::string_view programName, std::string_view
 }
 
 std::string TagValue(std::string_view reply, std::string_view tag) {
-    const std::string open = "<" + std::string(tag) + ">";
-    const std::string close = "</" + std::string(tag) + ">";
+    std::string open = "<";
+    open.append(tag).append(">");
+    std::string close = "</";
+    close.append(tag).append(">");
     const auto start = reply.find(open);
     if (start == std::string_view::npos) return "";
     const auto from = start + open.size();
