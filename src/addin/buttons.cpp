@@ -1,9 +1,12 @@
 #include "corvane/addin/buttons.h"
 
 #include "corvane/addin/connect.h"
+#include "corvane/addin/word_macro.h"
 #include "corvane/core/vb_errors.h"
 #include "corvane/outlook/application.h"
+#include "corvane/outlook/items.h"
 #include "corvane/platform/conventions.h"
+#include "corvane/text/text.h"
 
 namespace corvane::addin {
 namespace {
@@ -12,6 +15,21 @@ namespace {
 std::shared_ptr<Connect> ConnectInOutlook(Process& p) {
     auto object = core::EnsureOutlook(p)->CreateObject(ConnectProgId);
     return core::vb::Need(std::dynamic_pointer_cast<Connect>(object));
+}
+
+// A by-reference item argument: the item, or Nothing.
+std::shared_ptr<outlook::Item> VariantItem(const outlook::Variant& v) {
+    if (const auto* d = std::get_if<std::shared_ptr<outlook::Dispatch>>(&v))
+        return std::dynamic_pointer_cast<outlook::Item>(*d);
+    if (std::holds_alternative<std::monostate>(v)) return nullptr;
+    throw platform::PlatformError(platform::errors::TypeMismatch);
+}
+
+std::int16_t VariantInteger(const outlook::Variant& v) {
+    if (const auto* n = std::get_if<std::int32_t>(&v); n && *n >= INT16_MIN && *n <= INT16_MAX)
+        return static_cast<std::int16_t>(*n);
+    if (std::holds_alternative<std::monostate>(v)) return 0;
+    throw platform::PlatformError(platform::errors::TypeMismatch);
 }
 
 }  // namespace
@@ -66,6 +84,48 @@ void Buttons::DelayEmailSending(std::shared_ptr<outlook::Item>& Item, bool& Canc
 
 void Buttons::EmptySubjectCheck(std::shared_ptr<outlook::Item>& Item, bool& Cancel) {
     process_->subsystems.windowChecks->cvEmptySubjectCheck(*process_, Item, Cancel);
+}
+
+bool Buttons::Invoke(std::string_view method, std::vector<outlook::Variant>& args) {
+    const auto is = [&](std::string_view name, std::size_t count) {
+        if (!text::equalsNoCase(method, name)) return false;
+        if (args.size() < count) throw platform::PlatformError(platform::errors::InvalidCall);
+        return true;
+    };
+    // Each argument is read, handed over by reference and written back.
+    if (is("EmptySubjectCheck", 2) || is("DelayEmailSending", 2)) {
+        auto item = VariantItem(args[0]);
+        bool cancel = VariantBool(args[1]);
+        if (text::equalsNoCase(method, "EmptySubjectCheck"))
+            EmptySubjectCheck(item, cancel);
+        else
+            DelayEmailSending(item, cancel);
+        args[0] = std::shared_ptr<outlook::Dispatch>(item);
+        args[1] = cancel;
+        return true;
+    }
+    if (is("AddEmailAddressToList", 2)) {
+        std::string address = VariantText(args[0]), account = VariantText(args[1]);
+        AddEmailAddressToList(address, account);
+        args[0] = address;
+        args[1] = account;
+        return true;
+    }
+    if (is("PrefAcctExistsFalse", 4)) {
+        std::int16_t mode = VariantInteger(args[0]);
+        std::string account = VariantText(args[1]), address = VariantText(args[2]), message = VariantText(args[3]);
+        PrefAcctExistsFalse(mode, account, address, message);
+        args = {std::int32_t{mode}, account, address, message};
+        return true;
+    }
+    if (is("SelQuenlow", 4)) {
+        std::string change = VariantText(args[0]), current = VariantText(args[1]), pref = VariantText(args[2]),
+                    address = VariantText(args[3]);
+        SelQuenlow(change, current, pref, address);
+        args = {change, current, pref, address};
+        return true;
+    }
+    return false;
 }
 
 }  // namespace corvane::addin

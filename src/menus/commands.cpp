@@ -22,8 +22,8 @@ void Menus::CommandSettings(core::AddinProcess& p) {
     if (targets_.wizard) targets_.wizard->ShowSettings(p);
 }
 
-void Menus::CommandCheckForUpdates(core::AddinProcess&) {
-    // Shows the update confirmation (frmConfirmCheckUpdate) modally; not wired yet.
+void Menus::CommandCheckForUpdates(core::AddinProcess& p) {
+    if (targets_.updateCheck) targets_.updateCheck->CommandCheckForUpdates(p);
 }
 
 void Menus::CommandContactSupport(core::AddinProcess& p) { support::ComposeSupportMail(p); }

@@ -77,8 +77,11 @@ struct Describer {
     std::string operator()(const step::Menu& a) const { return "click the menu " + quote(joined(a.captions, "/")); }
     std::string operator()(const step::Http& a) const {
         if (a.reply.unreachable) return "the next HTTP request finds the server unreachable";
-        return "the next HTTP request gets " + std::to_string(a.reply.status) + " (" +
-               std::to_string(a.reply.body.size()) + " bytes)";
+        std::string d = "the next HTTP request gets " + std::to_string(a.reply.status) + " (" +
+                        std::to_string(a.reply.body.size()) + " bytes)";
+        if (a.reply.delay.count() > 0) d += " after " + span(a.reply.delay.count());
+        if (!a.reply.location.empty()) d += " to " + ui::quote(a.reply.location);
+        return d;
     }
     std::string operator()(const step::Clock& a) const {
         return a.set ? "set the clock to " + a.set->iso() : "advance the clock by " + span(*a.advance);

@@ -271,6 +271,9 @@ Action parseAction(const YamlInput& in, const std::string& kind, const YAML::Nod
         if (auto v = map.get("status")) h.reply.status = static_cast<int>(in.integer(*v, "the HTTP status", 100, 599));
         if (auto v = map.get("body")) h.reply.body = in.text(*v, "the HTTP body");
         if (auto v = map.get("unreachable")) h.reply.unreachable = in.boolean(*v, "unreachable");
+        if (auto v = map.get("location")) h.reply.location = in.text(*v, "the redirect's location");
+        if (auto v = map.get("delay"))
+            h.reply.delay = std::chrono::seconds(in.seconds(*v, "the time the reply takes"));
         map.done();
         return h;
     }

@@ -72,6 +72,28 @@ SimWord::SimWord(platform::FileSystem* files) : files_(files) {
         "C:\\Documents and Settings\\User\\Application Data\\Microsoft\\Templates\\Normal.dot"));
 }
 
+std::vector<TemplateMacro> ReadTemplateMacros(std::string_view fileText) {
+    std::vector<TemplateMacro> macros;
+    const auto lines = text::split(text::replaceAll(fileText, "\r\n", "\n"), "\n");
+    if (lines.empty() || text::trim(lines.front()) != TemplateHeader) return macros;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string line = text::trim(lines[i]);
+        if (line.empty() || line.front() == ';') continue;
+        const auto eq = line.find('=');
+        const std::string target = eq == std::string::npos ? std::string() : text::trim(line.substr(eq + 1));
+        const auto dot = target.rfind('.');
+        TemplateMacro m;
+        if (eq != std::string::npos) m.name = text::trim(line.substr(0, eq));
+        if (dot != std::string::npos) {
+            m.progId = target.substr(0, dot);
+            m.method = target.substr(dot + 1);
+        }
+        if (m.name.empty() || m.progId.empty() || m.method.empty()) Raise(errors::WordFileCorrupt);
+        macros.push_back(std::move(m));
+    }
+    return macros;
+}
+
 void SimWord::Run(std::string_view macroName, std::vector<outlook::Variant>& args) {
     // "Project.Module.Macro" and "Macro" name the same macro here.
     auto dot = macroName.rfind('.');
@@ -81,8 +103,27 @@ void SimWord::Run(std::string_view macroName, std::vector<outlook::Variant>& arg
         if (!addIn->Installed()) continue;
         auto it = macros_.find(text::toLower(addIn->Name()));
         if (it != macros_.end() && it->second(name, args)) return;
+        if (runFileMacro(*addIn, name, args)) return;
     }
     Raise(errors::WordMacroNotFound);
+}
+
+bool SimWord::runFileMacro(const SimWordAddIn& addIn, std::string_view name, std::vector<outlook::Variant>& args) {
+    for (const auto& macro : addIn.macros()) {
+        if (!text::equalsNoCase(macro.name, name)) continue;
+        // The macro's CreateObject, inside Word's process, then the call by name.
+        auto cls = classes_.find(text::toLower(macro.progId));
+        if (cls == classes_.end()) Raise(errors::CannotCreateObject);
+        auto object = std::dynamic_pointer_cast<outlook::Invocable>(cls->second());
+        if (!object) Raise(errors::CannotCreateObject);
+        if (!object->Invoke(macro.method, args)) Raise(errors::NotSupported);
+        return true;
+    }
+    return false;
+}
+
+void SimWord::registerClass(const std::string& progId, ClassFactory factory) {
+    classes_[text::toLower(progId)] = std::move(factory);
 }
 
 std::shared_ptr<w::AddIns> SimWord::AddIns() { return std::make_shared<SimAddIns>(shared_from_this()); }
@@ -99,8 +140,9 @@ std::shared_ptr<SimWordAddIn> SimWord::addAddIn(std::string_view fullName, bool 
             return a;
         }
     }
-    if (!files_ || !files_->fileExists(fullName)) Raise(errors::WordFileNotFound);
-    auto addIn = std::make_shared<SimWordAddIn>(std::string(fullName));
+    const auto content = files_ ? files_->readFile(fullName) : std::nullopt;
+    if (!content) Raise(errors::WordFileNotFound);
+    auto addIn = std::make_shared<SimWordAddIn>(std::string(fullName), ReadTemplateMacros(*content));
     addIn->SetInstalled(install);
     addIns_.push_back(addIn);
     if (!findTemplate(fullName)) templates_.push_back(std::make_shared<SimWordTemplate>(std::string(fullName)));
@@ -114,7 +156,8 @@ std::shared_ptr<SimWordTemplate> SimWord::findTemplate(std::string_view fullName
     return nullptr;
 }
 
-SimWordAddIn::SimWordAddIn(std::string fullName) : fullName_(std::move(fullName)) {}
+SimWordAddIn::SimWordAddIn(std::string fullName, std::vector<TemplateMacro> macros)
+    : fullName_(std::move(fullName)), macros_(std::move(macros)) {}
 std::string SimWordAddIn::Name() { return FileNameOf(fullName_); }
 std::string SimWordAddIn::Path() { return FolderOf(fullName_); }
 

@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "corvane/access/factory.h"
+#include "corvane/addin/buttons.h"
 #include "corvane/addin/connect.h"
+#include "corvane/sim/word.h"
 
 namespace corvane::simaddin {
 
@@ -14,11 +16,22 @@ std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost:
     // weakly (and holds the Application only while connected), so nothing is kept alive
     // in a cycle.
     auto self = app.shared_from_this();
-    auto process = std::make_shared<addin::Process>(host.host(), std::move(subsystems),
-                                                    std::make_shared<access::ComponentFactory>(self->mapiSubsystem()));
-    process->runningOutlook = [weak = std::weak_ptr<sim::SimApplication>(self)] { return weak.lock(); };
+    const auto newProcess = [&host, &subsystems, weak = std::weak_ptr<sim::SimApplication>(self)] {
+        auto outlook = weak.lock();
+        auto p = std::make_shared<addin::Process>(
+            host.host(), subsystems, std::make_shared<access::ComponentFactory>(outlook->mapiSubsystem()));
+        p->runningOutlook = [weak] { return weak.lock(); };
+        return p;
+    };
+    auto process = newProcess();
     app.registerClass(std::string(addin::ConnectProgId),
                       [process] { return std::shared_ptr<outlook::Dispatch>(addin::Connect::Create(process)); });
+    // The template's macros create Buttons inside Word's process, which has state of its
+    // own: the DLL loaded there once, its globals shared by every Buttons made there.
+    auto wordProcess = newProcess();
+    app.word().registerClass(std::string(addin::ButtonsProgId), [wordProcess] {
+        return std::shared_ptr<outlook::Dispatch>(std::make_shared<addin::Buttons>(wordProcess));
+    });
     return process;
 }
 

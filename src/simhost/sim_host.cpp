@@ -27,8 +27,8 @@ SimHost::SimHost(std::filesystem::path profileFolder, platform::DateTime now, Sy
       mounts_(mountsIn(folder_)),
       registry_(folder_ / "registry"),
       files_(mounts_),
-      system_(std::move(system)),
-      clock_(now) {}
+      clock_(now),
+      system_(std::move(system)) {}
 
 std::unique_ptr<SimHost> SimHost::Temporary(platform::DateTime now, SystemSettings system) {
     const char* base = std::getenv("TMPDIR");

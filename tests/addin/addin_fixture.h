@@ -72,8 +72,8 @@ class Recorder : public accounts::MailFolder,
                  public menus::Menus,
                  public SettingsFile,
                  public wizard::Wizard,
-                 public UpdateCheck,
-                 public WordTemplate,
+                 public update::UpdateCheck,
+                 public wordmail::WordTemplate,
                  public std::enable_shared_from_this<Recorder> {
 public:
     // The add-in's subsystems with this recorder in every place but the response checks.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "corvane/addin/subsystems.h"
 #include "corvane/outlook/object.h"
@@ -13,7 +15,7 @@ namespace corvane::addin {
 
 inline constexpr const char* ButtonsProgId = "Corvane.Buttons";
 
-class Buttons : public outlook::Dispatch {
+class Buttons : public outlook::Invocable {
 public:
     // `process` is the state of the process the object is created in (Word's).
     explicit Buttons(std::shared_ptr<Process> process) : process_(std::move(process)) {}
@@ -28,6 +30,10 @@ public:
                              std::string& strMsg);
     void DelayEmailSending(std::shared_ptr<outlook::Item>& Item, bool& Cancel);
     void EmptySubjectCheck(std::shared_ptr<outlook::Item>& Item, bool& Cancel);
+
+    // The five operations called by name, as the template's macros call them: the
+    // arguments in order, each by reference.
+    bool Invoke(std::string_view method, std::vector<outlook::Variant>& args) override;
 
 private:
     // The add-in's list object, fetched from Outlook's process into this one.

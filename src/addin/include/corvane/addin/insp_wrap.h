@@ -14,8 +14,7 @@
 
 namespace corvane::addin {
 
-// The Word template the add-in loads into Word, relative to the add-in's folder.
-inline constexpr const char* TemplateName = "\\Corvane.dot";
+using wordmail::TemplateName;
 
 class clsInspWrap : public std::enable_shared_from_this<clsInspWrap> {
 public:

@@ -11,7 +11,9 @@
 #include "corvane/core/addin_process.h"
 #include "corvane/core/wrapper_collection.h"
 #include "corvane/menus/menus.h"
+#include "corvane/update/update_check.h"
 #include "corvane/wizard/wizard.h"
+#include "corvane/wordmail/bas_word_mail.h"
 
 namespace corvane::addin {
 
@@ -28,8 +30,8 @@ struct Subsystems {
     std::shared_ptr<menus::Menus> menus = std::make_shared<menus::Menus>();
     std::shared_ptr<SettingsFile> settingsFile = std::make_shared<SettingsFile>();
     std::shared_ptr<wizard::Wizard> wizard = std::make_shared<wizard::Wizard>();
-    std::shared_ptr<UpdateCheck> updateCheck = std::make_shared<UpdateCheck>();
-    std::shared_ptr<WordTemplate> wordTemplate = std::make_shared<WordTemplate>();
+    std::shared_ptr<update::UpdateCheck> updateCheck = std::make_shared<update::UpdateCheck>();
+    std::shared_ptr<wordmail::WordTemplate> wordTemplate = std::make_shared<wordmail::WordTemplate>();
 };
 
 struct Process : core::AddinProcess {

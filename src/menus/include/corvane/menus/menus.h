@@ -10,6 +10,7 @@
 #include "corvane/menus/explorer_buttons.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/fwd.h"
+#include "corvane/update/update_check.h"
 #include "corvane/wizard/wizard.h"
 
 namespace corvane::core {
@@ -26,6 +27,7 @@ public:
     // over its own objects (a command whose target is missing does nothing).
     struct Targets {
         std::shared_ptr<wizard::Wizard> wizard;
+        std::shared_ptr<update::UpdateCheck> updateCheck;
     };
     void setTargets(Targets targets) { targets_ = std::move(targets); }
 

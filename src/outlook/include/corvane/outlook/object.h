@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 #include "corvane/outlook/fwd.h"
 #include "corvane/platform/datetime.h"
@@ -31,6 +33,13 @@ public:
 // arguments are passed as a vector the callee may change.
 using Variant = std::variant<std::monostate, bool, std::int32_t, double, std::string, platform::DateTime,
                              std::shared_ptr<Dispatch>>;
+
+// An object called by name with late-bound arguments, as a macro calls the object it
+// created; by-reference arguments come back changed. False when it has no such method.
+class Invocable : public Dispatch {
+public:
+    virtual bool Invoke(std::string_view method, std::vector<Variant>& args) = 0;
+};
 
 // OlObjectClass.
 namespace olclass {

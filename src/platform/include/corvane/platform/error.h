@@ -68,6 +68,7 @@ inline constexpr ErrorCode RegistryIoFailed{1016, "An I/O operation initiated by
 inline constexpr ErrorCode KeyDeleted{
     1018, "Illegal operation attempted on a registry key that has been marked for deletion."};
 inline constexpr ErrorCode HttpCannotConnect{12029, "A connection with the server could not be established"};
+inline constexpr ErrorCode HttpTimeout{12002, "The operation timed out"};
 
 // Extended MAPI.
 inline constexpr ErrorCode MapiNoSupport{hresult(0x80040102u), "MAPI_E_NO_SUPPORT"};
@@ -99,6 +100,7 @@ inline constexpr ErrorCode ObjectNotFound{MapiNotFound.number,
 // Word.
 inline constexpr ErrorCode WordNoDocument{4248, "This command is not available because no document is open."};
 inline constexpr ErrorCode WordFileNotFound{5174, "This file could not be found."};
+inline constexpr ErrorCode WordFileCorrupt{5792, "The file appears to be corrupted."};
 inline constexpr ErrorCode WordNoSuchMember{5941, "The requested member of the collection does not exist."};
 inline constexpr ErrorCode WordMacroNotFound{hresult(0x80020003u), "Unable to run the specified macro"};
 

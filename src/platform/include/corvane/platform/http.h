@@ -1,5 +1,6 @@
 #pragma once
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,10 +9,17 @@ namespace corvane::platform {
 struct HttpResponse {
     int status = 0;
     std::string body;
+    std::string location;  // where a redirect (3xx) points; "" otherwise
 };
 
-// GET of a URL that gives up at the deadline. Throws PlatformError when the address
-// cannot be reached or the deadline passes.
+// The most of a body a transport keeps: it stops reading after one byte more, so that a
+// caller sees that the body was longer than this.
+inline constexpr std::size_t MaxBodyBytes = 1024 * 1024;
+
+// GET of a URL that gives up at the deadline, always from the server (never a cache).
+// Redirects are not followed: a 3xx reply comes back with its Location, for the caller
+// to decide. Throws PlatformError when the address cannot be reached or the deadline
+// passes.
 class Http {
 public:
     virtual ~Http() = default;

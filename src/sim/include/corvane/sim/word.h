@@ -1,7 +1,10 @@
 #pragma once
 // The Word behind Word-edited Inspectors: one Word application for the Outlook process,
-// its add-ins and templates, and the macros of templates, which the profile supplies as
-// handlers (the add-in's template code) by template file name.
+// its add-ins and templates, and the macros of templates. Word reads a template's macros
+// from the template file when it loads it (the simulated template format, read by
+// ReadTemplateMacros); a macro creates an object by its ProgId in Word's process and calls
+// one of its methods with the macro's own arguments. Tests may also give a template's
+// macros as a handler by file name.
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,6 +23,22 @@ using MacroHandler = std::function<bool(std::string_view macroName, std::vector<
 class SimWordAddIn;
 class SimWordTemplate;
 
+// One macro of a template: it creates `progId` and calls `method` with its arguments.
+struct TemplateMacro {
+    std::string name;
+    std::string progId;
+    std::string method;
+};
+
+// The first line of a template file in the simulated format.
+inline constexpr std::string_view TemplateHeader = "Simulated Word template";
+
+// The macros a template file declares: after the header line, one macro a line as
+// "<macro> = <ProgId>.<method>"; blank lines and lines starting with ";" are skipped. A
+// file without the header (a real template's binary) declares none. A line that fits
+// neither makes the file unreadable (errors::WordFileCorrupt), as a damaged template is.
+std::vector<TemplateMacro> ReadTemplateMacros(std::string_view fileText);
+
 class SimWord final : public outlook::word::Application, public std::enable_shared_from_this<SimWord> {
 public:
     explicit SimWord(platform::FileSystem* files);
@@ -28,8 +47,13 @@ public:
     std::shared_ptr<outlook::word::AddIns> AddIns() override;
     std::shared_ptr<outlook::word::Templates> Templates() override;
 
-    // The macros of a template file (matched by file name, ignoring case).
+    // The macros of a template file (matched by file name, ignoring case), run before the
+    // ones the file declares.
     void setTemplateMacros(const std::string& fileName, MacroHandler handler);
+    // What CreateObject gives inside Word's process (the classes of the add-in's DLL, for
+    // the template's macros).
+    using ClassFactory = std::function<std::shared_ptr<outlook::Dispatch>()>;
+    void registerClass(const std::string& progId, ClassFactory factory);
     // Loads a template as an add-in (what AddIns.Add does); fails when the file is missing.
     std::shared_ptr<SimWordAddIn> addAddIn(std::string_view fullName, bool install);
     const std::vector<std::shared_ptr<SimWordAddIn>>& addIns() const { return addIns_; }
@@ -42,21 +66,26 @@ private:
     platform::FileSystem* files_;
     std::vector<std::shared_ptr<SimWordAddIn>> addIns_;
     std::vector<std::shared_ptr<SimWordTemplate>> templates_;
-    std::map<std::string, MacroHandler> macros_;  // lower-case file name
+    bool runFileMacro(const SimWordAddIn& addIn, std::string_view name, std::vector<outlook::Variant>& args);
+
+    std::map<std::string, MacroHandler> macros_;   // lower-case file name
+    std::map<std::string, ClassFactory> classes_;  // lower-case ProgId
     std::vector<std::string> runLog_;
 };
 
 class SimWordAddIn final : public outlook::word::AddIn {
 public:
-    explicit SimWordAddIn(std::string fullName);
+    SimWordAddIn(std::string fullName, std::vector<TemplateMacro> macros);
     std::string Name() override;
     std::string Path() override;
     std::string FullName() override { return fullName_; }
     bool Installed() override { return installed_; }
     void SetInstalled(bool installed) override { installed_ = installed; }
+    const std::vector<TemplateMacro>& macros() const { return macros_; }
 
 private:
     std::string fullName_;
+    std::vector<TemplateMacro> macros_;
     bool installed_ = false;
 };
 

@@ -54,9 +54,9 @@ private:
     ScriptedUi ui_;
     HostTranscript transcript_{ui_};
     SimShell shell_{transcript_};
-    SimHttp http_{transcript_};
-    SimSystemInfo system_;
     platform::FixedClock clock_;
+    SimHttp http_{transcript_, clock_};
+    SimSystemInfo system_;
 };
 
 }  // namespace corvane::simhost
