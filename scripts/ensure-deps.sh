@@ -6,7 +6,7 @@
 #   Debian's default clang version.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
           libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev)
 for arg in "$@"; do
   case "$arg" in
