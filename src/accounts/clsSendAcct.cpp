@@ -139,7 +139,8 @@ void clsSendAcct::CreateDataFolders() {
                              platform::mb::InformationOk, title);
 }
 
-std::shared_ptr<outlook::Item> clsSendAcct::EmailAddressListMailMake(const std::shared_ptr<outlook::Folder>& objFolder) {
+std::shared_ptr<outlook::Item> clsSendAcct::EmailAddressListMailMake(
+    const std::shared_ptr<outlook::Folder>& objFolder) {
     ErrorReport_.clear();
     auto item = core::vb::Need(core::vb::Need(p_.gOutlook)->CreateItem(outlook::olitem::Mail));
     item->SetSubject(std::string(ListSubject));
@@ -203,10 +204,9 @@ std::shared_ptr<outlook::Item> clsSendAcct::EmailAddressListMailGet(const std::s
     ErrorReport_.clear();
     auto folder = DataFolder();
     if (!folder) {
-        platform::ShowMessageBox(p_.host.ui,
-                                 "Unable to load list from the folder " + strFolderPath +
-                                     " as the folder could not be found!",
-                                 platform::mb::CriticalOk, p_.appTitle);
+        platform::ShowMessageBox(
+            p_.host.ui, "Unable to load list from the folder " + strFolderPath + " as the folder could not be found!",
+            platform::mb::CriticalOk, p_.appTitle);
         return nullptr;
     }
     auto items = folder->Items();
@@ -355,9 +355,9 @@ bool clsSendAcct::Update() {
         return false;
     }
     if (!open_) {
-        ErrorReport_ = loadProblem_.empty() ? std::string(platform::errors::AdoObjectClosed.description)
-                                            : "The list cannot be changed as it could not be read (" + loadProblem_ +
-                                                  ").";
+        ErrorReport_ = loadProblem_.empty()
+                           ? std::string(platform::errors::AdoObjectClosed.description)
+                           : "The list cannot be changed as it could not be read (" + loadProblem_ + ").";
         return false;
     }
     Change change{Change::Add, {}, Record(strEmailAddress_, strAccount_)};

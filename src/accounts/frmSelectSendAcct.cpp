@@ -1,9 +1,9 @@
 #include "corvane/accounts/frmSelectSendAcct.h"
 
 #include "corvane/accounts/preferred_account.h"
-#include "dialog_support.h"
 #include "corvane/platform/conventions.h"
 #include "corvane/text/text.h"
+#include "dialog_support.h"
 
 namespace corvane::accounts {
 
@@ -42,7 +42,8 @@ void frmSelectSendAcct::design() {
 
 void frmSelectSendAcct::onLoad() {
     lblPrefAcct.setCaption("(" + strPrefAcct + ")");
-    chkDoNotShow.setCaption("Do not ask me this again.\r\nAutomatically use preferred accounts for all future e-mails.");
+    chkDoNotShow.setCaption(
+        "Do not ask me this again.\r\nAutomatically use preferred accounts for all future e-mails.");
     cmbAccts.clear();
     auto pieces = text::split(SendAcctOf(p_).LoadAccounts(), ";");
     if (!pieces.empty()) pieces.pop_back();

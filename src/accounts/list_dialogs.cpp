@@ -314,13 +314,12 @@ void frmAddEmailToList::design() {
 
 void frmAddEmailToList::onLoad() {
     const std::string& a = strToAddress;
-    lblMessage.setCaption("Do you want to add " + a +
-                          " to Corvane list?\r\n\r\nIf you click Yes, the next screen will let you choose the "
-                          "e-mail\r\naccount that you use to send e-mails to " +
-                          a +
-                          ".\r\n\r\nThis will ensure that you always use the correct account to send\r\ne-mails to " +
-                          a + ".\r\n\r\nIf you click Never, then you will not get this reminder for \r\n" + a +
-                          " again.");
+    lblMessage.setCaption(
+        "Do you want to add " + a +
+        " to Corvane list?\r\n\r\nIf you click Yes, the next screen will let you choose the "
+        "e-mail\r\naccount that you use to send e-mails to " +
+        a + ".\r\n\r\nThis will ensure that you always use the correct account to send\r\ne-mails to " + a +
+        ".\r\n\r\nIf you click Never, then you will not get this reminder for \r\n" + a + " again.");
 }
 
 void frmAddEmailToList::chkDontShowMessAgain_Click() {

@@ -1,5 +1,6 @@
 // Reading a saved list with Windows' XmlLite.
 #include <windows.h>
+// After windows.h:
 #include <objidl.h>
 #include <shlwapi.h>
 #include <xmllite.h>
