@@ -8,7 +8,7 @@
 #include "corvane/sim/folder.h"
 #include "corvane/sim/item.h"
 #include "corvane/sim/name_space.h"
-#include "world.h"
+#include "support/world.h"
 
 namespace corvane::accounts::testing {
 namespace {
