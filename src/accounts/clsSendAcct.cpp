@@ -14,6 +14,7 @@
 #include "corvane/platform/conventions.h"
 #include "corvane/resources/resource_defaults.h"
 #include "corvane/text/text.h"
+#include "folder_lookup.h"
 
 namespace corvane::accounts {
 namespace {
@@ -33,20 +34,8 @@ FolderNames DataFolderNames(core::AddinProcess& p) {
             resources::LoadResourceString(*p.gResource, rid::DataFolder)};
 }
 
-std::shared_ptr<outlook::Folder> MailboxRoot(const std::shared_ptr<outlook::NameSpace>& ns) {
-    auto inbox = core::vb::Need(core::vb::Need(ns)->GetDefaultFolder(outlook::olfolder::Inbox));
-    return core::vb::Need(std::dynamic_pointer_cast<outlook::Folder>(inbox->Parent()));
-}
-
 std::shared_ptr<outlook::NameSpace> MapiNameSpace(core::AddinProcess& p) {
     return core::vb::Need(p.gOutlook)->GetNamespace("MAPI");
-}
-
-// A lookup by name whose failure means "missing".
-std::shared_ptr<outlook::Folder> Child(const std::shared_ptr<outlook::Folder>& parent, std::string_view name) {
-    std::shared_ptr<outlook::Folder> found;
-    if (parent) IgnoreErrors([&] { found = parent->Folders()->Item(name); });
-    return found;
 }
 
 ListRecord Record(const std::string& address, const std::string& account) { return {address, account}; }
@@ -91,7 +80,7 @@ bool clsSendAcct::GetDefaultFolder() {
     try {
         if (!nameSpace_) nameSpace_ = MapiNameSpace(p_);
         const auto names = DataFolderNames(p_);
-        auto parent = core::vb::Need(MailboxRoot(nameSpace_)->Folders()->Item(names.parent));
+        auto parent = core::vb::Need(MailboxRoot(p_)->Folders()->Item(names.parent));
         core::vb::Need(parent->Folders()->Item(names.data));
         return true;
     } catch (const PlatformError&) {
@@ -103,7 +92,7 @@ std::shared_ptr<outlook::Folder> clsSendAcct::DataFolder() {
     const auto names = DataFolderNames(p_);
     std::shared_ptr<outlook::Folder> folder;
     IgnoreErrors([&] {
-        auto root = MailboxRoot(MapiNameSpace(p_));
+        auto root = MailboxRoot(p_);
         folder = core::vb::Need(core::vb::Need(root->Folders()->Item(names.parent))->Folders()->Item(names.data));
     });
     return folder;
@@ -124,9 +113,9 @@ void clsSendAcct::CreateQuenlowFolder() {
 
 void clsSendAcct::CreateDataFolders() {
     const auto names = DataFolderNames(p_);
-    auto root = MailboxRoot(nameSpace_);
-    auto parent = Child(root, names.parent);
-    if (Child(parent, names.data)) return;
+    auto root = MailboxRoot(p_);
+    auto parent = ChildFolder(root, names.parent);
+    if (ChildFolder(parent, names.data)) return;
     if (!parent) parent = core::vb::Need(root->Folders()->Add(names.parent, -1));
     dataFolder_ = core::vb::Need(parent->Folders()->Add(names.data, -1));
     EmailAddressListMailMake(dataFolder_);

@@ -68,14 +68,7 @@ void PreferredAccount::ShowAddEmailToList(core::AddinProcess& p, const std::stri
 }
 void PreferredAccount::ShowEmailAddressEdit(core::AddinProcess& p, const std::string& account,
                                             const std::string& message, const std::string& address) {
-    frmEmailAddressEdit frm(p);
-    frm.strSelectedAcct = account;
-    frm.load();
-    frm.lblMsg.setCaption(message);
-    frm.txtEmailAddress.setText(address);
-    PlayPromptSound(p);
-    frm.show(p.host.ui);
-    frm.unload();
+    accounts::ShowEmailAddressEdit(p, account, address, message, false);
 }
 void PreferredAccount::ShowEmailAddress(core::AddinProcess& p) {
     frmEmailAddress frm(p);

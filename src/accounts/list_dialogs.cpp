@@ -176,6 +176,19 @@ void frmEmailAddressEdit::cmdOK_Click() {
     if (close) unload();
 }
 
+void ShowEmailAddressEdit(core::AddinProcess& p, const std::string& account, const std::string& address,
+                          const std::string& message, bool addressFixed) {
+    frmEmailAddressEdit edit(p);
+    edit.strSelectedAcct = account;
+    edit.load();
+    if (!message.empty()) edit.lblMsg.setCaption(message);
+    edit.txtEmailAddress.setText(address);
+    if (addressFixed) edit.txtEmailAddress.setEnabled(false);
+    PlayPromptSound(p);
+    edit.show(p.host.ui);
+    edit.unload();
+}
+
 // ---- frmEmailAddress ----
 
 frmEmailAddress::frmEmailAddress(core::AddinProcess& process) : Form("frmEmailAddress"), p_(process) {
@@ -340,14 +353,7 @@ void frmAddEmailToList::cmdYes_Click() {
     storeChoice();
     hide();
     p_.gPrefAcctMode = AddAtSendTime;
-    frmEmailAddressEdit edit(p_);
-    edit.strSelectedAcct = strSelectedAcct;
-    edit.load();
-    edit.txtEmailAddress.setText(strToAddress);
-    edit.txtEmailAddress.setEnabled(false);
-    PlayPromptSound(p_);
-    edit.show(p_.host.ui);
-    edit.unload();
+    ShowEmailAddressEdit(p_, strSelectedAcct, strToAddress, "", true);
     unload();
 }
 

@@ -50,6 +50,12 @@ private:
     core::AddinProcess& p_;
 };
 
+// The entry editor at send time: loaded with the account chosen, the address (fixed, for
+// the offer) and, when there is one, the message above the fields; the prompt beep; shown
+// modally and unloaded.
+void ShowEmailAddressEdit(core::AddinProcess& p, const std::string& account, const std::string& address,
+                          const std::string& message, bool addressFixed);
+
 class frmEmailAddress : public ui::Form {
 public:
     ui::PictureBox PicLogo{*this, "PicLogo"};
