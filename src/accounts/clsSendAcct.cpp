@@ -315,16 +315,16 @@ bool clsSendAcct::saveChange(const Change& change) {
 void clsSendAcct::replay(const Change& change) {
     auto at = std::find(rows_.begin(), rows_.end(), change.before);
     switch (change.kind) {
-        case Change::Add:
+        case Change::Kind::Add:
             rows_.push_back(change.after);
             pos_ = static_cast<long>(rows_.size()) - 1;
             break;
-        case Change::Edit:
+        case Change::Kind::Edit:
             if (at == rows_.end()) at = rows_.insert(rows_.end(), change.after);
             *at = change.after;
             pos_ = at - rows_.begin();
             break;
-        case Change::Delete:
+        case Change::Kind::Delete:
             if (at != rows_.end()) at = rows_.erase(at);
             pos_ = at - rows_.begin();
             break;
@@ -349,13 +349,13 @@ bool clsSendAcct::Update() {
                            : "The list cannot be changed as it could not be read (" + loadProblem_ + ").";
         return false;
     }
-    Change change{Change::Add, {}, Record(strEmailAddress_, strAccount_)};
+    Change change{Change::Kind::Add, {}, Record(strEmailAddress_, strAccount_)};
     if (editMode_ == "Edit") {
         if (!current()) {
             ErrorReport_ = platform::errors::AdoNoCurrentRecord.description;
             return false;
         }
-        change.kind = Change::Edit;
+        change.kind = Change::Kind::Edit;
         change.before = rows_[static_cast<std::size_t>(pos_)];
         rows_[static_cast<std::size_t>(pos_)] = change.after;
     } else {
@@ -371,7 +371,7 @@ bool clsSendAcct::Delete() {
         ErrorReport_ = "No active record to delete";
         return false;
     }
-    Change change{Change::Delete, rows_[static_cast<std::size_t>(pos_)], {}};
+    Change change{Change::Kind::Delete, rows_[static_cast<std::size_t>(pos_)], {}};
     rows_.erase(rows_.begin() + pos_);
     return saveChange(change);
 }

@@ -85,7 +85,7 @@ public:
 private:
     // A change made on the loaded list, replayed on a list someone else saved meanwhile.
     struct Change {
-        enum Kind { Add, Edit, Delete } kind;
+        enum class Kind { Add, Edit, Delete } kind;
         ListRecord before;
         ListRecord after;
     };
