@@ -6,7 +6,12 @@
 #include <memory>
 #include <string>
 
+#include <pugixml.hpp>
+
 #include "corvane/access/factory.h"
+#include "corvane/accounts/clsSendAcct.h"
+#include "corvane/accounts/preferred_account.h"
+#include "corvane/accounts/rowset.h"
 #include "corvane/addin/connect.h"
 #include "corvane/addin/out_addin.h"
 #include "corvane/addin/subsystems.h"
@@ -64,29 +69,6 @@ public:
     platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
 };
 
-// A list that loads, so that the send event goes past its gates.
-class LoadedList final : public core::SendAcct {
-public:
-    void CreateQuenlowFolder() override {}
-    std::string strMailFolderPath() override { return "\\Mailbox\\Kelderon Settings\\Corvane"; }
-    void strMailFolderPath(const std::string&) override {}
-    bool LoadList() override { return true; }
-    std::string LoadAccounts() override { return "No Account Selected;Work;Home;"; }
-    std::string strChangeAcct() override { return ""; }
-    void strChangeAcct(const std::string&) override {}
-    std::string GetSelectedMailAccount(const std::shared_ptr<ol::Item>&) override { return ""; }
-    std::string GetAccountInUse() override { return "Work"; }
-    bool PrefAcctExists(const std::string&) override { return true; }
-    bool SendUsingPrefAccount(const std::shared_ptr<ol::Item>&, const std::string&) override { return true; }
-};
-// The product's own checks run; with the default settings none of them prompts.
-class BenchListFolder final : public accounts::MailFolder {
-public:
-    std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
-        return std::make_shared<LoadedList>();
-    }
-};
-
 struct Bench {
     explicit Bench(int stores, int explorers) {
         sim::OutlookOptions options;
@@ -108,9 +90,25 @@ struct Bench {
         store.SaveSetting(settings::keys::LastCheckUpdateDate, "DoNotCheck");
         store.SaveSetting(settings::keys::blnMoveCV, "1");
     }
+    // The list message in the settings folder, listing `records` addresses (ann@example.com
+    // among them, with the default account).
+    void addList(int records) {
+        auto folder = app->profile()->defaultFolder(ol::olfolder::Inbox)->parentFolder();
+        auto data = folder->addFolder("Brackenfold Settings")->addFolder("Corvane");
+        std::vector<accounts::ListRecord> rows;
+        rows.reserve(static_cast<std::size_t>(records));
+        for (int i = 1; i < records; ++i)
+            rows.push_back({"person" + std::to_string(i) + "@example.com", i % 2 ? "Home" : "Work"});
+        rows.push_back({"ann@example.com", "Work"});
+        sim::ItemSpec spec;
+        spec.subject = "Email Address";
+        spec.sent = false;
+        spec.body = accounts::WriteRowset(rows);
+        listBody = spec.body;
+        data->addMail(spec);
+    }
     std::shared_ptr<addin::Process> newProcess() {
         addin::Subsystems s;
-        s.mailFolder = std::make_shared<BenchListFolder>();
         auto p = std::make_shared<addin::Process>(host, s,
                                                   std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [this] { return app; };
@@ -127,6 +125,7 @@ struct Bench {
     platform::Host host{registry, ui, shell, http, system, clock, files};
     std::shared_ptr<sim::SimApplication> app;
     std::shared_ptr<sim::SimAddressEntry> me, ann;
+    std::string listBody;
 };
 
 void BM_OnConnection_50Stores_20Explorers(benchmark::State& state) {
@@ -146,6 +145,7 @@ BENCHMARK(BM_OnConnection_50Stores_20Explorers)->Unit(benchmark::kMicrosecond);
 
 void BM_ItemSend_500Recipients_NoPrompt(benchmark::State& state) {
     Bench bench(1, 1);
+    bench.addList(static_cast<int>(state.range(0)));
     auto connect = addin::Connect::Create(bench.newProcess());
     connect->AddinInstance_OnConnection(bench.app, ol::extconnect::Startup, nullptr);
     sim::ItemSpec spec;
@@ -166,7 +166,75 @@ void BM_ItemSend_500Recipients_NoPrompt(benchmark::State& state) {
     if (cancel) state.SkipWithError("the send event cancelled the message");
     connect->AddinInstance_OnDisconnection(ol::extdisconnect::HostShutdown);
 }
-BENCHMARK(BM_ItemSend_500Recipients_NoPrompt)->Unit(benchmark::kMicrosecond);
+// The list's size as the argument: the send event loads the list each time.
+BENCHMARK(BM_ItemSend_500Recipients_NoPrompt)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The preference list of 100,000 records: loading it (the list message's body parsed, the
+// cursor built, sorted) against a plain parse of the same body; saving it (written whole
+// and put back into the list message); and the lookups of the send event.
+struct ListBench {
+    ListBench() : bench(1, 1) {
+        bench.addList(100000);
+        process = bench.newProcess();
+        process->gOutlook = bench.app;
+        list = std::make_shared<accounts::clsSendAcct>(*process);
+        list->strMailFolderPath("\\Mailbox - John Smith\\Brackenfold Settings\\Corvane");
+        process->gSendAcct = list;
+    }
+    Bench bench;
+    std::shared_ptr<addin::Process> process;
+    std::shared_ptr<accounts::clsSendAcct> list;
+};
+
+void BM_ListRawParse_100k(benchmark::State& state) {
+    ListBench b;
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        benchmark::DoNotOptimize(doc.load_buffer(b.bench.listBody.data(), b.bench.listBody.size()));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * b.bench.listBody.size()));
+}
+BENCHMARK(BM_ListRawParse_100k)->Unit(benchmark::kMillisecond);
+
+void BM_ListLoad_100k(benchmark::State& state) {
+    ListBench b;
+    for (auto _ : state)
+        if (!b.list->LoadList()) state.SkipWithError("the list did not load");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * b.bench.listBody.size()));
+}
+BENCHMARK(BM_ListLoad_100k)->Unit(benchmark::kMillisecond);
+
+void BM_ListSave_100k(benchmark::State& state) {
+    ListBench b;
+    b.list->LoadList();
+    b.list->AbsolutePosition("1");
+    b.list->Edit();
+    for (auto _ : state)
+        if (!b.list->Update()) state.SkipWithError("the list was not saved");
+}
+BENCHMARK(BM_ListSave_100k)->Unit(benchmark::kMillisecond);
+
+void BM_PrefAccountFor_100k(benchmark::State& state) {
+    ListBench b;
+    b.list->LoadList();
+    for (auto _ : state) benchmark::DoNotOptimize(accounts::PrefAccountFor(*b.process, "ann@example.com"));
+}
+BENCHMARK(BM_PrefAccountFor_100k)->Unit(benchmark::kMillisecond);
+
+void BM_IsFirstRecipientListed_100k(benchmark::State& state) {
+    ListBench b;
+    b.list->LoadList();
+    sim::ItemSpec spec;
+    spec.subject = "Lunch";
+    spec.sent = false;
+    spec.to.emplace_back(b.bench.ann);
+    auto message = b.bench.app->profile()->defaultFolder(ol::olfolder::Drafts)->addMail(spec)->asItem();
+    std::string address;
+    std::string text;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(accounts::IsFirstRecipientListed(*b.process, text, message, address));
+}
+BENCHMARK(BM_IsFirstRecipientListed_100k)->Unit(benchmark::kMillisecond);
 
 // The whole missing-attachment check on a message whose 10 MB plain body holds no keyword,
 // read through the secure mail item, against one case-sensitive find of one keyword over

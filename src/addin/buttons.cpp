@@ -59,7 +59,11 @@ void Buttons::AddEmailAddressToList(std::string& strToAddress, std::string& strS
     auto& p = *process_;
     p.gOutlook.reset();
     core::EnsureOutlook(p);
+    // Yes and Never change the add-in's list: Word works on Outlook's list object and hands
+    // it back, with the edit dialog's cancel, afterwards.
+    GetVariablesFromOutlook();
     p.subsystems.prefAccount->ShowAddEmailToList(p, strToAddress, strSelectedAcct);
+    PutVariablesToOutlook();
 }
 
 void Buttons::PrefAcctExistsFalse(std::int16_t& intMode, std::string& strSelectedAcct, std::string& strSenderEmail,

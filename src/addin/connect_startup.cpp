@@ -35,6 +35,7 @@ public:
             step();
     }
     void stopIgnoring() { ignoring_ = false; }
+    bool ignoring() const { return ignoring_; }
 
 private:
     bool ignoring_ = true;
@@ -110,7 +111,7 @@ void Connect::startWithOutlook() {
         bool announced = false;
         steps.run([&] { announced = moveOldDataFolder(); });
         if (announced) steps.stopIgnoring();
-        steps.run([&] { createSendAcct(); });
+        steps.run([&] { createSendAcct(steps.ignoring()); });
         steps.run([&] { firstRunWizard(); });
     } else {
         // Without a main window the list object is still made, so that sending from a
@@ -177,9 +178,10 @@ bool Connect::moveOldDataFolder() {
     return true;
 }
 
-void Connect::createSendAcct() {
+void Connect::createSendAcct(bool skipErrors) {
     auto& p = *process_;
     Steps steps;
+    if (!skipErrors) steps.stopIgnoring();
     steps.run([&] { p.gSendAcct = p.subsystems.mailFolder->NewSendAcct(p); });
     steps.run([&] { core::vb::Need(p.gSendAcct)->CreateQuenlowFolder(); });
     steps.run([&] {

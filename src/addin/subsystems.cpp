@@ -9,7 +9,8 @@ namespace corvane::addin {
 Process::Process(const platform::Host& h, Subsystems s, std::shared_ptr<access::ComponentFactory> a)
     : core::AddinProcess(h, std::move(a)), subsystems(std::move(s)) {
     cvAccountsEmailAddress = [](core::AddinProcess& p) { return checks::basCorvane::cvAccountsEmailAddress(p); };
-    if (subsystems.menus) subsystems.menus->setTargets({subsystems.wizard, subsystems.updateCheck});
+    if (subsystems.menus)
+        subsystems.menus->setTargets({subsystems.prefAccount, subsystems.wizard, subsystems.updateCheck});
 }
 
 core::WrapperCollection<ExplorerWrap>& Process::explorerWrappers() {

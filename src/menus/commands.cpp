@@ -15,7 +15,7 @@ void Menus::CommandQuenlowList(core::AddinProcess& p) {
                                  platform::mb::InformationOk, platform::MessageTitle("Account Vane", p.appTitle));
         return;
     }
-    // Opens the preference list of sending accounts (frmEmailAddress); not wired yet.
+    if (targets_.prefAccount) targets_.prefAccount->ShowEmailAddress(p);
 }
 
 void Menus::CommandSettings(core::AddinProcess& p) {

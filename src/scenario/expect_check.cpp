@@ -123,6 +123,16 @@ public:
             for (const auto& i : f->items()) subjects.push_back(i->subject());
             fact(e.at, self + " subjects", list(subjects), list(*e.subjects));
         }
+        if (e.bodies) {
+            std::vector<std::string> bodies;
+            for (const auto& i : f->items()) bodies.push_back(i->body());
+            fact(e.at, self + " bodies", list(bodies), list(*e.bodies));
+        }
+        if (e.unread) {
+            int unread = 0;
+            for (const auto& i : f->items()) unread += i->unread() ? 1 : 0;
+            fact(e.at, self + " unread", std::to_string(unread), std::to_string(*e.unread));
+        }
     }
 
     void registry(const RegistryExpect& e) {

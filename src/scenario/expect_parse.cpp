@@ -75,6 +75,9 @@ FolderExpect parseFolder(const YamlInput& in, const std::string& path, const YAM
     if (auto v = map.get("count"))
         f.count = static_cast<int>(in.integer(*v, "the count of folder " + path, 0, 100000));
     if (auto v = map.get("subjects")) f.subjects = in.texts(*v, "the subjects of folder " + path);
+    if (auto v = map.get("bodies")) f.bodies = in.texts(*v, "the bodies of folder " + path);
+    if (auto v = map.get("unread"))
+        f.unread = static_cast<int>(in.integer(*v, "the unread count of folder " + path, 0, 100000));
     map.done();
     return f;
 }

@@ -138,9 +138,17 @@ protected:
         }
         std::vector<std::string> log;
     };
+    // The recipients have no preferred account: the account steps end at once.
+    struct NoPreference final : accounts::PreferredAccount {
+        bool IsFirstRecipientListed(core::AddinProcess&, const std::shared_ptr<ol::Item>&, std::string&) override {
+            return true;
+        }
+        std::string PrefAccountFor(core::AddinProcess&, const std::string&) override { return "No Account Selected"; }
+    };
     std::shared_ptr<Process> newProcess() {
         Subsystems s;
         s.mailFolder = std::make_shared<ListFolder>();
+        s.prefAccount = std::make_shared<NoPreference>();
         auto p = std::make_shared<Process>(host, s, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         return p;

@@ -35,14 +35,14 @@ public:
     // it was moved.
     virtual bool MoveCorvaneDataFolder(core::AddinProcess& p, const std::shared_ptr<outlook::Folder>& oldFolder);
     // A new preference list object (at start-up, and when the Word editor hands the list
-    // back). Neutral until the list is built: an empty list that loads.
+    // back).
     virtual std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess& p);
-    // The path text of a folder, kept as DataFolderPath at start-up. Neutral: "".
+    // The path text of a folder, kept as DataFolderPath at start-up.
     virtual std::string FolderPathText(core::AddinProcess& p, const std::shared_ptr<outlook::Folder>& folder);
 };
 
-// The preferred sending account and its dialogs, at send time and from Word's macros.
-// Neutral until the preference list is built: nobody is listed and no dialog shows.
+// The preferred sending account and its dialogs, at send time, from Word's macros and from
+// the list command.
 class PreferredAccount {
 public:
     virtual ~PreferredAccount() = default;
@@ -65,6 +65,8 @@ public:
     // The edit dialog asking for a replacement preferred account.
     virtual void ShowEmailAddressEdit(core::AddinProcess& p, const std::string& account, const std::string& message,
                                       const std::string& address);
+    // The list dialog (frmEmailAddress), shown modally: the list command.
+    virtual void ShowEmailAddress(core::AddinProcess& p);
 };
 
 }  // namespace corvane::accounts

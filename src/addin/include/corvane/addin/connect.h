@@ -72,7 +72,9 @@ private:
     void startWithOutlook();
     void registerOpenExplorers();
     bool moveOldDataFolder();
-    void createSendAcct();
+    // Start-up step 12; each call's errors are skipped unless skipErrors is false (after a
+    // folder move was announced), when they end the connection.
+    void createSendAcct(bool skipErrors = true);
     void firstRunWizard();
     void updateReminder();
     // The sink, created and initialised when a window opens after it was shut down.

@@ -1,8 +1,8 @@
 #pragma once
 // The preferred-account list object (gSendAcct) as the add-in proper calls it. The list
-// class itself, with its mail folder and its stored records, implements this interface;
-// until it exists, NeutralSendAcct stands in. It is a late-bound object because the Word
-// editor path hands it across processes (WordEditorVariablesGet/Set).
+// class itself, with its mail folder and its stored records, is accounts::clsSendAcct. It
+// is a late-bound object because the Word editor path hands it across processes
+// (WordEditorVariablesGet/Set).
 #include <memory>
 #include <string>
 
@@ -33,29 +33,6 @@ public:
     virtual bool PrefAcctExists(const std::string& account) = 0;
     // Puts the account on the item; true on success.
     virtual bool SendUsingPrefAccount(const std::shared_ptr<outlook::Item>& item, const std::string& account) = 0;
-};
-
-// The stand-in until the preference list is built: the list loads and is empty, as it is
-// for a user whose settings folder holds a list message without entries; it knows no
-// account and changes nothing. So the send event goes on to its confirmations and delay,
-// and the account steps find no listed address.
-class NeutralSendAcct final : public SendAcct {
-public:
-    void CreateQuenlowFolder() override {}
-    std::string strMailFolderPath() override { return path_; }
-    void strMailFolderPath(const std::string& path) override { path_ = path; }
-    bool LoadList() override { return true; }
-    std::string LoadAccounts() override { return "No Account Selected;"; }
-    std::string strChangeAcct() override { return change_; }
-    void strChangeAcct(const std::string& value) override { change_ = value; }
-    std::string GetSelectedMailAccount(const std::shared_ptr<outlook::Item>&) override { return ""; }
-    std::string GetAccountInUse() override { return ""; }
-    bool PrefAcctExists(const std::string&) override { return false; }
-    bool SendUsingPrefAccount(const std::shared_ptr<outlook::Item>&, const std::string&) override { return false; }
-
-private:
-    std::string path_;
-    std::string change_;
 };
 
 }  // namespace corvane::core

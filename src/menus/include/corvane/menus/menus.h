@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "corvane/accounts/entry_points.h"
 #include "corvane/menus/explorer_buttons.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/fwd.h"
@@ -26,6 +27,7 @@ public:
     // What the commands open that belongs to other subsystems; the add-in's wiring hands
     // over its own objects (a command whose target is missing does nothing).
     struct Targets {
+        std::shared_ptr<accounts::PreferredAccount> prefAccount;
         std::shared_ptr<wizard::Wizard> wizard;
         std::shared_ptr<update::UpdateCheck> updateCheck;
     };

@@ -97,6 +97,14 @@ inline constexpr ErrorCode CannotDeleteFolder{DispException.number, "Cannot dele
 inline constexpr ErrorCode ObjectNotFound{MapiNotFound.number,
                                           "The attempted operation failed.  An object could not be found."};
 
+// The record cursor of the preference list (ADO's numbers and texts).
+inline constexpr ErrorCode AdoArguments{
+    3001, "Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another."};
+inline constexpr ErrorCode AdoNoCurrentRecord{3021,
+                                              "Either BOF or EOF is True, or the current record has been deleted. "
+                                              "Requested operation requires a current record."};
+inline constexpr ErrorCode AdoObjectClosed{3704, "Operation is not allowed when the object is closed."};
+
 // Word.
 inline constexpr ErrorCode WordNoDocument{4248, "This command is not available because no document is open."};
 inline constexpr ErrorCode WordFileNotFound{5174, "This file could not be found."};

@@ -55,6 +55,8 @@ struct FolderExpect {
     std::optional<bool> exists;
     std::optional<int> count;
     std::optional<std::vector<std::string>> subjects;
+    std::optional<std::vector<std::string>> bodies;  // every item's plain-text body, in order
+    std::optional<int> unread;                       // how many items are unread
 };
 
 // A registry value (or, without a value name, a key) that must be so, or be missing.

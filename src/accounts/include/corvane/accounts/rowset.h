@@ -1,0 +1,37 @@
+#pragma once
+// The preference list as text: a recordset of two text fields saved in the ADO XML
+// persistence format (rowset schema), the way the list message's body holds it.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane::accounts {
+
+// One record; a field the row does not carry is null.
+struct ListRecord {
+    std::optional<std::string> strEmailAddress;
+    std::optional<std::string> strAccount;
+    friend bool operator==(const ListRecord&, const ListRecord&) = default;
+};
+
+// A text that is not a saved list; what() says what is wrong with it.
+class RowsetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The records of a saved list, in the order of its rows. Attributes may come in any
+// order; rows of pending inserts (rs:insert) count as rows. Fails with RowsetError when
+// the text is not well-formed XML or holds no rowset data.
+std::vector<ListRecord> ReadRowset(std::string_view text);
+
+// The whole list saved again: the schema, one z:row per record with one attribute per
+// field that is not null, lines joined by CR LF, no line break after the last.
+std::string WriteRowset(const std::vector<ListRecord>& records);
+
+// Every no-break space (U+00A0, written in UTF-8) taken out of the text.
+std::string WithoutNoBreakSpaces(std::string_view text);
+
+}  // namespace corvane::accounts

@@ -1,0 +1,86 @@
+// The saved list's text: the schema lines, the rows, and what the reader shares.
+#include "corvane/accounts/rowset.h"
+
+#include <array>
+
+namespace corvane::accounts {
+namespace {
+
+constexpr std::array<std::string_view, 18> HeaderLines = {
+    "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'",
+    "xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'",
+    "xmlns:rs='urn:schemas-microsoft-com:rowset'",
+    "xmlns:z='#RowsetSchema'>",
+    "<s:Schema id='RowsetSchema'>",
+    "<s:ElementType name='row' content='eltOnly' rs:updatable='true'>",
+    "<s:AttributeType name='strAccount' rs:number='2' rs:nullable='true' rs:maydefer='true' rs:write='true' "
+    "rs:basetable='tblEmailAddress'",
+    "rs:basecolumn='strAccount'>",
+    "<s:datatype dt:type='string' dt:maxLength='255'/>",
+    "</s:AttributeType>",
+    "<s:AttributeType name='strEmailAddress' rs:number='1' rs:nullable='true' rs:maydefer='true' rs:write='true'",
+    "rs:basetable='tblEmailAddress' rs:basecolumn='strEmailAddress'>",
+    "<s:datatype dt:type='string' dt:maxLength='255'/>",
+    "</s:AttributeType>",
+    "<s:extends type='rs:rowbase'/>",
+    "</s:ElementType>",
+    "</s:Schema>",
+    "<rs:data>",
+};
+constexpr std::array<std::string_view, 2> FooterLines = {"</rs:data>", "</xml>"};
+
+void AppendEscaped(std::string& out, std::string_view value) {
+    for (char c : value) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '\'': out += "&#x27;"; break;
+            case '"': out += "&quot;"; break;
+            case '\r': out += "&#xd;"; break;
+            case '\n': out += "&#xa;"; break;
+            case '\t': out += "&#x9;"; break;
+            default: out += c;
+        }
+    }
+}
+
+}  // namespace
+
+std::string WriteRowset(const std::vector<ListRecord>& records) {
+    std::string out;
+    out.reserve(1200 + records.size() * 80);
+    for (auto line : HeaderLines) out.append(line).append("\r\n");
+    for (const auto& r : records) {
+        out += "<z:row";
+        // Fields in their number order: the address (1), then the account (2).
+        if (r.strEmailAddress) {
+            out += " strEmailAddress='";
+            AppendEscaped(out, *r.strEmailAddress);
+            out += '\'';
+        }
+        if (r.strAccount) {
+            out += " strAccount='";
+            AppendEscaped(out, *r.strAccount);
+            out += '\'';
+        }
+        out += "/>\r\n";
+    }
+    out.append(FooterLines[0]).append("\r\n").append(FooterLines[1]);
+    return out;
+}
+
+std::string WithoutNoBreakSpaces(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0') {
+            ++i;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+}  // namespace corvane::accounts

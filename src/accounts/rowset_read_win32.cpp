@@ -1,0 +1,110 @@
+// Reading a saved list with Windows' XmlLite.
+#include <windows.h>
+// After windows.h:
+#include <objidl.h>
+#include <shlwapi.h>
+#include <xmllite.h>
+
+#include <string>
+#include <vector>
+
+#include "corvane/accounts/rowset.h"
+
+namespace corvane::accounts {
+namespace {
+
+template <class T>
+class Com {
+public:
+    Com() = default;
+    Com(const Com&) = delete;
+    Com& operator=(const Com&) = delete;
+    ~Com() {
+        if (p_) p_->Release();
+    }
+    T** out() { return &p_; }
+    T* operator->() const { return p_; }
+    T* get() const { return p_; }
+
+private:
+    T* p_ = nullptr;
+};
+
+std::string Utf8(const wchar_t* s, UINT length) {
+    if (length == 0) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, s, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, s, static_cast<int>(length), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring_view LocalName(IXmlReader& reader) {
+    const wchar_t* name = nullptr;
+    UINT length = 0;
+    if (FAILED(reader.GetLocalName(&name, &length))) return {};
+    return {name, length};
+}
+
+void Check(HRESULT hr, const char* what) {
+    if (FAILED(hr)) throw RowsetError(std::string(what) + " (HRESULT " + std::to_string(static_cast<long>(hr)) + ")");
+}
+
+}  // namespace
+
+std::vector<ListRecord> ReadRowset(std::string_view text) {
+    Com<IStream> stream;
+    *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(text.data()), static_cast<UINT>(text.size()));
+    if (!stream.get()) throw RowsetError("out of memory");
+    Com<IXmlReader> reader;
+    Check(CreateXmlReader(IID_IXmlReader, reinterpret_cast<void**>(reader.out()), nullptr), "no XML reader");
+    Check(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit), "no XML reader");
+    Check(reader->SetInput(stream.get()), "no XML reader");
+
+    std::vector<ListRecord> records;
+    bool sawRoot = false;
+    bool sawData = false;
+    UINT dataDepth = 0;
+    bool inData = false;
+    XmlNodeType type;
+    HRESULT hr;
+    while ((hr = reader->Read(&type)) == S_OK) {
+        if (type == XmlNodeType_EndElement) {
+            UINT depth = 0;
+            reader->GetDepth(&depth);
+            if (inData && depth == dataDepth) inData = false;
+            continue;
+        }
+        if (type != XmlNodeType_Element) continue;
+        UINT depth = 0;
+        reader->GetDepth(&depth);
+        const auto name = LocalName(*reader.get());
+        const bool empty = reader->IsEmptyElement();
+        if (depth == 0) {
+            if (name != L"xml") throw RowsetError("the text is not a saved list");
+            sawRoot = true;
+        } else if (depth == 1 && name == L"data" && !sawData) {
+            sawData = true;
+            inData = !empty;
+            dataDepth = depth;
+        } else if (inData && name == L"row") {
+            ListRecord r;
+            for (HRESULT a = reader->MoveToFirstAttribute(); a == S_OK; a = reader->MoveToNextAttribute()) {
+                const auto attr = LocalName(*reader.get());
+                const wchar_t* value = nullptr;
+                UINT length = 0;
+                Check(reader->GetValue(&value, &length), "an unreadable attribute");
+                if (attr == L"strEmailAddress")
+                    r.strEmailAddress = Utf8(value, length);
+                else if (attr == L"strAccount")
+                    r.strAccount = Utf8(value, length);
+            }
+            records.push_back(std::move(r));
+        }
+    }
+    Check(hr, "the text is not well-formed XML");
+    if (!sawRoot) throw RowsetError("the text is not a saved list");
+    if (!sawData) throw RowsetError("the saved list has no data");
+    return records;
+}
+
+}  // namespace corvane::accounts
