@@ -15,15 +15,15 @@ void Menus::CommandQuenlowList(core::AddinProcess& p) {
                                  platform::mb::InformationOk, platform::MessageTitle("Account Vane", p.appTitle));
         return;
     }
-    if (targets_.prefAccount) targets_.prefAccount->ShowEmailAddress(p);
+    if (auto list = targets_.prefAccount.lock()) list->ShowEmailAddress(p);
 }
 
 void Menus::CommandSettings(core::AddinProcess& p) {
-    if (targets_.wizard) targets_.wizard->ShowSettings(p);
+    if (auto wizard = targets_.wizard.lock()) wizard->ShowSettings(p);
 }
 
 void Menus::CommandCheckForUpdates(core::AddinProcess& p) {
-    if (targets_.updateCheck) targets_.updateCheck->CommandCheckForUpdates(p);
+    if (auto update = targets_.updateCheck.lock()) update->CommandCheckForUpdates(p);
 }
 
 void Menus::CommandContactSupport(core::AddinProcess& p) { support::ComposeSupportMail(p); }

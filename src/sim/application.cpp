@@ -191,6 +191,9 @@ void SimApplication::quit() {
         if (a.connected) disconnectAddin(a.progId, ol::extdisconnect::HostShutdown);
     }
     addins_.clear();
+    // Word, the editor of Outlook's message windows, ends with Outlook, and with it what
+    // the add-in's DLL kept in Word's process.
+    if (word_) word_->endProcess();
     layout_->dropTemporary();
 }
 

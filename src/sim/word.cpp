@@ -112,9 +112,12 @@ bool SimWord::runFileMacro(const SimWordAddIn& addIn, std::string_view name, std
     for (const auto& macro : addIn.macros()) {
         if (!text::equalsNoCase(macro.name, name)) continue;
         // The macro's CreateObject, inside Word's process, then the call by name.
-        auto cls = classes_.find(text::toLower(macro.progId));
+        const std::string key = text::toLower(macro.progId);
+        auto cls = classes_.find(key);
         if (cls == classes_.end()) Raise(errors::CannotCreateObject);
-        auto object = std::dynamic_pointer_cast<outlook::Invocable>(cls->second());
+        auto loaded = loaded_.find(key);
+        if (loaded == loaded_.end()) loaded = loaded_.emplace(key, cls->second()).first;
+        auto object = std::dynamic_pointer_cast<outlook::Invocable>(loaded->second());
         if (!object) Raise(errors::CannotCreateObject);
         if (!object->Invoke(macro.method, args)) Raise(errors::NotSupported);
         return true;
@@ -122,8 +125,8 @@ bool SimWord::runFileMacro(const SimWordAddIn& addIn, std::string_view name, std
     return false;
 }
 
-void SimWord::registerClass(const std::string& progId, ClassFactory factory) {
-    classes_[text::toLower(progId)] = std::move(factory);
+void SimWord::registerClass(const std::string& progId, DllLoader load) {
+    classes_[text::toLower(progId)] = std::move(load);
 }
 
 std::shared_ptr<w::AddIns> SimWord::AddIns() { return std::make_shared<SimAddIns>(shared_from_this()); }

@@ -16,7 +16,7 @@ std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost:
     // weakly (and holds the Application only while connected), so nothing is kept alive
     // in a cycle.
     auto self = app.shared_from_this();
-    const auto newProcess = [&host, &subsystems, weak = std::weak_ptr<sim::SimApplication>(self)] {
+    const auto newProcess = [&host, subsystems, weak = std::weak_ptr<sim::SimApplication>(self)] {
         auto outlook = weak.lock();
         auto p = std::make_shared<addin::Process>(
             host.host(), subsystems, std::make_shared<access::ComponentFactory>(outlook->mapiSubsystem()));
@@ -28,9 +28,11 @@ std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost:
                       [process] { return std::shared_ptr<outlook::Dispatch>(addin::Connect::Create(process)); });
     // The template's macros create Buttons inside Word's process, which has state of its
     // own: the DLL loaded there once, its globals shared by every Buttons made there.
-    auto wordProcess = newProcess();
-    app.word().registerClass(std::string(addin::ButtonsProgId), [wordProcess] {
-        return std::shared_ptr<outlook::Dispatch>(std::make_shared<addin::Buttons>(wordProcess));
+    app.word().registerClass(std::string(addin::ButtonsProgId), [newProcess]() -> sim::SimWord::ClassFactory {
+        auto wordProcess = newProcess();
+        return [wordProcess] {
+            return std::shared_ptr<outlook::Dispatch>(std::make_shared<addin::Buttons>(wordProcess));
+        };
     });
     return process;
 }

@@ -25,11 +25,12 @@ public:
     virtual ~Menus() = default;
 
     // What the commands open that belongs to other subsystems; the add-in's wiring hands
-    // over its own objects (a command whose target is missing does nothing).
+    // over its own objects. Held weakly: the subsystems own one another through the
+    // add-in's wiring, not through the menus (a command whose target is gone does nothing).
     struct Targets {
-        std::shared_ptr<accounts::PreferredAccount> prefAccount;
-        std::shared_ptr<wizard::Wizard> wizard;
-        std::shared_ptr<update::UpdateCheck> updateCheck;
+        std::weak_ptr<accounts::PreferredAccount> prefAccount;
+        std::weak_ptr<wizard::Wizard> wizard;
+        std::weak_ptr<update::UpdateCheck> updateCheck;
     };
     void setTargets(Targets targets) { targets_ = std::move(targets); }
 

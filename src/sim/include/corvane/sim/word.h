@@ -51,9 +51,13 @@ public:
     // ones the file declares.
     void setTemplateMacros(const std::string& fileName, MacroHandler handler);
     // What CreateObject gives inside Word's process (the classes of the add-in's DLL, for
-    // the template's macros).
+    // the template's macros). The DLL is loaded into Word's process on the first
+    // CreateObject (`load` gives the class factory, with the DLL's state in that process)
+    // and goes with the process when Outlook ends (endProcess).
     using ClassFactory = std::function<std::shared_ptr<outlook::Dispatch>()>;
-    void registerClass(const std::string& progId, ClassFactory factory);
+    using DllLoader = std::function<ClassFactory()>;
+    void registerClass(const std::string& progId, DllLoader load);
+    void endProcess() { loaded_.clear(); }
     // Loads a template as an add-in (what AddIns.Add does); fails when the file is missing.
     std::shared_ptr<SimWordAddIn> addAddIn(std::string_view fullName, bool install);
     const std::vector<std::shared_ptr<SimWordAddIn>>& addIns() const { return addIns_; }
@@ -68,8 +72,9 @@ private:
     std::vector<std::shared_ptr<SimWordTemplate>> templates_;
     bool runFileMacro(const SimWordAddIn& addIn, std::string_view name, std::vector<outlook::Variant>& args);
 
-    std::map<std::string, MacroHandler> macros_;   // lower-case file name
-    std::map<std::string, ClassFactory> classes_;  // lower-case ProgId
+    std::map<std::string, MacroHandler> macros_;  // lower-case file name
+    std::map<std::string, DllLoader> classes_;    // lower-case ProgId
+    std::map<std::string, ClassFactory> loaded_;  // in the running Word process
     std::vector<std::string> runLog_;
 };
 
