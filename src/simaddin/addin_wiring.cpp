@@ -10,7 +10,7 @@
 namespace corvane::simaddin {
 
 std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost::SimHost& host,
-                                              addin::Subsystems subsystems) {
+                                              const addin::Subsystems& subsystems) {
     // One add-in process per Outlook process: every Connect that Outlook creates by the
     // ProgId shares it. Outlook's class registry owns it; the process reaches Outlook only
     // weakly (and holds the Application only while connected), so nothing is kept alive

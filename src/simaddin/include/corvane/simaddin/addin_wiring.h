@@ -14,7 +14,7 @@ namespace corvane::simaddin {
 // its own there (the template's macros create it). Returns the process state every Connect
 // of that Outlook shares; tests pass their own subsystems (used in both processes).
 std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost::SimHost& host,
-                                              addin::Subsystems subsystems = {});
+                                              const addin::Subsystems& subsystems = {});
 
 // The scenario runner's wiring: the product's add-in. Returns false when this build has no
 // add-in; scenarios that load it are then skipped.
