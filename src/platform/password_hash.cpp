@@ -27,8 +27,7 @@ std::string Base64Encode(std::string_view bytes) {
         std::uint32_t group = 0;
         for (std::size_t k = 0; k < 3; ++k)
             group = (group << 8U) | (k < n ? static_cast<unsigned char>(bytes[i + k]) : 0U);
-        for (std::size_t k = 0; k < 4; ++k)
-            out += k <= n ? Alphabet[(group >> (18U - 6U * k)) & 0x3FU] : '=';
+        for (std::size_t k = 0; k < 4; ++k) out += k <= n ? Alphabet[(group >> (18U - 6U * k)) & 0x3FU] : '=';
     }
     return out;
 }

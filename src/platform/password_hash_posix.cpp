@@ -16,9 +16,9 @@ std::string Pbkdf2HmacSha256(std::string_view password, std::string_view salt, s
     std::string key(length, '\0');
     // An empty password has no bytes to point at; libcrypto takes a null pointer with length 0.
     const int ok = PKCS5_PBKDF2_HMAC(password.empty() ? nullptr : password.data(), static_cast<int>(password.size()),
-                                     reinterpret_cast<const unsigned char*>(salt.data()), static_cast<int>(salt.size()),
-                                     static_cast<int>(iterations), EVP_sha256(), static_cast<int>(length),
-                                     reinterpret_cast<unsigned char*>(key.data()));
+                                     reinterpret_cast<const unsigned char*>(salt.data()),
+                                     static_cast<int>(salt.size()), static_cast<int>(iterations), EVP_sha256(),
+                                     static_cast<int>(length), reinterpret_cast<unsigned char*>(key.data()));
     if (ok != 1) throw PlatformError(errors::Fail, ": PKCS5_PBKDF2_HMAC");
     return key;
 }

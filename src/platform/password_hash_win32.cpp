@@ -39,16 +39,17 @@ std::string Pbkdf2HmacSha256(std::string_view password, std::string_view salt, s
     if (password.size() > ULONG_MAX || salt.size() > ULONG_MAX || length > ULONG_MAX)
         throw PlatformError(errors::InvalidParameter);
     AlgorithmHandle hmac;
-    NTSTATUS status =
-        BCryptOpenAlgorithmProvider(hmac.put(), BCRYPT_SHA256_ALGORITHM, nullptr, BCRYPT_ALG_HANDLE_HMAC_FLAG);
+    NTSTATUS status = BCryptOpenAlgorithmProvider(hmac.put(), BCRYPT_SHA256_ALGORITHM, nullptr,
+                                                  BCRYPT_ALG_HANDLE_HMAC_FLAG);
     if (!BCRYPT_SUCCESS(status)) FailWith(status, "BCryptOpenAlgorithmProvider");
     std::string key(length, '\0');
     std::string passwordBytes(password);
     std::string saltBytes(salt);
     status = BCryptDeriveKeyPBKDF2(hmac.get(), reinterpret_cast<PUCHAR>(passwordBytes.data()),
-                                   static_cast<ULONG>(passwordBytes.size()), reinterpret_cast<PUCHAR>(saltBytes.data()),
-                                   static_cast<ULONG>(saltBytes.size()), iterations,
-                                   reinterpret_cast<PUCHAR>(key.data()), static_cast<ULONG>(key.size()), 0);
+                                   static_cast<ULONG>(passwordBytes.size()),
+                                   reinterpret_cast<PUCHAR>(saltBytes.data()), static_cast<ULONG>(saltBytes.size()),
+                                   iterations, reinterpret_cast<PUCHAR>(key.data()), static_cast<ULONG>(key.size()),
+                                   0);
     // The copy of the password goes as soon as the key is made.
     SecureZeroMemory(passwordBytes.data(), passwordBytes.size());
     if (!BCRYPT_SUCCESS(status)) FailWith(status, "BCryptDeriveKeyPBKDF2");

@@ -101,7 +101,8 @@ void frmLockFields::cmdOK_Click() {
             platform::mb::InformationOk, "Invalid Password");
         return;
     }
-    if (platform::ShowMessageBox(p_.host.ui, "Do you want to stop users from changing settings that have been indicated?",
+    if (platform::ShowMessageBox(p_.host.ui,
+                                 "Do you want to stop users from changing settings that have been indicated?",
                                  platform::mb::QuestionYesNo, "Lock Corvane settings") != platform::mb::IdYes)
         return;
     try {

@@ -40,7 +40,8 @@ void frmUnlockFields::cmdOK_Click() {
     const platform::Host& host = p_.host;
     if (txtPassword.text().empty()) {
         platform::ShowMessageBox(host.ui, "Password was not entered!\r\n\r\nPlease enter the password.",
-                                 platform::mb::InformationOk, platform::MessageTitle("Password not provided", p_.appTitle));
+                                 platform::mb::InformationOk,
+                                 platform::MessageTitle("Password not provided", p_.appTitle));
         platform::IgnoreErrors([&] { txtPassword.setFocus(); });
         return;
     }
@@ -62,7 +63,8 @@ void frmUnlockFields::cmdOK_Click() {
         wizard_.LiftLocks();
     } else if (optPermanant.value()) {
         if (platform::ShowMessageBox(host.ui, "Do you wish to remove locks on all settings?",
-                                     platform::mb::QuestionYesNo, "Remove Corvane settings lock") != platform::mb::IdYes)
+                                     platform::mb::QuestionYesNo,
+                                     "Remove Corvane settings lock") != platform::mb::IdYes)
             return;
         try {
             p_.store().SaveSetting(settings::keys::Password, "");

@@ -14,14 +14,14 @@ namespace corvane::wizard {
 // dependent-control rule that enables the rest as far as the values shown allow.
 enum class LockRule : int {
     None,
-    Reply,          // the domain box under "Reply to All ... any e-mail"
-    SpamMark,       // the spam-mark list and its options under "Clear SPAM Marks"
-    OlderEmails,    // the days box
-    Attachment,     // the keyword list and the advanced settings link
-    Confirmation,   // the confirmation list under "only for these email addresses"
-    XRecipients,    // the recipient count box
-    Delay,          // the seconds box, the delay options and list, the delay confirmation
-    OwnAddress,     // the own-address buttons
+    Reply,         // the domain box under "Reply to All ... any e-mail"
+    SpamMark,      // the spam-mark list and its options under "Clear SPAM Marks"
+    OlderEmails,   // the days box
+    Attachment,    // the keyword list and the advanced settings link
+    Confirmation,  // the confirmation list under "only for these email addresses"
+    XRecipients,   // the recipient count box
+    Delay,         // the seconds box, the delay options and list, the delay confirmation
+    OwnAddress,    // the own-address buttons
 };
 
 struct LockableField {
