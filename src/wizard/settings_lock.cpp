@@ -187,9 +187,20 @@ void frmIntroWizard::EnableControl(std::string_view strCode, bool blnEnable) {
         return;
     }
     if (marker) marker->setTag("True");
-    for (int i = 0; i < field->switches; ++i)
-        findControl(field->controls[static_cast<std::size_t>(i)])->setEnabled(true);
+    for (int i = 0; i < field->switches; ++i) {
+        ui::Control* c = findControl(field->controls[static_cast<std::size_t>(i)]);
+        if (!HeldByOutlookVersion(*c)) c->setEnabled(true);
+    }
     RunLockRule(field->rule);
+}
+
+bool frmIntroWizard::HeldByOutlookVersion(const ui::Control& control) const {
+    const std::string version = core::OutlookMajorVersion(p_);
+    if (&control == &chkReplyAll_AutoRemoveMe) return version == "10";
+    if (&control == &chkEmailFromOutlook) return version == "9";
+    const bool accountChoice = &control == &optShowMessage || &control == &optDontShowMessage ||
+                               &control == &optNotify || &control == &optDoNotNotify;
+    return accountChoice && (version == "9" || version == "10");
 }
 
 void frmIntroWizard::RunLockRule(LockRule rule) {

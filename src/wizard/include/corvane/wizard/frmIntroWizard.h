@@ -220,6 +220,8 @@ private:
     void chkEmailFromOutlook_Click();
     // Unlocking a field: the rule that enables what depends on its switch.
     void RunLockRule(LockRule rule);
+    // A control that this Outlook version keeps disabled, which unlocking leaves alone.
+    bool HeldByOutlookVersion(const ui::Control& control) const;
 
     // Field checks when the user leaves a field.
     void txtDelayTime_Validate(bool& cancel);
