@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "corvane/text/utf8.h"
 #include "corvane/ui/text_presenter.h"
 
 namespace corvane::simhost {
@@ -117,6 +118,15 @@ void FormDriver::run(const std::vector<FormAction>& actions) {
     for (const FormAction& action : actions) {
         ++actionNo_;
         current_ = describeAction(action);
+        // What the user types into a password box reads as the box shows it.
+        if (const auto* typed = std::get_if<action::Type>(&action)) {
+            const auto* box = dynamic_cast<const ui::TextBox*>(form_.findControl(typed->control));
+            if (box && !box->passwordChar().empty()) {
+                std::string masked;
+                for (std::size_t n = text::charCount(typed->text); n > 0; --n) masked += box->passwordChar();
+                current_ = "type " + typed->control + " " + ui::quote(masked);
+            }
+        }
         if (!form_.isVisible())
             fail("the form has closed already; " + std::to_string(actions.size() - actionNo_ + 1) +
                  " scripted actions are left");

@@ -279,15 +279,6 @@ void frmIntroWizard::onUnload(bool& /*cancel*/) {
     locksLifted_ = false;
 }
 
-void frmIntroWizard::ApplyLockSettings(bool /*blnEnableAll*/) {
-    // The settings lock is not built yet: no option is locked, so nothing changes here.
-}
-
-void frmIntroWizard::cmdLockControls_Click() {
-    // The lock editor and the unlock dialog are not built yet: "&Lock" opens nothing.
-    (void)locksLifted_;
-}
-
 void frmIntroWizard::cmdSaveSettings_Click() {
     // Exporting the settings file is not built yet: "Export Settings" does nothing.
 }

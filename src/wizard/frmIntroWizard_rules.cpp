@@ -102,7 +102,9 @@ void frmIntroWizard::ReplyRule() {
         enable({&chkReplyInternalCheck, &txtDomains}, false);
         return;
     }
-    if (unlocked(chkReplyInternalCheck)) chkReplyInternalCheck.setEnabled(true);
+    // A locked domain option keeps its domain box disabled too.
+    if (!unlocked(chkReplyInternalCheck)) return;
+    chkReplyInternalCheck.setEnabled(true);
     txtDomains.setEnabled(chkReplyInternalCheck.ticked());
 }
 

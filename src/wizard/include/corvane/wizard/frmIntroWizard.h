@@ -15,6 +15,7 @@
 
 #include "corvane/resources/resource_library.h"
 #include "corvane/ui/controls.h"
+#include "corvane/wizard/settings_lock.h"
 
 namespace corvane::core {
 struct AddinProcess;
@@ -158,9 +159,17 @@ public:
     // The page on show (fraStep index).
     int currentStep() const { return currentStep_; }
 
-    // Applies the stored option locks to the controls. The settings lock is not built
-    // yet: no option is locked and nothing changes.
+    // Applies the stored lock (LockFields, while Password is set) to the controls: each
+    // listed field is locked ("=Yes" in any case) or unlocked. With `blnEnableAll` every
+    // listed field is unlocked, whatever Password and the values say.
     void ApplyLockSettings(bool blnEnableAll = false);
+    // Locks (false) or unlocks (true) the controls of one lockable field and sets its
+    // lock mark; unlocking enables its controls as the dependent-control rules allow for
+    // the values shown. An identifier that is not a lockable field does nothing.
+    void EnableControl(std::string_view strCode, bool blnEnable);
+    // The password was entered in this opening: "&Lock" opens the lock editor directly
+    // until the wizard closes.
+    void LiftLocks() { locksLifted_ = true; }
 
 protected:
     void design() override;
@@ -209,6 +218,10 @@ private:
     void DelayListRule();
     void OwnAddressRule();
     void chkEmailFromOutlook_Click();
+    // Unlocking a field: the rule that enables what depends on its switch.
+    void RunLockRule(LockRule rule);
+    // A control that this Outlook version keeps disabled, which unlocking leaves alone.
+    bool HeldByOutlookVersion(const ui::Control& control) const;
 
     // Field checks when the user leaves a field.
     void txtDelayTime_Validate(bool& cancel);
