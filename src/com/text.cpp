@@ -2,24 +2,16 @@
 
 #include <windows.h>
 
+#include "corvane/text/wide.h"
+
 namespace corvane::com {
 
 BSTR NewBstr(std::string_view text) {
-    if (text.empty()) return SysAllocStringLen(nullptr, 0);
-    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(size));
-    if (out != nullptr) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out, size);
-    return out;
+    std::wstring wide = text::WideFromUtf8(text);
+    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
-std::string Utf8(const wchar_t* text) {
-    if (text == nullptr || *text == L'\0') return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    out.pop_back();  // the terminating zero
-    return out;
-}
+std::string Utf8(const wchar_t* text) { return text == nullptr ? std::string() : text::Utf8FromWide(text); }
 
 VARIANT* Argument(DISPPARAMS& params, unsigned index) {
     if (index >= params.cArgs || params.rgvarg == nullptr) return nullptr;
