@@ -145,7 +145,8 @@ void CheckConnect() {
         if (object != nullptr) object->Release();
     }
 
-    // Outlook's start: create by ProgId, connect, ask for the ribbon, load it, click.
+    // Outlook's order: create by ProgId, connect, ask for the ribbon, start-up complete,
+    // load the ribbon, a click; then shut-down begins and the add-in is disconnected.
     CLSID clsid;
     CLSIDFromProgID(L"Corvane.Connect", &clsid);
     IDTExtensibility2* addin = nullptr;
@@ -175,6 +176,8 @@ void CheckConnect() {
         ribbon->Release();
     }
 
+    Expect(addin->OnStartupComplete(&custom) == S_OK, "OnStartupComplete");
+
     IDispatch* callbacks = nullptr;
     addin->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks));
     Expect(CallByName(callbacks, L"ribbon_onload", &ribbonUi) == S_OK, "Ribbon_OnLoad by name (any case)");
@@ -184,6 +187,7 @@ void CheckConnect() {
     Expect(CallByName(callbacks, L"NoSuchCallback", &control) == DISP_E_UNKNOWNNAME, "an unknown name fails");
     callbacks->Release();
 
+    Expect(addin->OnBeginShutdown(&custom) == S_OK, "OnBeginShutdown");
     Expect(addin->OnDisconnection(ext_dm_HostShutdown, &custom) == S_OK, "OnDisconnection");
     Expect(application.refs == 1 && addInInst.refs == 1 && ribbonUi.refs == 1,
            "every reference the add-in took is released at disconnection");
