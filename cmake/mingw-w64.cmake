@@ -1,12 +1,3 @@
-# Cross compiles the add-in layers for Windows with Debian's mingw-w64 (posix threads).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# GCC 12 at -O3 reports impossible overlaps in inlined std::string concatenation
-# (-Wrestrict, GCC bug 105329); the warning is off for this compiler only.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
+# Windows x86_64 (64-bit Outlook 2010 and 2013).
+set(CORVANE_MINGW_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs when they are missing.
 # Usage: scripts/ensure-deps.sh [--cross] [--lint] [--fuzz]
-#   --cross adds the mingw-w64 cross compiler; --lint adds clang-format and clang-tidy;
+#   --cross adds the mingw-w64 cross compilers (x86_64 and i686, posix threads), 64-bit
+#   Wine to run Corvane.dll's tests and Xvfb for its dialogs; --lint adds clang-format and
+#   clang-tidy;
 #   --fuzz adds clang and its runtime libraries (libFuzzer and the sanitizers), both in
 #   Debian's default clang version.
 set -euo pipefail
@@ -10,7 +12,7 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
           libicu-dev libssl-dev libcurl4-openssl-dev libyaml-cpp-dev libpugixml-dev)
 for arg in "$@"; do
   case "$arg" in
-    --cross) packages+=(g++-mingw-w64-x86-64-posix) ;;
+    --cross) packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 wine xvfb xauth) ;;
     --lint) packages+=(clang-format clang-tidy) ;;
     --fuzz) packages+=(clang libclang-rt-dev) ;;
     *) echo "unknown option $arg" >&2; exit 2 ;;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "corvane/accounts/rowset.h"
+#include "corvane/text/wide.h"
 
 namespace corvane::accounts {
 namespace {
@@ -29,14 +30,6 @@ public:
 private:
     T* p_ = nullptr;
 };
-
-std::string Utf8(const wchar_t* s, UINT length) {
-    if (length == 0) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, s, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, s, static_cast<int>(length), out.data(), n, nullptr, nullptr);
-    return out;
-}
 
 std::wstring_view LocalName(IXmlReader& reader) {
     const wchar_t* name = nullptr;
@@ -94,9 +87,9 @@ std::vector<ListRecord> ReadRowset(std::string_view text) {
                 UINT length = 0;
                 Check(reader->GetValue(&value, &length), "an unreadable attribute");
                 if (attr == L"strEmailAddress")
-                    r.strEmailAddress = Utf8(value, length);
+                    r.strEmailAddress = text::Utf8FromWide({value, length});
                 else if (attr == L"strAccount")
-                    r.strAccount = Utf8(value, length);
+                    r.strAccount = text::Utf8FromWide({value, length});
             }
             records.push_back(std::move(r));
         }

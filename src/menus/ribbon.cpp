@@ -37,10 +37,12 @@ std::string RibbonXml() {
            "</customUI>";
 }
 
-std::string Menus::GetCustomUI(core::AddinProcess&, std::string_view ribbonId) {
+std::string CustomUI(std::string_view ribbonId) {
     // The message windows' ribbons ("Microsoft.Outlook.Mail.Compose", ".Read") get nothing.
     return ribbonId == ExplorerRibbonId ? RibbonXml() : std::string();
 }
+
+std::string Menus::GetCustomUI(core::AddinProcess&, std::string_view ribbonId) { return CustomUI(ribbonId); }
 
 void Menus::Ribbon_OnLoad(core::AddinProcess& process, const std::shared_ptr<outlook::RibbonUI>& ribbon) {
     process.gobjRibbon = ribbon;

@@ -1,8 +1,8 @@
 #pragma once
 // One opened resource library: the strings and bitmaps of "Resource.dll". The portable
-// build reads a text script of that name (resource_script.h); the Windows build will open
-// the real DLL with LoadLibraryEx(LOAD_LIBRARY_AS_DATAFILE) and LoadString/LoadBitmap
-// behind this same interface, so clsResource does not change.
+// build reads a text script of that name (resource_script.h); the Windows build opens the
+// real DLL as data (resource_dll.h) behind this same interface, so clsResource does not
+// change.
 #include <functional>
 #include <memory>
 #include <optional>

@@ -1,0 +1,67 @@
+#include "corvane/com/server.h"
+
+namespace corvane::com {
+
+std::atomic<long>& ServerReferences() {
+    static std::atomic<long> references{0};
+    return references;
+}
+
+HRESULT IdsOfNames(std::span<const DispatchMember> members, LPOLESTR* names, UINT count, DISPID* ids) {
+    if (names == nullptr || ids == nullptr) return E_POINTER;
+    if (count == 0) return S_OK;
+    HRESULT hr = S_OK;
+    ids[0] = DISPID_UNKNOWN;
+    for (const auto& member : members) {
+        if (CompareStringOrdinal(names[0], -1, member.name.data(), static_cast<int>(member.name.size()), TRUE) ==
+            CSTR_EQUAL) {
+            ids[0] = member.id;
+            break;
+        }
+    }
+    if (ids[0] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
+    for (UINT i = 1; i < count; ++i) {
+        ids[i] = DISPID_UNKNOWN;
+        hr = DISP_E_UNKNOWNNAME;
+    }
+    return hr;
+}
+
+HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
+    if (object == nullptr) return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+        *object = static_cast<IClassFactory*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG ClassFactory::Release() {
+    ULONG left = --refs_;
+    if (left == 0) delete this;
+    return left;
+}
+
+HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+    try {
+        return create_(iid, object);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT ClassFactory::LockServer(BOOL lock) {
+    if (lock) {
+        ++ServerReferences();
+    } else {
+        --ServerReferences();
+    }
+    return S_OK;
+}
+
+}  // namespace corvane::com
