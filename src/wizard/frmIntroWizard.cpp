@@ -9,6 +9,7 @@
 #include "corvane/platform/file_system.h"
 #include "corvane/settings/modRegKeys.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/settingsfile/mod_load_settings.h"
 #include "corvane/support/help.h"
 #include "corvane/text/text.h"
 
@@ -288,8 +289,6 @@ void frmIntroWizard::cmdLockControls_Click() {
     (void)locksLifted_;
 }
 
-void frmIntroWizard::cmdSaveSettings_Click() {
-    // Exporting the settings file is not built yet: "Export Settings" does nothing.
-}
+void frmIntroWizard::cmdSaveSettings_Click() { settingsfile::modLoadSettings::ExportSettings(p_); }
 
 }  // namespace corvane::wizard
