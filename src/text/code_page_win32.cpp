@@ -1,13 +1,7 @@
 // Code pages through MultiByteToWideChar and WideCharToMultiByte. Decoding refuses byte
 // sequences the code page does not define; encoding writes "?" for what it lacks and,
 // without best-fit mapping, never a look-alike.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "win32_api.h"
 
 #include <climits>
 
