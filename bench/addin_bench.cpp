@@ -67,6 +67,7 @@ public:
     std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
     std::string addinFolder() override { return "C:\\Program Files\\Corvane"; }
     platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
+    unsigned ansiCodePage() override { return 1252; }
 };
 
 struct Bench {

@@ -11,6 +11,7 @@
 #include "corvane/sim/folder.h"
 #include "corvane/sim/inspector.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/text/code_page.h"
 #include "corvane/text/text.h"
 #include "corvane/ui/text_presenter.h"
 
@@ -157,6 +158,23 @@ public:
         if (e.contains)
             fact(e.at, self + " contains " + quote(*e.contains),
                  yesNo(content->find(*e.contains) != std::string::npos), "yes");
+        if (e.lines) fileLines(e, self, *content);
+    }
+
+    // Line by line, so that a difference names its line; the text is read in the
+    // machine's ANSI code page.
+    void fileLines(const FileExpect& e, const std::string& self, const std::string& content) {
+        const unsigned codePage = run_.host().system().ansiCodePage();
+        const auto decoded = text::fromCodePage(content, codePage);
+        fact(e.at, self + " is text in code page " + std::to_string(codePage), yesNo(decoded.has_value()), "yes");
+        if (!decoded) return;
+        std::vector<std::string> actual = text::split(*decoded, text::CrLf);
+        const bool ended = actual.empty() || actual.back().empty();
+        if (!actual.empty() && actual.back().empty()) actual.pop_back();
+        fact(e.at, self + " ends with a line break", yesNo(ended), "yes");
+        fact(e.at, self + " lines", std::to_string(actual.size()), std::to_string(e.lines->size()));
+        for (std::size_t i = 0; i < e.lines->size() && i < actual.size(); ++i)
+            fact(e.at, self + " line " + std::to_string(i + 1), quote(actual[i]), quote((*e.lines)[i]));
     }
 
     void sent(const Where& at, const std::vector<SentExpect>& expected) {

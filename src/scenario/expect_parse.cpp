@@ -104,7 +104,9 @@ FileExpect parseFile(const YamlInput& in, const std::string& path, const YAML::N
         f.absent = true;
     } else if (node.IsMap()) {
         YamlMap map(in, node, "the expectations on file \"" + path + "\"");
-        f.contains = in.text(map.require("contains"), "the text file " + path + " must contain");
+        if (auto v = map.get("contains")) f.contains = in.text(*v, "the text file " + path + " must contain");
+        if (auto v = map.get("lines")) f.lines = in.texts(*v, "the lines of file " + path);
+        if (!f.contains && !f.lines) in.fail(node, "the expectations on file \"" + path + "\" need contains or lines");
         map.done();
     } else {
         f.content = in.text(node, "the content of file " + path);

@@ -421,6 +421,8 @@ simhost::SystemSettings parseSystem(const YamlInput& in, const YAML::Node& node)
             in.fail(*v, "the add-in's version is written major.minor.revision, as 2.0.58, not \"" + text + "\"");
         s.version = {a, b, c};
     }
+    if (auto v = map.get("code_page"))
+        s.codePage = static_cast<unsigned>(in.integer(*v, "the ANSI code page", 37, 65001));
     map.done();
     return s;
 }

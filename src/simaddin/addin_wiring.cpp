@@ -24,8 +24,17 @@ std::shared_ptr<addin::Process> RegisterAddin(sim::SimApplication& app, simhost:
         return p;
     };
     auto process = newProcess();
-    app.registerClass(std::string(addin::ConnectProgId),
-                      [process] { return std::shared_ptr<outlook::Dispatch>(addin::Connect::Create(process)); });
+    // Outlook quits and starts again as a new process: the add-in's DLL is loaded afresh
+    // there, with state of its own (the settings file reader's lock section among it). An
+    // add-in connected while Outlook runs joins the running process.
+    auto current = std::make_shared<std::shared_ptr<addin::Process>>(process);
+    auto first = std::make_shared<bool>(true);
+    app.registerClass(std::string(addin::ConnectProgId), [current, first, newProcess, weak = std::weak_ptr(self)] {
+        auto outlook = weak.lock();
+        if (!*first && outlook && !outlook->running()) *current = newProcess();
+        *first = false;
+        return std::shared_ptr<outlook::Dispatch>(addin::Connect::Create(*current));
+    });
     // The template's macros create Buttons inside Word's process, which has state of its
     // own: the DLL loaded there once, its globals shared by every Buttons made there.
     app.word().registerClass(std::string(addin::ButtonsProgId), [newProcess]() -> sim::SimWord::ClassFactory {

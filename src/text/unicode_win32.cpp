@@ -1,13 +1,7 @@
 // Case mapping and case-insensitive search with the Windows NLS functions, in the
 // invariant locale so that the user's regional settings change nothing. Windows works in
 // UTF-16; only well-formed UTF-8 crosses over, ill-formed bytes stay as they are.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "win32_api.h"
 
 #include <climits>
 #include <optional>

@@ -9,6 +9,7 @@
 #include "corvane/platform/file_system.h"
 #include "corvane/settings/modRegKeys.h"
 #include "corvane/settings/setting_keys.h"
+#include "corvane/settingsfile/mod_load_settings.h"
 #include "corvane/support/help.h"
 #include "corvane/text/text.h"
 
@@ -279,8 +280,6 @@ void frmIntroWizard::onUnload(bool& /*cancel*/) {
     locksLifted_ = false;
 }
 
-void frmIntroWizard::cmdSaveSettings_Click() {
-    // Exporting the settings file is not built yet: "Export Settings" does nothing.
-}
+void frmIntroWizard::cmdSaveSettings_Click() { settingsfile::modLoadSettings::ExportSettings(p_); }
 
 }  // namespace corvane::wizard

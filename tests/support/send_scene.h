@@ -37,6 +37,7 @@ struct SendScene {
         std::uint16_t nativeArchitecture() override { return platform::arch::Amd64; }
         std::string addinFolder() override { return "C:\\Program Files\\Corvane"; }
         platform::AddinVersion addinVersion() override { return {2, 0, 58}; }
+        unsigned ansiCodePage() override { return 1252; }
     };
 
     explicit SendScene(std::string version = "11.0.0.8010", bool wordEditor = false) {

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "corvane/accounts/entry_points.h"
-#include "corvane/addin/neutral_subsystems.h"
 #include "corvane/checks/entry_points.h"
 #include "corvane/core/addin_process.h"
 #include "corvane/core/wrapper_collection.h"
 #include "corvane/menus/menus.h"
+#include "corvane/settingsfile/settings_file.h"
 #include "corvane/update/update_check.h"
 #include "corvane/wizard/wizard.h"
 #include "corvane/wordmail/bas_word_mail.h"
@@ -28,7 +28,7 @@ struct Subsystems {
     std::shared_ptr<accounts::MailFolder> mailFolder = std::make_shared<accounts::MailFolder>();
     std::shared_ptr<accounts::PreferredAccount> prefAccount = std::make_shared<accounts::PreferredAccount>();
     std::shared_ptr<menus::Menus> menus = std::make_shared<menus::Menus>();
-    std::shared_ptr<SettingsFile> settingsFile = std::make_shared<SettingsFile>();
+    std::shared_ptr<settingsfile::SettingsFile> settingsFile = std::make_shared<settingsfile::SettingsFile>();
     std::shared_ptr<wizard::Wizard> wizard = std::make_shared<wizard::Wizard>();
     std::shared_ptr<update::UpdateCheck> updateCheck = std::make_shared<update::UpdateCheck>();
     std::shared_ptr<wordmail::WordTemplate> wordTemplate = std::make_shared<wordmail::WordTemplate>();

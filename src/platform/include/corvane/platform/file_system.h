@@ -16,7 +16,8 @@ public:
     // The whole file, or nothing when it does not exist. Throws PlatformError when it
     // exists but cannot be read.
     virtual std::optional<std::string> readFile(std::string_view path) = 0;
-    // Replaces the file as a whole: readers see the old or the new content, never a mix.
+    // Replaces the file as a whole, in one step: readers see the old or the new content,
+    // never a mix, and a write that fails leaves the old file as it was.
     virtual void writeFile(std::string_view path, std::string_view data) = 0;
     virtual bool fileExists(std::string_view path) = 0;
     virtual void removeFile(std::string_view path) = 0;

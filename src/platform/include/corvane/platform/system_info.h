@@ -37,6 +37,9 @@ public:
     // The folder the add-in was loaded from, as the platform writes paths.
     virtual std::string addinFolder() = 0;
     virtual AddinVersion addinVersion() = 0;
+    // The ANSI code page, in which files such as the settings file are written (GetACP:
+    // 1252 on Western European Windows).
+    virtual unsigned ansiCodePage() = 0;
 };
 
 }  // namespace corvane::platform

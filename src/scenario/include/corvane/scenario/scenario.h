@@ -74,6 +74,8 @@ struct FileExpect {
     std::string path;
     std::optional<std::string> content;
     std::optional<std::string> contains;
+    // The file's text in the machine's ANSI code page, line by line (each ended by CR LF).
+    std::optional<std::vector<std::string>> lines;
     bool absent = false;
 };
 
