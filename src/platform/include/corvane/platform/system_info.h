@@ -29,6 +29,9 @@ struct AddinVersion {
     int revision = 0;
 };
 
+// The short-date picture of the regional settings of the user the add-in runs as.
+std::string UserShortDatePattern();
+
 class SystemInfo {
 public:
     virtual ~SystemInfo() = default;
@@ -37,6 +40,9 @@ public:
     // The folder the add-in was loaded from, as the platform writes paths.
     virtual std::string addinFolder() = 0;
     virtual AddinVersion addinVersion() = 0;
+    // The user's short-date form, as a date picture (DateTime::format): "M/d/yyyy" in the
+    // United States.
+    virtual std::string shortDatePattern() { return UserShortDatePattern(); }
 };
 
 }  // namespace corvane::platform

@@ -1,7 +1,7 @@
 #pragma once
 // The simulated machine: the Windows version record, the processor architecture, the
-// folder the add-in is installed in (always the simulated host's AddinFolder) and the
-// add-in's own version.
+// folder the add-in is installed in (always the simulated host's AddinFolder), the
+// add-in's own version and the user's short-date form.
 #include <string>
 #include <string_view>
 
@@ -16,6 +16,7 @@ struct SystemSettings {
     platform::WindowsVersion windows;  // Windows 7 Service Pack 1 unless set
     std::uint16_t architecture = platform::arch::Amd64;
     platform::AddinVersion version{1, 0, 0};
+    std::string shortDate = "M/d/yyyy";  // United States English unless set
 };
 
 class SimSystemInfo final : public platform::SystemInfo {
@@ -26,6 +27,7 @@ public:
     std::uint16_t nativeArchitecture() override { return settings_.architecture; }
     std::string addinFolder() override;
     platform::AddinVersion addinVersion() override { return settings_.version; }
+    std::string shortDatePattern() override { return settings_.shortDate; }
 
     SystemSettings& settings() { return settings_; }
 
