@@ -94,8 +94,12 @@ void SortByAddress(std::vector<ListRecord>& rows) {
             keys.push_back(MakeAddressSortKey(s, i));
         }
     }
-    if (std::is_sorted(keys.begin(), keys.end(), AddressSortsBefore)) return;
-    std::stable_sort(keys.begin(), keys.end(), AddressSortsBefore);
+    // A list this object saved is sorted but for the records added since it was loaded:
+    // only those are sorted, then merged in.
+    const auto sortedEnd = std::is_sorted_until(keys.begin(), keys.end(), AddressSortsBefore);
+    if (sortedEnd == keys.end()) return;
+    std::stable_sort(sortedEnd, keys.end(), AddressSortsBefore);
+    std::inplace_merge(keys.begin(), sortedEnd, keys.end(), AddressSortsBefore);
     std::vector<ListRecord> sorted;
     sorted.reserve(rows.size());
     for (const auto& k : keys) sorted.push_back(std::move(rows[k.row]));
