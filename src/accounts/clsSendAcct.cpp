@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 
 #include "corvane/access/rdo_session.h"
@@ -55,8 +56,9 @@ struct AddressSortKey {
 
 AddressSortKey MakeAddressSortKey(std::string_view text, std::size_t row) {
     AddressSortKey key{{0, 0}, text, row, false};
-    for (std::size_t i = 0; i < 16 && i < text.size(); ++i)
-        key.head[i / 8] |= std::uint64_t{static_cast<unsigned char>(text[i])} << (56 - 8 * (i % 8));
+    unsigned char bytes[16] = {};
+    std::memcpy(bytes, text.data(), std::min<std::size_t>(sizeof bytes, text.size()));
+    for (std::size_t i = 0; i < sizeof bytes; ++i) key.head[i / 8] = key.head[i / 8] << 8 | bytes[i];
     return key;
 }
 
@@ -77,13 +79,13 @@ void SortByAddress(std::vector<ListRecord>& rows) {
             continue;
         }
         const std::string& s = *rows[i].strEmailAddress;
-        bool ascii = true;
+        unsigned char bits = 0;
         bool upper = false;
         for (char c : s) {
-            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-            upper = upper || (c >= 'A' && c <= 'Z');
+            bits |= static_cast<unsigned char>(c);
+            upper |= c >= 'A' && c <= 'Z';
         }
-        if (!ascii) {
+        if (bits >= 0x80) {
             keys.push_back(MakeAddressSortKey(folded.emplace_back(text::toLower(s)), i));
         } else if (upper) {
             std::string& key = folded.emplace_back(s);
