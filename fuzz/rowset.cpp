@@ -11,7 +11,7 @@ using namespace corvane;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<accounts::ListRecord> records;
     try {
-        records = accounts::ReadRowset(accounts::WithoutNoBreakSpaces(fuzz::asText(data, size)));
+        records = accounts::ReadRowset(accounts::WithoutNoBreakSpaces(std::string(fuzz::asText(data, size))));
     } catch (const accounts::RowsetError&) {
         return 0;
     }

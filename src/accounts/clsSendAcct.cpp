@@ -2,6 +2,9 @@
 #include "corvane/accounts/clsSendAcct.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <deque>
 
 #include "corvane/access/rdo_session.h"
 #include "corvane/access/safe_mail_item.h"
@@ -40,26 +43,68 @@ std::shared_ptr<outlook::NameSpace> MapiNameSpace(core::AddinProcess& p) {
 
 ListRecord Record(const std::string& address, const std::string& account) { return {address, account}; }
 
-// The sort key of an address: nulls first, then the text ignoring case.
-std::string SortKey(const ListRecord& r) {
-    if (!r.strEmailAddress) return {};
-    const std::string& s = *r.strEmailAddress;
-    const bool ascii = std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) return "\x01" + text::toLower(s);
-    std::string key = "\x01" + s;
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+// Sorts by address ignoring case, records without an address first, records with equal
+// keys in their order. A key is made once per record, and only for an address with
+// capitals or letters beyond ASCII: the others sort by their own text. The key's first
+// sixteen bytes, held as two numbers, decide most comparisons without reaching the text.
+struct AddressSortKey {
+    std::uint64_t head[2];
+    std::string_view text;
+    std::size_t row;
+    bool null;
+};
+
+AddressSortKey MakeAddressSortKey(std::string_view text, std::size_t row) {
+    AddressSortKey key{{0, 0}, text, row, false};
+    unsigned char bytes[16] = {};
+    std::memcpy(bytes, text.data(), std::min<std::size_t>(sizeof bytes, text.size()));
+    for (std::size_t i = 0; i < sizeof bytes; ++i) key.head[i / 8] = key.head[i / 8] << 8 | bytes[i];
     return key;
 }
 
+bool AddressSortsBefore(const AddressSortKey& a, const AddressSortKey& b) {
+    if (a.null != b.null) return a.null;
+    if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+    if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+    return a.text < b.text;
+}
+
 void SortByAddress(std::vector<ListRecord>& rows) {
-    std::vector<std::pair<std::string, std::size_t>> keys;
+    std::deque<std::string> folded;
+    std::vector<AddressSortKey> keys;
     keys.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) keys.emplace_back(SortKey(rows[i]), i);
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].strEmailAddress) {
+            keys.push_back({{0, 0}, {}, i, true});
+            continue;
+        }
+        const std::string& s = *rows[i].strEmailAddress;
+        unsigned char bits = 0;
+        bool upper = false;
+        for (char c : s) {
+            bits |= static_cast<unsigned char>(c);
+            upper |= c >= 'A' && c <= 'Z';
+        }
+        if (bits >= 0x80) {
+            keys.push_back(MakeAddressSortKey(folded.emplace_back(text::toLower(s)), i));
+        } else if (upper) {
+            std::string& key = folded.emplace_back(s);
+            for (char& c : key)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            keys.push_back(MakeAddressSortKey(key, i));
+        } else {
+            keys.push_back(MakeAddressSortKey(s, i));
+        }
+    }
+    // A list this object saved is sorted but for the records added since it was loaded:
+    // only those are sorted, then merged in.
+    const auto sortedEnd = std::is_sorted_until(keys.begin(), keys.end(), AddressSortsBefore);
+    if (sortedEnd == keys.end()) return;
+    std::stable_sort(sortedEnd, keys.end(), AddressSortsBefore);
+    std::inplace_merge(keys.begin(), sortedEnd, keys.end(), AddressSortsBefore);
     std::vector<ListRecord> sorted;
     sorted.reserve(rows.size());
-    for (const auto& k : keys) sorted.push_back(std::move(rows[k.second]));
+    for (const auto& k : keys) sorted.push_back(std::move(rows[k.row]));
     rows = std::move(sorted);
 }
 
@@ -209,7 +254,6 @@ std::shared_ptr<outlook::Item> clsSendAcct::EmailAddressListMailGet(const std::s
 
 bool clsSendAcct::EmailAddressListMailOpen(const std::string& strFolderPath) {
     ErrorReport_.clear();
-    rows_.clear();
     open_ = false;
     pos_ = -1;
     loadProblem_.clear();
@@ -221,21 +265,28 @@ bool clsSendAcct::EmailAddressListMailOpen(const std::string& strFolderPath) {
         safe->SetItem(item);
         body = safe->Body();
     }
-    try {
-        rows_ = ReadRowset(WithoutNoBreakSpaces(body));
-    } catch (const RowsetError& e) {
-        loadProblem_ = e.what();
-        stored_ = body;
-        platform::ShowMessageBox(p_.host.ui,
-                                 "Unable to load list from the folder " + strFolderPath +
-                                     " as the e-mail \"Email Address\" in it could not be read (" + loadProblem_ +
-                                     ").\r\nThe e-mail has been left as it is.",
-                                 platform::mb::CriticalOk, p_.appTitle);
-        return false;
+    // Each send loads the list again: a body unchanged since this object read it gives
+    // the records it gave then.
+    if (!rowsAsStored_ || !stored_ || body != *stored_) {
+        rowsChanged();
+        try {
+            rows_ = ReadRowset(WithoutNoBreakSpaces(body));
+        } catch (const RowsetError& e) {
+            rows_.clear();
+            loadProblem_ = e.what();
+            stored_ = std::move(body);
+            platform::ShowMessageBox(p_.host.ui,
+                                     "Unable to load list from the folder " + strFolderPath +
+                                         " as the e-mail \"Email Address\" in it could not be read (" + loadProblem_ +
+                                         ").\r\nThe e-mail has been left as it is.",
+                                     platform::mb::CriticalOk, p_.appTitle);
+            return false;
+        }
+        SortByAddress(rows_);
+        stored_ = std::move(body);
+        rowsAsStored_ = true;
     }
-    stored_ = body;
     open_ = true;
-    if (!rows_.empty()) SortByAddress(rows_);
     pos_ = 0;
     return true;
 }
@@ -260,6 +311,7 @@ bool clsSendAcct::EmailAddressMailSave(const std::string& strFolderPath) {
     if (stored_ && now != *stored_) {
         // Saved meanwhile by another list object (Word's, or another window's): this
         // change is made on what is stored now.
+        rowsChanged();
         try {
             rows_ = ReadRowset(WithoutNoBreakSpaces(now));
         } catch (const RowsetError& e) {
@@ -277,6 +329,45 @@ bool clsSendAcct::EmailAddressMailSave(const std::string& strFolderPath) {
 }
 
 // ---- the record cursor ----
+
+void clsSendAcct::rowsChanged() {
+    rowsAsStored_ = false;
+    listed_.reset();
+    recordOfAddress_.reset();
+}
+
+void clsSendAcct::moveLast() {
+    if (!open_ || rows_.empty()) return;
+    ErrorReport_.clear();
+    pos_ = static_cast<long>(rows_.size()) - 1;
+    copyCurrent();
+}
+
+const std::string& clsSendAcct::ListedAddresses() {
+    static const std::string none;
+    if (!open_) return none;
+    if (!listed_) {
+        std::string listed;
+        for (const auto& r : rows_) listed.append(r.strEmailAddress.value_or("")).push_back(';');
+        listed_ = std::move(listed);
+    }
+    moveLast();
+    return *listed_;
+}
+
+std::string clsSendAcct::PrefAccountFor(const std::string& address) {
+    if (!open_) return {};
+    if (!recordOfAddress_) {
+        std::unordered_map<std::string, std::size_t> index;
+        index.reserve(rows_.size());
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            index.insert_or_assign(text::toLower(text::trim(rows_[i].strEmailAddress.value_or(""))), i);
+        recordOfAddress_ = std::move(index);
+    }
+    moveLast();
+    const auto found = recordOfAddress_->find(text::toLower(text::trim(address)));
+    return found == recordOfAddress_->end() ? std::string() : rows_[found->second].strAccount.value_or("");
+}
 
 void clsSendAcct::copyCurrent() {
     strEmailAddress_ = rows_[static_cast<std::size_t>(pos_)].strEmailAddress.value_or("");
@@ -357,8 +448,10 @@ bool clsSendAcct::Update() {
         }
         change.kind = Change::Kind::Edit;
         change.before = rows_[static_cast<std::size_t>(pos_)];
+        rowsChanged();
         rows_[static_cast<std::size_t>(pos_)] = change.after;
     } else {
+        rowsChanged();
         rows_.push_back(change.after);
         pos_ = static_cast<long>(rows_.size()) - 1;
     }
@@ -372,6 +465,7 @@ bool clsSendAcct::Delete() {
         return false;
     }
     Change change{Change::Kind::Delete, rows_[static_cast<std::size_t>(pos_)], {}};
+    rowsChanged();
     rows_.erase(rows_.begin() + pos_);
     return saveChange(change);
 }

@@ -36,33 +36,16 @@ std::vector<std::shared_ptr<access::RDOAccount>> OrderedAccounts(core::AddinProc
     return accounts;
 }
 
-std::string ListedAddresses(core::AddinProcess& p) {
-    auto& list = SendAcctOf(p);
-    std::string listed;
-    const long n = list.count();
-    for (long i = 1; i <= n; ++i) {
-        list.AbsolutePosition(std::to_string(i));
-        listed += list.strEmailAddress() + ";";
-    }
-    return listed;
-}
+std::string ListedAddresses(core::AddinProcess& p) { return SendAcctOf(p).ListedAddresses(); }
 
 bool IsFirstRecipientListed(core::AddinProcess& p, std::string&, const std::shared_ptr<outlook::Item>& item,
                             std::string& address) {
     address = RecipientSmtpAddress(p, item, 1, true);
-    return text::containsNoCase(ListedAddresses(p), address);
+    return text::containsNoCase(SendAcctOf(p).ListedAddresses(), address);
 }
 
 std::string PrefAccountFor(core::AddinProcess& p, const std::string& address) {
-    auto& list = SendAcctOf(p);
-    const std::string wanted = text::toLower(text::trim(address));
-    std::string account;
-    const long n = list.count();
-    for (long i = 1; i <= n; ++i) {
-        list.AbsolutePosition(std::to_string(i));
-        if (text::toLower(text::trim(list.strEmailAddress())) == wanted) account = list.strAccount();
-    }
-    return account;
+    return SendAcctOf(p).PrefAccountFor(address);
 }
 
 std::string EntryAddress(std::string_view entry) {

@@ -1,6 +1,7 @@
 // The saved list's text: the schema lines, the rows, and what the reader shares.
 #include "corvane/accounts/rowset.h"
 
+#include <algorithm>
 #include <array>
 
 namespace corvane::accounts {
@@ -70,17 +71,24 @@ std::string WriteRowset(const std::vector<ListRecord>& records) {
     return out;
 }
 
-std::string WithoutNoBreakSpaces(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0') {
-            ++i;
-            continue;
-        }
-        out += text[i];
+std::string WithoutNoBreakSpaces(std::string text) {
+    constexpr std::string_view Nbsp = "\xC2\xA0";
+    std::size_t from = text.find(Nbsp);
+    if (from == std::string::npos) return text;
+    std::size_t to = from;
+    while (from != std::string::npos) {
+        from += Nbsp.size();
+        const std::size_t next = text.find(Nbsp, from);
+        const std::size_t end = next == std::string::npos ? text.size() : next;
+        const auto kept = static_cast<std::ptrdiff_t>(end - from);
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(from),
+                  text.begin() + static_cast<std::ptrdiff_t>(from) + kept,
+                  text.begin() + static_cast<std::ptrdiff_t>(to));
+        to += end - from;
+        from = next;
     }
-    return out;
+    text.resize(to);
+    return text;
 }
 
 }  // namespace corvane::accounts

@@ -14,19 +14,33 @@ std::string_view LocalName(const char* name) {
     return colon ? colon + 1 : name;
 }
 
+// The rows under parent, pending inserts included: counted first so that the records
+// are made once, where they stay.
+std::size_t CountRows(const pugi::xml_node& parent) {
+    std::size_t n = 0;
+    for (auto node = parent.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_element) continue;
+        const auto local = LocalName(node.name());
+        if (local == "row")
+            ++n;
+        else if (local == "insert")
+            n += CountRows(node);
+    }
+    return n;
+}
+
 void ReadRows(const pugi::xml_node& parent, std::vector<ListRecord>& out) {
-    for (auto node : parent.children()) {
+    for (auto node = parent.first_child(); node; node = node.next_sibling()) {
         if (node.type() != pugi::node_element) continue;
         const auto local = LocalName(node.name());
         if (local == "row") {
-            ListRecord r;
-            for (auto a : node.attributes()) {
+            ListRecord& r = out.emplace_back();
+            for (auto a = node.first_attribute(); a; a = a.next_attribute()) {
                 if (std::strcmp(a.name(), "strEmailAddress") == 0)
-                    r.strEmailAddress = a.value();
+                    r.strEmailAddress.emplace(a.value());
                 else if (std::strcmp(a.name(), "strAccount") == 0)
-                    r.strAccount = a.value();
+                    r.strAccount.emplace(a.value());
             }
-            out.push_back(std::move(r));
         } else if (local == "insert") {
             ReadRows(node, out);
         }
@@ -35,9 +49,9 @@ void ReadRows(const pugi::xml_node& parent, std::vector<ListRecord>& out) {
 
 }  // namespace
 
-std::vector<ListRecord> ReadRowset(std::string_view text) {
+std::vector<ListRecord> ReadRowset(std::string text) {
     pugi::xml_document doc;
-    const auto parsed = doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+    const auto parsed = doc.load_buffer_inplace(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
         throw RowsetError(std::string(parsed.description()) + " at character " + std::to_string(parsed.offset));
     auto root = doc.document_element();
@@ -51,6 +65,7 @@ std::vector<ListRecord> ReadRowset(std::string_view text) {
     }
     if (!data) throw RowsetError("the saved list has no data");
     std::vector<ListRecord> records;
+    records.reserve(CountRows(data));
     ReadRows(data, records);
     return records;
 }

@@ -44,7 +44,7 @@ void Check(HRESULT hr, const char* what) {
 
 }  // namespace
 
-std::vector<ListRecord> ReadRowset(std::string_view text) {
+std::vector<ListRecord> ReadRowset(std::string text) {
     Com<IStream> stream;
     *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(text.data()), static_cast<UINT>(text.size()));
     if (!stream.get()) throw RowsetError("out of memory");

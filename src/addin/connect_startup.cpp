@@ -207,12 +207,13 @@ void Connect::updateReminder() {
     const std::string last = text::trim(p.store().GetSetting(settings::keys::LastCheckUpdateDate));
     if (last == settings::DoNotCheckMarker) return;
     const platform::DateTime now = p.host.clock.now();
-    if (const auto date = core::ReadDateText(last)) {
+    if (const auto date = core::ReadDateText(p.host.system, last)) {
         if (platform::calendarDaysBetween(*date, now) >= 1) p.subsystems.updateCheck->ShowConfirmCheckUpdate(p);
         return;
     }
     // The first start stores yesterday, so that the next start asks.
-    p.store().SaveSetting(settings::keys::LastCheckUpdateDate, core::ShortDateText(now.dateOnly().addDays(-1)));
+    p.store().SaveSetting(settings::keys::LastCheckUpdateDate,
+                          core::ShortDateText(p.host.system, now.dateOnly().addDays(-1)));
 }
 
 }  // namespace corvane::addin

@@ -4,12 +4,15 @@
 
 namespace corvane::core {
 
-std::string ShortDateText(const platform::DateTime& when) { return when.isoDate(); }
+std::string ShortDateText(platform::SystemInfo& machine, const platform::DateTime& when) {
+    return when.format(machine.shortDatePattern());
+}
 
-std::optional<platform::DateTime> ReadDateText(std::string_view text) {
+std::optional<platform::DateTime> ReadDateText(platform::SystemInfo& machine, std::string_view text) {
     const std::string t = text::trim(text);
     if (t.empty()) return std::nullopt;
-    return platform::DateTime::parseIso(t);
+    if (auto iso = platform::DateTime::parseIso(t)) return iso;
+    return platform::DateTime::parse(t, machine.shortDatePattern());
 }
 
 }  // namespace corvane::core

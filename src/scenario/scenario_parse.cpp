@@ -423,6 +423,15 @@ simhost::SystemSettings parseSystem(const YamlInput& in, const YAML::Node& node)
     }
     if (auto v = map.get("code_page"))
         s.codePage = static_cast<unsigned>(in.integer(*v, "the ANSI code page", 37, 65001));
+    if (auto v = map.get("short_date")) {
+        s.shortDate = in.text(*v, "the short-date form");
+        // The form must write a date that reads back as the same date.
+        const auto probe = platform::DateTime::fromCivil(2026, 11, 23);
+        if (platform::DateTime::parse(probe.format(s.shortDate), s.shortDate) != probe)
+            in.fail(*v,
+                    "the short-date form needs the day (d), the month (M) and the year (yyyy), as dd/MM/yyyy, not \"" +
+                        s.shortDate + "\"");
+    }
     map.done();
     return s;
 }

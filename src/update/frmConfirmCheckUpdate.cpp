@@ -106,7 +106,7 @@ void frmConfirmCheckUpdate::onUnload(bool&) { process_.gAutoUpdate.reset(); }
 void frmConfirmCheckUpdate::remindIn(const ui::ComboBox& days) {
     const auto n = text::wholeNumber(days.text()).value_or(0);
     const auto when = process_.host.clock.now().dateOnly().addDays(n);
-    process_.store().SaveSetting(settings::keys::LastCheckUpdateDate, core::ShortDateText(when));
+    process_.store().SaveSetting(settings::keys::LastCheckUpdateDate, core::ShortDateText(process_.host.system, when));
 }
 
 void frmConfirmCheckUpdate::cmdOK_Click() {

@@ -6,7 +6,7 @@
 #include "corvane/addin/word_macro.h"
 #include "corvane/sim/word.h"
 #include "corvane/simhost/sim_ui.h"
-#include "support/send_scene.h"
+#include "support/world.h"
 
 namespace corvane::addin::testing {
 namespace {
@@ -130,7 +130,7 @@ TEST_F(WordOnLateOutlook2002, LoadsTheTemplateAtTheFirstActivationAndMarksItSave
 // The delay run by Word's template through Buttons, with the product's own checks on both
 // sides: the add-in in Outlook confirms, the code in Word finds the listed recipient
 // through Outlook's session and sets the delivery time on Outlook's item.
-class WordDelaysThroughButtons : public ::testing::Test, protected corvane::testing::SendScene {
+class WordDelaysThroughButtons : public corvane::testing::WorldTest {
 protected:
     struct ListFolder final : accounts::MailFolder {
         std::shared_ptr<core::SendAcct> NewSendAcct(core::AddinProcess&) override {
@@ -149,11 +149,12 @@ protected:
         Subsystems s;
         s.mailFolder = std::make_shared<ListFolder>();
         s.prefAccount = std::make_shared<NoPreference>();
-        auto p = std::make_shared<Process>(host, s, std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
+        auto p = std::make_shared<Process>(host().host(), s,
+                                           std::make_shared<access::ComponentFactory>(app->mapiSubsystem()));
         p->runningOutlook = [a = std::weak_ptr<sim::SimApplication>(app)] { return a.lock(); };
         return p;
     }
-    WordDelaysThroughButtons() : SendScene("11.0.0.8010", true) {
+    WordDelaysThroughButtons() : WorldTest(corvane::testing::OutlookSetup{"11.0.0.8010", true}) {
         app->registerClass(ConnectProgId, [p = std::weak_ptr<Process>(process)] {
             return std::shared_ptr<ol::Dispatch>(Connect::Create(p.lock()));
         });
@@ -165,8 +166,8 @@ protected:
                                   {settings::keys::AutoDelayAll, "0"},
                                   {settings::keys::DelayedEmailAddrs, "ann@example.com"}})
             set(key, value);
-        const std::string path = system.addinFolder() + "\\Corvane.dot";
-        files.files[path] = "template";
+        const std::string path = addinFile("Corvane.dot");
+        host().files().writeFile(path, "template");
         app->word().addAddIn(path, true);
         app->word().setTemplateMacros("Corvane.dot", [this](std::string_view name, std::vector<ol::Variant>& args) {
             macros.emplace_back(name);
@@ -183,6 +184,17 @@ protected:
     }
     ~WordDelaysThroughButtons() override { app->disconnectAddin(ConnectProgId, ol::extdisconnect::HostShutdown); }
 
+    void expectConfirmationToBob() {
+        expectBoxContaining("Confirm Email Send - Corvane", "Do you wish to send this email to Bob Ray?",
+                            platform::mb::InformationYesNo, platform::mb::IdYes);
+    }
+    std::shared_ptr<sim::SimInspector> writeTo(std::vector<sim::RecipientSpec> to) {
+        sim::ItemSpec spec;
+        spec.subject = "Hello";
+        spec.to = std::move(to);
+        return app->openItem(draft(spec));
+    }
+
     std::shared_ptr<Process> process = newProcess();
     std::shared_ptr<Process> wordProcess = newProcess();
     std::shared_ptr<Connect> connect = Connect::Create(process);
@@ -190,20 +202,19 @@ protected:
 };
 
 TEST_F(WordDelaysThroughButtons, OnlyAMessageToAListedAddress) {
-    const auto sendTime = clock.now();
-    expectConfirmation("Do you wish to send this email to Bob Ray?", platform::mb::IdYes);
-    expectDelayPrompt({simhost::action::Click{"cmdYes"}});
-    EXPECT_EQ(app->openItem(draft({bob, ann}))->clickSend(), sim::SendOutcome::Queued);
-    EXPECT_EQ(delayStatus(), "e-mails to ann@example.com by 60 seconds");
+    const auto sendTime = clock().now();
+    expectConfirmationToBob();
+    expectForm("frmNotifyB4Delay", {simhost::action::Click{"cmdYes"}});
+    EXPECT_EQ(writeTo({entry("Bob Ray"), entry("Ann Lee")})->clickSend(), sim::SendOutcome::Queued);
+    EXPECT_TRUE(shows("label lblDelayStatus \"e-mails to ann@example.com by 60 seconds\""));
     const auto& outbox = folder(ol::olfolder::Outbox)->items();
     ASSERT_EQ(outbox.size(), 1u);
     EXPECT_EQ(std::dynamic_pointer_cast<ol::MailItem>(outbox.front()->asItem())->DeferredDeliveryTime(),
               sendTime.addSeconds(60));
     EXPECT_EQ(macros, (std::vector<std::string>{"cvEmptySubjectCheckWord", "cvDelayEmailSendingWord"}));
 
-    expectConfirmation("Do you wish to send this email to Bob Ray?", platform::mb::IdYes);
-    EXPECT_EQ(app->openItem(draft({bob}))->clickSend(), sim::SendOutcome::Sent);
-    EXPECT_NO_THROW(ui.finish()) << ui.transcriptText();
+    expectConfirmationToBob();
+    EXPECT_EQ(writeTo({entry("Bob Ray")})->clickSend(), sim::SendOutcome::Sent);
 }
 
 }  // namespace

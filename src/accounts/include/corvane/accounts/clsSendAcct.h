@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "corvane/accounts/rowset.h"
@@ -79,6 +80,14 @@ public:
     std::string GetSelectedMailAccount(const std::shared_ptr<outlook::Item>& item) override;
     bool PrefAcctExists(const std::string& strPrefAcct) override;
 
+    // Every address in record order, each followed by ";"; the cursor is left on the last
+    // record, as walking the records would leave it.
+    const std::string& ListedAddresses();
+    // The account of the last record whose address equals the given one, ignoring case
+    // and surrounding blanks; empty when there is none. The cursor is left on the last
+    // record.
+    std::string PrefAccountFor(const std::string& address);
+
     // The account list text LoadAccounts remembered.
     const std::string& accountList() const noexcept { return strAccounts_; }
 
@@ -94,6 +103,9 @@ private:
     std::shared_ptr<outlook::Folder> DataFolder();
     bool current() const { return open_ && pos_ >= 0 && pos_ < static_cast<long>(rows_.size()); }
     void copyCurrent();
+    void moveLast();
+    // Called before the records change: they no longer stand for the stored text.
+    void rowsChanged();
     bool saveChange(const Change& change);
     void replay(const Change& change);
 
@@ -112,6 +124,12 @@ private:
     std::shared_ptr<outlook::NameSpace> nameSpace_;
     // The list text as last read from or written to the list message.
     std::optional<std::string> stored_;
+    // Whether rows_ are the records of stored_ as loading sorts them.
+    bool rowsAsStored_ = false;
+    // Made from rows_ when first needed, dropped when they change: the listed addresses
+    // and, for each address ignoring case and blanks, its last record.
+    std::optional<std::string> listed_;
+    std::optional<std::unordered_map<std::string, std::size_t>> recordOfAddress_;
     std::optional<Change> pending_;
     std::string loadProblem_;
 };

@@ -24,14 +24,16 @@ public:
 
 // The records of a saved list, in the order of its rows. Attributes may come in any
 // order; rows of pending inserts (rs:insert) count as rows. Fails with RowsetError when
-// the text is not well-formed XML or holds no rowset data.
-std::vector<ListRecord> ReadRowset(std::string_view text);
+// the text is not well-formed XML or holds no rowset data. The text is taken over and
+// read where it lies (pass it with std::move when it is not needed afterwards).
+std::vector<ListRecord> ReadRowset(std::string text);
 
 // The whole list saved again: the schema, one z:row per record with one attribute per
 // field that is not null, lines joined by CR LF, no line break after the last.
 std::string WriteRowset(const std::vector<ListRecord>& records);
 
-// Every no-break space (U+00A0, written in UTF-8) taken out of the text.
-std::string WithoutNoBreakSpaces(std::string_view text);
+// Every no-break space (U+00A0, written in UTF-8) taken out of the text, in one pass
+// over the text's own buffer.
+std::string WithoutNoBreakSpaces(std::string text);
 
 }  // namespace corvane::accounts

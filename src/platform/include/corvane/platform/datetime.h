@@ -43,6 +43,18 @@ public:
     // "YYYY-MM-DD"
     std::string isoDate() const;
 
+    // The date written with a Windows date picture, as the regional settings give the
+    // short-date form (LOCALE_SSHORTDATE): "d"/"dd" the day, "ddd"/"dddd" its weekday's
+    // name, "M"/"MM" the month, "MMM"/"MMMM" its name, "y"/"yy" the year's last two
+    // digits, "yyyy" the year; text in single quotes and any other character as it
+    // stands. Names are English. "M/d/yyyy" writes 2026-03-02 as "3/2/2026".
+    std::string format(std::string_view picture) const;
+    // A date written in the picture's order of day, month and year, whatever the
+    // separators (blanks, "/", "-", ".", ","), with or without leading zeros, a month
+    // named or numbered; two-digit years fall in 1930 to 2029. Nothing when the text is
+    // not such a date.
+    static std::optional<DateTime> parse(std::string_view text, std::string_view picture);
+
     friend auto operator<=>(const DateTime&, const DateTime&) = default;
 
 private:

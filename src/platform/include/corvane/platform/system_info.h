@@ -29,6 +29,9 @@ struct AddinVersion {
     int revision = 0;
 };
 
+// The short-date picture of the regional settings of the user the add-in runs as.
+std::string UserShortDatePattern();
+
 class SystemInfo {
 public:
     virtual ~SystemInfo() = default;
@@ -40,6 +43,9 @@ public:
     // The ANSI code page, in which files such as the settings file are written (GetACP:
     // 1252 on Western European Windows).
     virtual unsigned ansiCodePage() = 0;
+    // The user's short-date form, as a date picture (DateTime::format): "M/d/yyyy" in the
+    // United States.
+    virtual std::string shortDatePattern() { return UserShortDatePattern(); }
 };
 
 }  // namespace corvane::platform

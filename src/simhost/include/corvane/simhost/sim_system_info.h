@@ -1,7 +1,7 @@
 #pragma once
 // The simulated machine: the Windows version record, the processor architecture, the
 // folder the add-in is installed in (always the simulated host's AddinFolder), the
-// add-in's own version and the ANSI code page.
+// add-in's own version, the ANSI code page and the user's short-date form.
 #include <string>
 #include <string_view>
 
@@ -17,6 +17,7 @@ struct SystemSettings {
     std::uint16_t architecture = platform::arch::Amd64;
     platform::AddinVersion version{1, 0, 0};
     unsigned codePage = 1252;  // the ANSI code page: Western European
+    std::string shortDate = "M/d/yyyy";  // United States English unless set
 };
 
 class SimSystemInfo final : public platform::SystemInfo {
@@ -28,6 +29,7 @@ public:
     std::string addinFolder() override;
     platform::AddinVersion addinVersion() override { return settings_.version; }
     unsigned ansiCodePage() override { return settings_.codePage; }
+    std::string shortDatePattern() override { return settings_.shortDate; }
 
     SystemSettings& settings() { return settings_; }
 
