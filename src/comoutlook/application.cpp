@@ -98,9 +98,7 @@ public:
         return WrapFolder(objects(), get("CurrentFolder").object());
     }
     void SetCurrentFolder(const std::shared_ptr<ol::Folder>& folder) override { set("CurrentFolder", Pass(folder)); }
-    std::shared_ptr<ol::Selection> Selection() override {
-        return WrapSelection(objects(), get("Selection").object());
-    }
+    std::shared_ptr<ol::Selection> Selection() override { return WrapSelection(objects(), get("Selection").object()); }
     std::shared_ptr<ol::CommandBars> CommandBars() override {
         return WrapCommandBars(objects(), get("CommandBars").object());
     }

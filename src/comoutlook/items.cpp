@@ -43,7 +43,9 @@ public:
     ol::Connection Advise(std::shared_ptr<ol::ItemEvents> /*sink*/) override { return NotConnected(); }
 
 protected:
-    std::shared_ptr<ol::MailItem> mail(std::string_view method) { return WrapMailItem(objects(), call(method).object()); }
+    std::shared_ptr<ol::MailItem> mail(std::string_view method) {
+        return WrapMailItem(objects(), call(method).object());
+    }
     std::shared_ptr<ol::Recipients> recipients(std::string_view name) {
         return WrapRecipients(objects(), get(name).object());
     }

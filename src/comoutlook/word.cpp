@@ -66,9 +66,7 @@ public:
         late().call("Run", values, 1);
         for (std::size_t i = 0; i < args.size(); ++i) args[i] = objects().toVariant(values[i + 1]);
     }
-    std::shared_ptr<word::AddIns> AddIns() override {
-        return objects().wrap<ComWordAddIns>(get("AddIns").object());
-    }
+    std::shared_ptr<word::AddIns> AddIns() override { return objects().wrap<ComWordAddIns>(get("AddIns").object()); }
     std::shared_ptr<word::Templates> Templates() override {
         return objects().wrap<ComWordTemplates>(get("Templates").object());
     }

@@ -22,6 +22,8 @@ public:
     explicit Value(std::int32_t value);
     explicit Value(double value);
     explicit Value(std::string_view text);
+    // A literal is text, never a flag.
+    explicit Value(const char* text) : Value(std::string_view(text)) {}
     explicit Value(const platform::DateTime& value);
     // VT_DISPATCH holding a new reference (null is Nothing).
     explicit Value(IDispatch* object);
