@@ -14,18 +14,14 @@
 #include "corvane/outlook/word.h"
 #include "corvane/platform/error.h"
 
+#include "expect.h"
+
 using namespace corvane;
 using comoutlook::ComPtr;
 
+using corvane::winecheck::Expect;
+
 namespace {
-
-int failures = 0;
-
-void Expect(bool ok, const std::string& what) {
-    if (ok) return;
-    std::printf("FAILED: %s\n", what.c_str());
-    ++failures;
-}
 
 int namesAsked = 0;  // GetIDsOfNames calls of every stand-in
 
@@ -235,5 +231,5 @@ int main() {
         CheckWord(application, inspector, document, word);
     }
     CoUninitialize();
-    return failures == 0 ? 0 : 1;
+    return corvane::winecheck::ExitCode();
 }
