@@ -83,6 +83,17 @@ DISPID NameCache::idOf(IDispatch* object, std::string_view name) {
     return id;
 }
 
+bool LateBound::knows(std::string_view name) const {
+    if (!object_) return false;
+    try {
+        names_->idOf(object_.get(), name);
+        return true;
+    } catch (const platform::PlatformError& e) {
+        if (e.number() == platform::errors::NotSupported.number) return false;
+        throw;
+    }
+}
+
 Value LateBound::invoke(std::string_view name, WORD flags, std::span<VARIANT> reversedArgs, bool put) const {
     if (!object_) throw platform::PlatformError(platform::errors::ObjectNotSet);
     DISPID id = names_->idOf(object_.get(), name);

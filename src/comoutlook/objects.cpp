@@ -21,12 +21,8 @@ public:
         std::vector<Value> values;
         values.reserve(args.size());
         for (const auto& arg : args) values.push_back(Objects::fromVariant(arg));
-        try {
-            late().call(method, values, 0);
-        } catch (const platform::PlatformError& e) {
-            if (e.number() == platform::errors::NotSupported.number) return false;
-            throw;
-        }
+        if (!late().knows(method)) return false;
+        late().call(method, values, 0);
         for (std::size_t i = 0; i < args.size(); ++i) args[i] = objects().toVariant(values[i]);
         return true;
     }
@@ -34,11 +30,8 @@ public:
 
 // The OlObjectClass of an object, or -1 for an object without one (Word's, Office's).
 int ObjectClassOf(Objects& objects, const ComPtr<IDispatch>& object) {
-    try {
-        return LateBound(object, objects.names("Object")).get("Class").number();
-    } catch (const platform::PlatformError&) {
-        return -1;
-    }
+    LateBound late(object, objects.names("Object"));
+    return late.knows("Class") ? late.get("Class").number() : -1;
 }
 
 }  // namespace

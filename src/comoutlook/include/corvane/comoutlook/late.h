@@ -44,6 +44,8 @@ public:
 
     IDispatch* dispatch() const noexcept { return object_.get(); }
 
+    // Whether the object has a member of that name (resolved and remembered as by a call).
+    bool knows(std::string_view name) const;
     // A property (with its arguments, as Items.Item(1)) or a method's result.
     Value get(std::string_view name, std::span<const Value> args = {}) const;
     void put(std::string_view name, const Value& value) const;
