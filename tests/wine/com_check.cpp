@@ -15,17 +15,13 @@
 #include "corvane/com/text.h"
 #include "corvane/menus/ribbon.h"
 
+#include "expect.h"
+
 using namespace corvane::com;
 
+using corvane::winecheck::Expect;
+
 namespace {
-
-int failures = 0;
-
-void Expect(bool ok, const std::string& what) {
-    if (ok) return;
-    std::printf("FAILED: %s\n", what.c_str());
-    ++failures;
-}
 
 std::string Narrow(const std::wstring& text) { return Utf8(text.c_str()); }
 
@@ -215,5 +211,5 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("usage: com_check registered user|machine DLL | unregistered user|machine | connect\n");
         return 2;
     }
-    return failures == 0 ? 0 : 1;
+    return corvane::winecheck::ExitCode();
 }
