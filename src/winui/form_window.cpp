@@ -22,6 +22,14 @@ constexpr int DropDownRows = 8;
 
 std::wstring Wide(std::string_view text) { return text::WideFromUtf8(text); }
 
+// The module this code is in (Corvane.dll inside Outlook), which makes the windows.
+HINSTANCE PresenterModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&PresenterModule), &module);
+    return module;
+}
+
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
     if (length <= 0) return {};
@@ -85,9 +93,12 @@ WindowKind KindOf(const ui::Control& control) {
     }
     if (auto* combo = dynamic_cast<const ui::ComboBox*>(&control)) {
         DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL;
-        if (combo->style() == ui::ComboStyle::DropDownList) style |= CBS_DROPDOWNLIST;
-        else if (combo->style() == ui::ComboStyle::Simple) style |= CBS_SIMPLE;
-        else style |= CBS_DROPDOWN;
+        if (combo->style() == ui::ComboStyle::DropDownList)
+            style |= CBS_DROPDOWNLIST;
+        else if (combo->style() == ui::ComboStyle::Simple)
+            style |= CBS_SIMPLE;
+        else
+            style |= CBS_DROPDOWN;
         return {L"COMBOBOX", style};
     }
     if (dynamic_cast<const ui::ListView*>(&control))
@@ -141,7 +152,7 @@ void FormWindow::runModal(HWND owner) {
     owner_ = owner;
     form_.setCloseListener([this](ui::Form&, ui::CloseKind) { onClosed(); });
     const std::vector<WORD> words = dialogTemplate();
-    const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+    const INT_PTR result = DialogBoxIndirectParamW(PresenterModule(),
                                                    reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner,
                                                    &FormWindow::DialogProc, Param(this));
     const DWORD lastError = GetLastError();
@@ -158,9 +169,8 @@ void FormWindow::createModeless(HWND owner) {
     owner_ = owner;
     form_.setCloseListener([this](ui::Form&, ui::CloseKind) { onClosed(); });
     const std::vector<WORD> words = dialogTemplate();
-    HWND made = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                           reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner,
-                                           &FormWindow::DialogProc, Param(this));
+    HWND made = CreateDialogIndirectParamW(PresenterModule(), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
+                                           owner, &FormWindow::DialogProc, Param(this));
     if (!made && closed_) {
         // The form hid again while it loaded.
         rethrowPending();
@@ -220,45 +230,40 @@ INT_PTR CALLBACK FormWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 INT_PTR FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        create();
-        placeWindow(owner_);
-        sync();
-        if (!form_.isVisible()) {
-            onClosed();
-            return FALSE;
+        case WM_INITDIALOG:
+            create();
+            placeWindow(owner_);
+            sync();
+            if (!form_.isVisible()) {
+                onClosed();
+                return FALSE;
+            }
+            if (!modal_) ShowWindow(hwnd_, SW_SHOW);
+            syncFocus(true);
+            return FALSE;  // the focus is set
+        case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+        case WM_NOTIFY:
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
+            return TRUE;
+        case WM_TIMER: onTimer(wParam); return TRUE;
+        case WM_CLOSE:
+            gesture([this] {
+                form_.userClose();
+                return true;
+            });
+            return TRUE;
+        case WM_CTLCOLORSTATIC: {
+            // A label's own colour (a link); the system's colours are left to the system.
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            Child* child = childOf(id);
+            auto* label = child ? dynamic_cast<ui::Label*>(child->control) : nullptr;
+            if (!label || (label->foreColor() & 0x80000000u) != 0) return FALSE;
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, label->foreColor());
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
         }
-        if (!modal_) ShowWindow(hwnd_, SW_SHOW);
-        syncFocus(true);
-        return FALSE;  // the focus is set
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
-        return TRUE;
-    case WM_TIMER:
-        onTimer(wParam);
-        return TRUE;
-    case WM_CLOSE:
-        gesture([this] {
-            form_.userClose();
-            return true;
-        });
-        return TRUE;
-    case WM_CTLCOLORSTATIC: {
-        // A label's own colour (a link); the system's colours are left to the system.
-        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        Child* child = childOf(id);
-        auto* label = child ? dynamic_cast<ui::Label*>(child->control) : nullptr;
-        if (!label || (label->foreColor() & 0x80000000u) != 0) return FALSE;
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, label->foreColor());
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    default:
-        return FALSE;
+        default: return FALSE;
     }
 }
 
@@ -277,7 +282,7 @@ void FormWindow::create() {
         child.hwnd = CreateWindowExW(kind.exStyle, kind.windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | kind.style,
                                      r.left, r.top, r.right - r.left, height, hwnd_,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + i)),
-                                     GetModuleHandleW(nullptr), nullptr);
+                                     PresenterModule(), nullptr);
         if (!child.hwnd) continue;
         child.rect = r;
         Send(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -493,8 +498,10 @@ void FormWindow::syncChild(Child& child) {
         const int interval = timer->running() ? timer->interval() : 0;
         if (interval == child.flag) return;
         const auto id = static_cast<UINT_PTR>(FirstControlId + (&child - children_.data()));
-        if (interval > 0) SetTimer(hwnd_, id, static_cast<UINT>(interval), nullptr);
-        else if (child.flag > 0) KillTimer(hwnd_, id);
+        if (interval > 0)
+            SetTimer(hwnd_, id, static_cast<UINT>(interval), nullptr);
+        else if (child.flag > 0)
+            KillTimer(hwnd_, id);
         child.flag = interval;
         return;
     }
@@ -598,6 +605,7 @@ void FormWindow::syncListView(Child& child) {
             Send(hwnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c - 1), Param(&column));
         }
         child.columns = std::move(columns);
+        child.items.clear();  // the rows' sub-items are written again under the new columns
     }
     std::vector<std::string> rows;
     for (int r = 1; r <= view.itemCount(); ++r) {
@@ -672,8 +680,10 @@ void FormWindow::syncFocus(bool initial) {
     ui::Control* active = form_.activeControl();
     for (const Child& child : children_) {
         if (child.control != active || !child.hwnd || GetFocus() == child.hwnd) continue;
-        if (initial) SetFocus(child.hwnd);
-        else Send(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(child.hwnd), TRUE);
+        if (initial)
+            SetFocus(child.hwnd);
+        else
+            Send(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(child.hwnd), TRUE);
         return;
     }
 }

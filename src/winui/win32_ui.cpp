@@ -1,8 +1,8 @@
 #include "corvane/winui/win32_ui.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ platform::WindowHandle AsHandle(HWND hwnd) { return reinterpret_cast<platform::W
 // The message box's buttons, icon, default button and modality flags are the classic
 // values, which are MessageBoxW's own (0 OK, 4 Yes/No, 32 question, 256 second button
 // default, ...), and so are its answers (1 OK, 2 Cancel, 6 Yes, 7 No).
-constexpr UINT MessageBoxFlags = 0x000FFFFFu;
+constexpr UINT MessageBoxFlags = 0x001FFFFFu;
 
 }  // namespace
 
@@ -39,7 +39,10 @@ int Win32Ui::messageBox(std::string_view prompt, int buttons, std::string_view t
     const std::wstring text = text::WideFromUtf8(prompt);
     const std::wstring caption = text::WideFromUtf8(title);
     const HWND parent = AsHwnd(owner ? owner : ownerWindow());
-    return MessageBoxW(parent, text.c_str(), caption.c_str(), static_cast<UINT>(buttons) & MessageBoxFlags);
+    UINT flags = static_cast<UINT>(buttons) & MessageBoxFlags;
+    // Without an owner it still holds every window of the thread, as the classic box does.
+    if (!parent) flags |= MB_TASKMODAL;
+    return MessageBoxW(parent, text.c_str(), caption.c_str(), flags);
 }
 
 void Win32Ui::beep() { MessageBeep(MB_OK); }
