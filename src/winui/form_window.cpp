@@ -349,9 +349,23 @@ FormWindow::Child* FormWindow::childOf(int id) {
 template <class Fn>
 void FormWindow::gesture(Fn&& fn) {
     if (syncing_ || closed_ || !form_.isVisible()) return;
+    ++gestureDepth_;
+    struct Depth {
+        int& depth;
+        ~Depth() { --depth; }
+    } depth{gestureDepth_};
     if (!std::forward<Fn>(fn)()) return;
     if (closed_ || !form_.isVisible()) return;
     refresh();
+}
+
+// The user moved the focus here (Tab, a click): the control left is validated. Not while
+// a gesture of this window runs: the focus coming back when a handler's message box
+// closes is no gesture.
+bool FormWindow::focusGesture(ui::Control& control) {
+    if (gestureDepth_ > 1) return false;
+    form_.userMoveFocus(control);
+    return true;
 }
 
 void FormWindow::onCommand(int id, int code) {
@@ -385,9 +399,11 @@ void FormWindow::onCommand(int id, int code) {
             if (code != BN_CLICKED) return false;
             if (focus()) option->userChoose();
         } else if (auto* text = dynamic_cast<ui::TextBox*>(&control)) {
+            if (code == EN_SETFOCUS) return focusGesture(control);
             if (code != EN_CHANGE || WindowText(hwnd) == text->text()) return false;
             if (focus()) text->userType(WindowText(hwnd));
         } else if (auto* list = dynamic_cast<ui::ListBox*>(&control)) {
+            if (code == LBN_SETFOCUS) return focusGesture(control);
             if (code == LBN_SELCHANGE) {
                 std::vector<int> rows;
                 for (int i = 0; i < list->listCount(); ++i)
@@ -400,6 +416,7 @@ void FormWindow::onCommand(int id, int code) {
             }
         } else if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) {
             const auto row = static_cast<int>(Send(hwnd, CB_GETCURSEL));
+            if (code == CBN_SETFOCUS) return focusGesture(control);
             if (code == CBN_SELCHANGE && row >= 0 && row != combo->listIndex()) {
                 if (focus()) combo->userChoose(row);
             } else if (code == CBN_EDITCHANGE) {
@@ -423,6 +440,10 @@ LRESULT FormWindow::onNotify(const NMHDR& header) {
     if (!child || !child->hwnd) return 0;
     ui::Control& control = *child->control;
     const auto focus = [this, &control] { return form_.userMoveFocus(control); };
+    if (header.code == NM_SETFOCUS) {
+        gesture([&] { return focusGesture(control); });
+        return 0;
+    }
     if (auto* tabs = dynamic_cast<ui::TabStrip*>(&control)) {
         if (header.code == TCN_SELCHANGE) {
             const int index = static_cast<int>(Send(child->hwnd, TCM_GETCURSEL)) + 1;

@@ -61,6 +61,7 @@ private:
     // Runs one gesture of the user and reads the model back.
     template <class Fn>
     void gesture(Fn&& fn);
+    bool focusGesture(ui::Control& control);
 
     Child* childOf(int id);
     RECT pixelRect(const ui::Control& control) const;
@@ -79,7 +80,8 @@ private:
     bool modal_ = false;
     bool closed_ = false;
     bool syncing_ = false;
-    int busy_ = 0;  // messages of this window being handled (nested by handlers)
+    int busy_ = 0;
+    int gestureDepth_ = 0;  // messages of this window being handled (nested by handlers)
     int dpiX_ = 96;
     int dpiY_ = 96;
     std::vector<Child> children_;

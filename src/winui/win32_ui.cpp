@@ -1,8 +1,10 @@
 #include "corvane/winui/win32_ui.h"
 
+// windows.h first: commctrl.h and shlobj.h build on its types.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <algorithm>
 

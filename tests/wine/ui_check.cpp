@@ -1,8 +1,10 @@
 // The Win32 presenter under Wine and Xvfb: a form shown modally and a message box, each
 // answered from a second thread as a user answers them (the window found by its caption,
 // text typed, boxes ticked, buttons pressed). Exits 0 when the model saw every gesture.
-#include <commctrl.h>
+// windows.h first: commctrl.h builds on its types.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
