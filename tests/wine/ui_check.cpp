@@ -1,0 +1,164 @@
+// The Win32 presenter under Wine and Xvfb: a form shown modally and a message box, each
+// answered from a second thread as a user answers them (the window found by its caption,
+// text typed, boxes ticked, buttons pressed). Exits 0 when the model saw every gesture.
+// windows.h first: commctrl.h builds on its types.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "corvane/ui/controls.h"
+#include "corvane/winui/win32_ui.h"
+
+namespace {
+
+using namespace corvane;
+
+class frmCheck : public ui::Form {
+public:
+    ui::Label lblStatus{*this, "lblStatus"};
+    ui::TextBox txtName{*this, "txtName"};
+    ui::CheckBox chkRemember{*this, "chkRemember"};
+    ui::ListView lvwRows{*this, "lvwRows"};
+    ui::CommandButton cmdApply{*this, "cmdApply"};
+    ui::CommandButton cmdOK{*this, "cmdOK"};
+    ui::Timer tmrStart{*this, "tmrStart"};
+    std::string tickedRow;
+    int okClicks = 0;
+
+    frmCheck() : Form("frmCheck") {
+        cmdApply.onClick = [this] {
+            lblStatus.setCaption("Applied " + txtName.text());
+            cmdOK.setEnabled(true);
+        };
+        lvwRows.onItemCheck = [this](ui::ListItem& row) { tickedRow = row.text(); };
+        tmrStart.onTimer = [this] {
+            tmrStart.setEnabled(false);
+            lblStatus.setCaption("Started");
+        };
+        cmdOK.onClick = [this] {
+            ++okClicks;
+            hide();
+        };
+        applyDesign();
+    }
+
+protected:
+    void design() override {
+        setCaption("Presenter check");
+        move(0, 0, 5000, 4000);
+        lblStatus.setCaption("Waiting");
+        lblStatus.move(120, 120, 4000, 240);
+        txtName.move(120, 480, 3000, 300);
+        chkRemember.setCaption("Remember");
+        chkRemember.move(120, 900, 3000, 300);
+        lvwRows.setCheckboxes(true);
+        lvwRows.addColumn("Name", 2000);
+        lvwRows.addItem("first");
+        lvwRows.addItem("second");
+        lvwRows.move(120, 1300, 4000, 1200);
+        cmdApply.setCaption("Apply");
+        cmdApply.move(2400, 2900, 1000, 360);
+        cmdOK.setCaption("OK");
+        cmdOK.setEnabled(false);
+        cmdOK.move(3600, 2900, 1000, 360);
+        tmrStart.setInterval(20);
+    }
+};
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "ui_check: %s\n", what);
+    std::fflush(stderr);
+    ExitProcess(1);
+}
+
+// Polls until `find` finds a window, as long as a slow Wine start needs (15 s at most).
+template <class Fn>
+HWND WaitFor(Fn find, const char* what) {
+    for (int tries = 0; tries < 300; ++tries) {
+        if (HWND found = find()) return found;
+        Sleep(50);
+    }
+    Fail(what);
+}
+
+HWND WaitForWindow(const wchar_t* caption) {
+    return WaitFor(
+        [caption] {
+            HWND found = FindWindowW(nullptr, caption);
+            return found && IsWindowVisible(found) ? found : nullptr;
+        },
+        "no window came up");
+}
+
+HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text) {
+    HWND found = FindWindowExW(parent, nullptr, windowClass, text);
+    if (!found) {
+        std::fprintf(stderr, "ui_check: no %ls \"%ls\"\n", windowClass, text ? text : L"");
+        for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            wchar_t buf[200] = L"";
+            wchar_t cls[100] = L"";
+            GetWindowTextW(c, buf, 200);
+            GetClassNameW(c, cls, 100);
+            std::fprintf(stderr, "  %ls \"%ls\"\n", cls, buf);
+        }
+        Fail("a control is missing or shows another text");
+    }
+    return found;
+}
+
+// What the user does in the form; every SendMessageW returns after the model ran.
+void AnswerForm() {
+    HWND form = WaitForWindow(L"Presenter check");
+    WaitFor([form] { return FindWindowExW(form, nullptr, L"Static", L"Started"); }, "the timer did not run");
+    HWND ok = Child(form, L"Button", L"OK");
+    if (IsWindowEnabled(ok)) Fail("OK is enabled although the model disabled it");
+    for (wchar_t typed : std::wstring(L"Ada")) SendMessageW(Child(form, L"Edit", nullptr), WM_CHAR, typed, 1);
+    SendMessageW(Child(form, L"Button", L"Remember"), BM_CLICK, 0, 0);
+    HWND rows = Child(form, WC_LISTVIEWW, nullptr);
+    if (SendMessageW(rows, LVM_GETITEMCOUNT, 0, 0) != 2) Fail("the list view does not show two rows");
+    ListView_SetCheckState(rows, 1, TRUE);
+    SendMessageW(Child(form, L"Button", L"Apply"), BM_CLICK, 0, 0);
+    Child(form, L"Static", L"Applied Ada");
+    if (!IsWindowEnabled(ok)) Fail("OK stayed disabled after the handler enabled it");
+    SendMessageW(ok, BM_CLICK, 0, 0);
+}
+
+void AnswerMessageBox() {
+    HWND box = WaitForWindow(L"Presenter question");
+    HWND yes = GetDlgItem(box, IDYES);
+    if (!yes) Fail("the message box has no Yes button");
+    SendMessageW(yes, BM_CLICK, 0, 0);
+}
+
+}  // namespace
+
+int main() {
+    winui::Win32Ui presenter;
+    frmCheck form;
+    std::thread user(AnswerForm);
+    form.show(presenter);
+    user.join();
+    if (form.okClicks != 1 || form.isVisible()) Fail("the OK click did not close the form");
+    if (form.txtName.text() != "Ada") Fail("the typed text did not reach the model");
+    if (!form.chkRemember.ticked()) Fail("the tick did not reach the model");
+    if (form.tickedRow != "second" || !form.lvwRows.item(2).checked()) Fail("the row's tick did not reach the model");
+
+    std::thread answer(AnswerMessageBox);
+    const int pressed = presenter.messageBox("Go on?", platform::mb::QuestionYesNo, "Presenter question", 0);
+    answer.join();
+    if (pressed != platform::mb::IdYes) Fail("the message box did not answer Yes");
+
+    // The progress window: shown without waiting, gone when the form hides.
+    form.showModeless(presenter);
+    presenter.doEvents();
+    if (!IsWindowVisible(FindWindowW(nullptr, L"Presenter check"))) Fail("the modeless form is not shown");
+    form.hide();
+    presenter.doEvents();
+    if (FindWindowW(nullptr, L"Presenter check")) Fail("the modeless form stayed after it hid");
+    std::puts("ui_check: the form and the message box were answered");
+    return 0;
+}
