@@ -49,9 +49,11 @@ ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shar
                                  auto item = map->item(args.object(0));
                                  args.withCancel(1, [&](bool& cancel) { alive.ItemSend(item, cancel); });
                              })},
-        {"ItemContextMenuDisplay", ForSink(weak, [map](Sink& alive, const EventArgs& args) {
-             alive.ItemContextMenuDisplay(WrapCommandBar(*map, args.object(0)), WrapSelection(*map, args.object(1)));
-         })},
+        {"ItemContextMenuDisplay", ForSink(weak,
+                                           [map](Sink& alive, const EventArgs& args) {
+                                               alive.ItemContextMenuDisplay(WrapCommandBar(*map, args.object(0)),
+                                                                            WrapSelection(*map, args.object(1)));
+                                           })},
     };
     return ConnectEvents(source, ApplicationSourceEvents, std::move(bindings));
 }
@@ -59,9 +61,10 @@ ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shar
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::ExplorersEvents>& sink) {
     auto map = objects.shared_from_this();
     std::vector<EventBinding> bindings{
-        {"NewExplorer", ForSink(std::weak_ptr(sink), [map](ol::ExplorersEvents& alive, const EventArgs& args) {
-             alive.NewExplorer(WrapExplorer(*map, args.object(0)));
-         })},
+        {"NewExplorer", ForSink(std::weak_ptr(sink),
+                                [map](ol::ExplorersEvents& alive, const EventArgs& args) {
+                                    alive.NewExplorer(WrapExplorer(*map, args.object(0)));
+                                })},
     };
     return ConnectEvents(source, ExplorersSourceEvents, std::move(bindings));
 }
@@ -77,8 +80,9 @@ ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shar
         {"BeforeFolderSwitch", ForSink(weak,
                                        [map](Sink& alive, const EventArgs& args) {
                                            auto folder = WrapFolder(*map, args.object(0));
-                                           args.withCancel(
-                                               1, [&](bool& cancel) { alive.BeforeFolderSwitch(folder, cancel); });
+                                           args.withCancel(1, [&](bool& cancel) {
+                                               alive.BeforeFolderSwitch(folder, cancel);
+                                           });
                                        })},
         Plain<Sink>("FolderSwitch", weak, &Sink::FolderSwitch),
         Plain<Sink>("SelectionChange", weak, &Sink::SelectionChange),
@@ -89,14 +93,16 @@ ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shar
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::InspectorsEvents>& sink) {
     auto map = objects.shared_from_this();
     std::vector<EventBinding> bindings{
-        {"NewInspector", ForSink(std::weak_ptr(sink), [map](ol::InspectorsEvents& alive, const EventArgs& args) {
-             alive.NewInspector(WrapInspector(*map, args.object(0)));
-         })},
+        {"NewInspector", ForSink(std::weak_ptr(sink),
+                                 [map](ol::InspectorsEvents& alive, const EventArgs& args) {
+                                     alive.NewInspector(WrapInspector(*map, args.object(0)));
+                                 })},
     };
     return ConnectEvents(source, InspectorsSourceEvents, std::move(bindings));
 }
 
-ol::Connection AdviseEvents(Objects& /*objects*/, IDispatch* source, const std::shared_ptr<ol::InspectorEvents>& sink) {
+ol::Connection AdviseEvents(Objects& /*objects*/, IDispatch* source,
+                            const std::shared_ptr<ol::InspectorEvents>& sink) {
     using Sink = ol::InspectorEvents;
     std::weak_ptr<Sink> weak = sink;
     std::vector<EventBinding> bindings{
@@ -117,16 +123,11 @@ ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shar
                             })};
     };
     std::vector<EventBinding> bindings{
-        Cancelable<Sink>("Open", weak, &Sink::Open),
-        Plain<Sink>("Read", weak, &Sink::Read),
-        Cancelable<Sink>("Write", weak, &Sink::Write),
-        Cancelable<Sink>("Close", weak, &Sink::Close),
-        Cancelable<Sink>("Send", weak, &Sink::Send),
-        Response("Reply", map, weak, &Sink::Reply),
-        Response("ReplyAll", map, weak, &Sink::ReplyAll),
-        Response("Forward", map, weak, &Sink::Forward),
-        named("PropertyChange", &Sink::PropertyChange),
-        named("CustomPropertyChange", &Sink::CustomPropertyChange),
+        Cancelable<Sink>("Open", weak, &Sink::Open),      Plain<Sink>("Read", weak, &Sink::Read),
+        Cancelable<Sink>("Write", weak, &Sink::Write),    Cancelable<Sink>("Close", weak, &Sink::Close),
+        Cancelable<Sink>("Send", weak, &Sink::Send),      Response("Reply", map, weak, &Sink::Reply),
+        Response("ReplyAll", map, weak, &Sink::ReplyAll), Response("Forward", map, weak, &Sink::Forward),
+        named("PropertyChange", &Sink::PropertyChange),   named("CustomPropertyChange", &Sink::CustomPropertyChange),
     };
     return ConnectEvents(source, ItemSourceEvents, std::move(bindings));
 }
@@ -135,10 +136,12 @@ ol::Connection AdviseEvents(Objects& objects, IDispatch* source,
                             const std::shared_ptr<ol::CommandBarButtonEvents>& sink) {
     auto map = objects.shared_from_this();
     std::vector<EventBinding> bindings{
-        {"Click", ForSink(std::weak_ptr(sink), [map](ol::CommandBarButtonEvents& alive, const EventArgs& args) {
-             auto button = std::dynamic_pointer_cast<ol::CommandBarButton>(WrapCommandBarControl(*map, args.object(0)));
-             args.withCancel(1, [&](bool& cancel) { alive.Click(button, cancel); });
-         })},
+        {"Click", ForSink(std::weak_ptr(sink),
+                          [map](ol::CommandBarButtonEvents& alive, const EventArgs& args) {
+                              auto button = std::dynamic_pointer_cast<ol::CommandBarButton>(
+                                  WrapCommandBarControl(*map, args.object(0)));
+                              args.withCancel(1, [&](bool& cancel) { alive.Click(button, cancel); });
+                          })},
     };
     return ConnectEvents(source, CommandBarButtonSourceEvents, std::move(bindings));
 }

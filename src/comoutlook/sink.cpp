@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include <olectl.h>
 #include <cstring>
 #include <map>
-#include <olectl.h>
 
 #include "corvane/comoutlook/late.h"
 #include "corvane/platform/error.h"
@@ -23,25 +23,29 @@ struct GuidLess {
 // once per interface. DISPID_UNKNOWN marks an event the interface does not have.
 class EventIds {
 public:
-    // The identifiers of `events`, reading the source's type information for those not
-    // known yet.
+    // The identifiers of the bindings' events, reading the source's type information for
+    // those not known yet. The lock is never held across a call to the source (a call to
+    // another process lets Outlook call in again on this thread).
     std::vector<DISPID> of(IDispatch* source, const EventInterface& events, std::span<const EventBinding> bindings) {
-        AcquireSRWLockExclusive(&lock_);
-        struct Unlock {
-            SRWLOCK* lock;
-            ~Unlock() { ReleaseSRWLockExclusive(lock); }
-        } unlock{&lock_};
-        auto& known = tables_[events.iid];
-        ComPtr<ITypeInfo> info;
-        std::vector<DISPID> ids;
-        for (const auto& binding : bindings) {
-            auto found = known.find(binding.event);
-            if (found == known.end()) {
-                if (!info) info = typeInfoOf(source, events);
-                found = known.emplace(std::string(binding.event), idOf(info.get(), binding.event)).first;
+        std::vector<DISPID> ids(bindings.size(), DISPID_UNKNOWN);
+        std::vector<std::size_t> unknown;
+        {
+            Locked locked(lock_);
+            auto& known = tables_[events.iid];
+            for (std::size_t i = 0; i < bindings.size(); ++i) {
+                auto found = known.find(bindings[i].event);
+                if (found != known.end())
+                    ids[i] = found->second;
+                else
+                    unknown.push_back(i);
             }
-            ids.push_back(found->second);
         }
+        if (unknown.empty()) return ids;
+        ComPtr<ITypeInfo> info = typeInfoOf(source, events);
+        for (std::size_t i : unknown) ids[i] = idOf(info.get(), bindings[i].event);
+        Locked locked(lock_);
+        auto& known = tables_[events.iid];
+        for (std::size_t i : unknown) known.emplace(std::string(bindings[i].event), ids[i]);
         return ids;
     }
 
@@ -73,6 +77,17 @@ private:
         MEMBERID id = DISPID_UNKNOWN;
         return SUCCEEDED(info->GetIDsOfNames(names, 1, &id)) ? id : DISPID_UNKNOWN;
     }
+
+    class Locked {
+    public:
+        explicit Locked(SRWLOCK& lock) : lock_(&lock) { AcquireSRWLockExclusive(lock_); }
+        Locked(const Locked&) = delete;
+        Locked& operator=(const Locked&) = delete;
+        ~Locked() { ReleaseSRWLockExclusive(lock_); }
+
+    private:
+        SRWLOCK* lock_;
+    };
 
     SRWLOCK lock_ = SRWLOCK_INIT;
     std::map<GUID, std::map<std::string, DISPID, std::less<>>, GuidLess> tables_;
@@ -119,11 +134,14 @@ public:
                                      UINT*) override {
         auto handler = handlers_.find(id);
         if (handler == handlers_.end() || params == nullptr) return S_OK;
+        // A handler may end its own connection (an item's Close): the sink stays for the call.
+        AddRef();
         // A failing handler stops there; Outlook goes on as if it had returned.
         try {
             handler->second(EventArgs(*params));
         } catch (...) {  // NOLINT(bugprone-empty-catch): nothing may cross into Outlook
         }
+        Release();
         return S_OK;
     }
 
@@ -168,7 +186,8 @@ outlook::Connection ConnectEvents(IDispatch* source, std::span<const EventInterf
                                   std::vector<EventBinding> bindings) {
     if (source == nullptr) throw platform::PlatformError(platform::errors::ObjectNotSet);
     ComPtr<IConnectionPointContainer> container = ComPtr<IDispatch>(source).as<IConnectionPointContainer>();
-    if (!container) throw platform::PlatformError(static_cast<std::int32_t>(E_NOINTERFACE), "The object raises no events.");
+    if (!container)
+        throw platform::PlatformError(static_cast<std::int32_t>(E_NOINTERFACE), "The object raises no events.");
     // The newest interface the source has.
     ComPtr<IConnectionPoint> point;
     const EventInterface* events = nullptr;

@@ -145,7 +145,8 @@ void CheckEvents(ITypeInfo* own) {
         Expect(app.Fire(ItemSendId, args, 2) == S_OK && appSink->sent == item && !appSink->cancelSeen &&
                    cancel == VARIANT_TRUE,
                "ItemSend reaches the handler with the item's wrapper and its Cancel comes back");
-        Expect(app.Fire(ReminderId, args, 2) == S_OK && appSink->sends == 1, "an event without a handler does nothing");
+        Expect(app.Fire(ReminderId, args, 2) == S_OK && appSink->sends == 1,
+               "an event without a handler does nothing");
         Expect(app.Fire(NewMailId) == S_OK && app.Fire(NewMailId) == S_OK && appSink->mails == 2,
                "a handler that throws answers S_OK and the next event still arrives");
 
