@@ -10,140 +10,137 @@ namespace ol = outlook;
 
 namespace {
 
-// An event without arguments.
-template <class Sink>
-EventBinding Plain(std::string_view event, const std::weak_ptr<Sink>& sink, void (Sink::*handler)()) {
-    return {event, ForSink(sink, [handler](Sink& alive, const EventArgs&) { (alive.*handler)(); })};
+template <class T>
+using Wrapper = std::shared_ptr<T> (*)(Objects&, const Dispatched&);
+
+std::shared_ptr<ol::Item> WrapAnyItem(Objects& objects, const Dispatched& object) { return objects.item(object); }
+std::shared_ptr<ol::CommandBarButton> WrapButton(Objects& objects, const Dispatched& object) {
+    return std::dynamic_pointer_cast<ol::CommandBarButton>(WrapCommandBarControl(objects, object));
 }
 
-// An event whose only argument is Cancel.
+// The bindings of one sink: each event by its name and the handler's shape.
 template <class Sink>
-EventBinding Cancelable(std::string_view event, const std::weak_ptr<Sink>& sink, void (Sink::*handler)(bool&)) {
-    return {event, ForSink(sink, [handler](Sink& alive, const EventArgs& args) {
-                args.withCancel(0, [&](bool& cancel) { (alive.*handler)(cancel); });
-            })};
-}
+class Binder {
+public:
+    Binder(Objects& objects, const std::shared_ptr<Sink>& sink) : map_(objects.shared_from_this()), sink_(sink) {}
 
-// An item's event with the response item and Cancel.
-EventBinding Response(std::string_view event, const std::shared_ptr<Objects>& objects,
-                      const std::weak_ptr<ol::ItemEvents>& sink,
-                      void (ol::ItemEvents::*handler)(const std::shared_ptr<ol::Item>&, bool&)) {
-    return {event, ForSink(sink, [objects, handler](ol::ItemEvents& alive, const EventArgs& args) {
-                auto response = objects->item(args.object(0));
-                args.withCancel(1, [&](bool& cancel) { (alive.*handler)(response, cancel); });
-            })};
-}
+    // An event without arguments.
+    Binder& plain(std::string_view event, void (Sink::*handler)()) {
+        return add(event, [handler](Sink& alive, const EventArgs&) { (alive.*handler)(); });
+    }
+    // An event whose only argument is Cancel.
+    Binder& cancelable(std::string_view event, void (Sink::*handler)(bool&)) {
+        return add(event, [handler](Sink& alive, const EventArgs& args) {
+            args.withCancel(0, [&](bool& cancel) { (alive.*handler)(cancel); });
+        });
+    }
+    // An event with one object.
+    template <class T>
+    Binder& object(std::string_view event, void (Sink::*handler)(const std::shared_ptr<T>&), Wrapper<T> wrap) {
+        return add(event, [map = map_, handler, wrap](Sink& alive, const EventArgs& args) {
+            (alive.*handler)(wrap(*map, args.object(0)));
+        });
+    }
+    // An event with one object and Cancel.
+    template <class T>
+    Binder& objectCancelable(std::string_view event, void (Sink::*handler)(const std::shared_ptr<T>&, bool&),
+                             Wrapper<T> wrap) {
+        return add(event, [map = map_, handler, wrap](Sink& alive, const EventArgs& args) {
+            auto object = wrap(*map, args.object(0));
+            args.withCancel(1, [&](bool& cancel) { (alive.*handler)(object, cancel); });
+        });
+    }
+    // An event with a property's name.
+    Binder& named(std::string_view event, void (Sink::*handler)(const std::string&)) {
+        return add(event, [handler](Sink& alive, const EventArgs& args) { (alive.*handler)(args.text(0)); });
+    }
+    template <class Handler>
+    Binder& add(std::string_view event, Handler handler) {
+        bindings_.push_back({event, ForSink(sink_, std::move(handler))});
+        return *this;
+    }
+
+    template <std::size_t N>
+    ol::Connection connect(IDispatch* source, const std::array<EventInterface, N>& interfaces) {
+        return ConnectEvents(source, interfaces, std::move(bindings_));
+    }
+    const std::shared_ptr<Objects>& map() const { return map_; }
+
+private:
+    std::shared_ptr<Objects> map_;
+    std::weak_ptr<Sink> sink_;
+    std::vector<EventBinding> bindings_;
+};
 
 }  // namespace
 
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::ApplicationEvents>& sink) {
     using Sink = ol::ApplicationEvents;
-    std::weak_ptr<Sink> weak = sink;
-    auto map = objects.shared_from_this();
-    std::vector<EventBinding> bindings{
-        Plain<Sink>("Startup", weak, &Sink::Startup),
-        Plain<Sink>("Quit", weak, &Sink::Quit),
-        Plain<Sink>("NewMail", weak, &Sink::NewMail),
-        {"ItemSend", ForSink(weak,
-                             [map](Sink& alive, const EventArgs& args) {
-                                 auto item = map->item(args.object(0));
-                                 args.withCancel(1, [&](bool& cancel) { alive.ItemSend(item, cancel); });
-                             })},
-        {"ItemContextMenuDisplay", ForSink(weak,
-                                           [map](Sink& alive, const EventArgs& args) {
-                                               alive.ItemContextMenuDisplay(WrapCommandBar(*map, args.object(0)),
-                                                                            WrapSelection(*map, args.object(1)));
-                                           })},
-    };
-    return ConnectEvents(source, ApplicationSourceEvents, std::move(bindings));
+    Binder<Sink> binder(objects, sink);
+    binder.plain("Startup", &Sink::Startup)
+        .plain("Quit", &Sink::Quit)
+        .plain("NewMail", &Sink::NewMail)
+        .objectCancelable<ol::Item>("ItemSend", &Sink::ItemSend, WrapAnyItem)
+        .add("ItemContextMenuDisplay", [map = binder.map()](Sink& alive, const EventArgs& args) {
+            alive.ItemContextMenuDisplay(WrapCommandBar(*map, args.object(0)), WrapSelection(*map, args.object(1)));
+        });
+    return binder.connect(source, ApplicationSourceEvents);
 }
 
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::ExplorersEvents>& sink) {
-    auto map = objects.shared_from_this();
-    std::vector<EventBinding> bindings{
-        {"NewExplorer", ForSink(std::weak_ptr(sink),
-                                [map](ol::ExplorersEvents& alive, const EventArgs& args) {
-                                    alive.NewExplorer(WrapExplorer(*map, args.object(0)));
-                                })},
-    };
-    return ConnectEvents(source, ExplorersSourceEvents, std::move(bindings));
+    return Binder(objects, sink)
+        .object<ol::Explorer>("NewExplorer", &ol::ExplorersEvents::NewExplorer, WrapExplorer)
+        .connect(source, ExplorersSourceEvents);
 }
 
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::ExplorerEvents>& sink) {
     using Sink = ol::ExplorerEvents;
-    std::weak_ptr<Sink> weak = sink;
-    auto map = objects.shared_from_this();
-    std::vector<EventBinding> bindings{
-        Plain<Sink>("Activate", weak, &Sink::Activate),
-        Plain<Sink>("Deactivate", weak, &Sink::Deactivate),
-        Plain<Sink>("Close", weak, &Sink::Close),
-        {"BeforeFolderSwitch", ForSink(weak,
-                                       [map](Sink& alive, const EventArgs& args) {
-                                           auto folder = WrapFolder(*map, args.object(0));
-                                           args.withCancel(1, [&](bool& cancel) {
-                                               alive.BeforeFolderSwitch(folder, cancel);
-                                           });
-                                       })},
-        Plain<Sink>("FolderSwitch", weak, &Sink::FolderSwitch),
-        Plain<Sink>("SelectionChange", weak, &Sink::SelectionChange),
-    };
-    return ConnectEvents(source, ExplorerSourceEvents, std::move(bindings));
+    return Binder(objects, sink)
+        .plain("Activate", &Sink::Activate)
+        .plain("Deactivate", &Sink::Deactivate)
+        .plain("Close", &Sink::Close)
+        .objectCancelable<ol::Folder>("BeforeFolderSwitch", &Sink::BeforeFolderSwitch, WrapFolder)
+        .plain("FolderSwitch", &Sink::FolderSwitch)
+        .plain("SelectionChange", &Sink::SelectionChange)
+        .connect(source, ExplorerSourceEvents);
 }
 
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::InspectorsEvents>& sink) {
-    auto map = objects.shared_from_this();
-    std::vector<EventBinding> bindings{
-        {"NewInspector", ForSink(std::weak_ptr(sink),
-                                 [map](ol::InspectorsEvents& alive, const EventArgs& args) {
-                                     alive.NewInspector(WrapInspector(*map, args.object(0)));
-                                 })},
-    };
-    return ConnectEvents(source, InspectorsSourceEvents, std::move(bindings));
+    return Binder(objects, sink)
+        .object<ol::Inspector>("NewInspector", &ol::InspectorsEvents::NewInspector, WrapInspector)
+        .connect(source, InspectorsSourceEvents);
 }
 
-ol::Connection AdviseEvents(Objects& /*objects*/, IDispatch* source,
-                            const std::shared_ptr<ol::InspectorEvents>& sink) {
+ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::InspectorEvents>& sink) {
     using Sink = ol::InspectorEvents;
-    std::weak_ptr<Sink> weak = sink;
-    std::vector<EventBinding> bindings{
-        Plain<Sink>("Activate", weak, &Sink::Activate),
-        Plain<Sink>("Deactivate", weak, &Sink::Deactivate),
-        Plain<Sink>("Close", weak, &Sink::Close),
-    };
-    return ConnectEvents(source, InspectorSourceEvents, std::move(bindings));
+    return Binder(objects, sink)
+        .plain("Activate", &Sink::Activate)
+        .plain("Deactivate", &Sink::Deactivate)
+        .plain("Close", &Sink::Close)
+        .connect(source, InspectorSourceEvents);
 }
 
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source, const std::shared_ptr<ol::ItemEvents>& sink) {
     using Sink = ol::ItemEvents;
-    std::weak_ptr<Sink> weak = sink;
-    auto map = objects.shared_from_this();
-    auto named = [&weak](std::string_view event, void (Sink::*handler)(const std::string&)) {
-        return EventBinding{event, ForSink(weak, [handler](Sink& alive, const EventArgs& args) {
-                                (alive.*handler)(args.text(0));
-                            })};
-    };
-    std::vector<EventBinding> bindings{
-        Cancelable<Sink>("Open", weak, &Sink::Open),      Plain<Sink>("Read", weak, &Sink::Read),
-        Cancelable<Sink>("Write", weak, &Sink::Write),    Cancelable<Sink>("Close", weak, &Sink::Close),
-        Cancelable<Sink>("Send", weak, &Sink::Send),      Response("Reply", map, weak, &Sink::Reply),
-        Response("ReplyAll", map, weak, &Sink::ReplyAll), Response("Forward", map, weak, &Sink::Forward),
-        named("PropertyChange", &Sink::PropertyChange),   named("CustomPropertyChange", &Sink::CustomPropertyChange),
-    };
-    return ConnectEvents(source, ItemSourceEvents, std::move(bindings));
+    return Binder(objects, sink)
+        .cancelable("Open", &Sink::Open)
+        .plain("Read", &Sink::Read)
+        .cancelable("Write", &Sink::Write)
+        .cancelable("Close", &Sink::Close)
+        .cancelable("Send", &Sink::Send)
+        .objectCancelable<ol::Item>("Reply", &Sink::Reply, WrapAnyItem)
+        .objectCancelable<ol::Item>("ReplyAll", &Sink::ReplyAll, WrapAnyItem)
+        .objectCancelable<ol::Item>("Forward", &Sink::Forward, WrapAnyItem)
+        .named("PropertyChange", &Sink::PropertyChange)
+        .named("CustomPropertyChange", &Sink::CustomPropertyChange)
+        .connect(source, ItemSourceEvents);
 }
 
 ol::Connection AdviseEvents(Objects& objects, IDispatch* source,
                             const std::shared_ptr<ol::CommandBarButtonEvents>& sink) {
-    auto map = objects.shared_from_this();
-    std::vector<EventBinding> bindings{
-        {"Click", ForSink(std::weak_ptr(sink),
-                          [map](ol::CommandBarButtonEvents& alive, const EventArgs& args) {
-                              auto button = std::dynamic_pointer_cast<ol::CommandBarButton>(
-                                  WrapCommandBarControl(*map, args.object(0)));
-                              args.withCancel(1, [&](bool& cancel) { alive.Click(button, cancel); });
-                          })},
-    };
-    return ConnectEvents(source, CommandBarButtonSourceEvents, std::move(bindings));
+    return Binder(objects, sink)
+        .objectCancelable<ol::CommandBarButton>("Click", &ol::CommandBarButtonEvents::Click, WrapButton)
+        .connect(source, CommandBarButtonSourceEvents);
 }
 
 }  // namespace corvane::comoutlook
