@@ -16,7 +16,7 @@ struct SystemSettings {
     platform::WindowsVersion windows;  // Windows 7 Service Pack 1 unless set
     std::uint16_t architecture = platform::arch::Amd64;
     platform::AddinVersion version{1, 0, 0};
-    unsigned codePage = 1252;  // the ANSI code page: Western European
+    unsigned codePage = 1252;            // the ANSI code page: Western European
     std::string shortDate = "M/d/yyyy";  // United States English unless set
 };
 
