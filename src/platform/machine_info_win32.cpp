@@ -84,7 +84,8 @@ std::string MachineInfo::addinFolder() {
         path.resize(path.size() * 2);
     }
     const auto slash = path.find_last_of(L'\\');
-    return text::Utf8FromWide(slash == std::wstring::npos ? std::wstring_view() : std::wstring_view(path).substr(0, slash));
+    return text::Utf8FromWide(slash == std::wstring::npos ? std::wstring_view()
+                                                          : std::wstring_view(path).substr(0, slash));
 }
 
 AddinVersion MachineInfo::addinVersion() {

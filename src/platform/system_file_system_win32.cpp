@@ -37,8 +37,8 @@ FileHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& tempo
     const DWORD seed = GetCurrentProcessId() * 7919U + GetTickCount();
     for (DWORD attempt = 0;; ++attempt) {
         temporary = target + L".tmp-" + std::to_wstring(seed + attempt);
-        FileHandle h(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr));
+        FileHandle h(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (h.valid()) return h;
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS || attempt == 100) ThrowWindowsError(error);

@@ -3,7 +3,6 @@
 // launched). Prints what differs and exits with 1.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,18 +11,12 @@
 #include "corvane/text/wide.h"
 #include "corvane/winhost/product_version.h"
 #include "corvane/winhost/windows_host.h"
+#include "expect.h"
 
 using namespace corvane;
+using wine_check::Expect;
 
 namespace {
-
-int failures = 0;
-
-void Expect(bool ok, const char* what) {
-    if (ok) return;
-    std::printf("FAILED: %s\n", what);
-    ++failures;
-}
 
 struct NoUi final : platform::Ui {
     int messageBox(std::string_view, int, std::string_view, platform::WindowHandle) override { return 0; }
@@ -91,7 +84,8 @@ int main() {
     host.files.removeFile(file);
     Expect(!host.files.fileExists(file), "a removed file is gone");
     // Wine's ReplaceFileW leaves its own "rf*.tmp" behind when it fails.
-    for (const std::wstring& name : Files(folder, "*")) DeleteFileW((text::WideFromUtf8(folder + "\\") + name).c_str());
+    for (const std::wstring& name : Files(folder, "*"))
+        DeleteFileW((text::WideFromUtf8(folder + "\\") + name).c_str());
     RemoveDirectoryW(text::WideFromUtf8(folder).c_str());
 
     const platform::WindowsVersion windows = host.system.windowsVersion();
@@ -115,5 +109,5 @@ int main() {
                                 "http:///no-host", "javascript:alert(1)"})
         shell.openAddress(address);
     Expect(shell.refused.size() == 5, "the shell refuses everything but a web address");
-    return failures == 0 ? 0 : 1;
+    return wine_check::ExitCode();
 }

@@ -1,22 +1,15 @@
 // The registry seam over the Win32 API, under Wine: what the add-in's settings rely on.
 // Prints what differs and exits with 1.
-#include <cstdio>
 #include <string>
 
 #include "corvane/platform/error.h"
 #include "corvane/platform/system_registry.h"
+#include "expect.h"
 
 using namespace corvane::platform;
+using wine_check::Expect;
 
 namespace {
-
-int failures = 0;
-
-void Expect(bool ok, const char* what) {
-    if (ok) return;
-    std::printf("FAILED: %s\n", what);
-    ++failures;
-}
 
 constexpr const char* Root = "Software\\Corvane registry check";
 constexpr const char* Sub = "Software\\Corvane registry check\\Sub Key";
@@ -85,5 +78,5 @@ int main() {
     Expect(registry.openKey(Hive::CurrentUser, Sub) == nullptr && registry.openKey(Hive::CurrentUser, Root) == nullptr,
            "a deleted key goes with everything below it");
     registry.deleteKey(Hive::CurrentUser, Root);  // already gone: no failure
-    return failures == 0 ? 0 : 1;
+    return wine_check::ExitCode();
 }
