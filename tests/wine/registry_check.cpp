@@ -11,7 +11,6 @@
 using namespace corvane::platform;
 using corvane::winecheck::Expect;
 
-
 namespace {
 
 constexpr const char* Root = "Software\\Corvane registry check";
