@@ -38,17 +38,17 @@ void DesktopShell::launch(const std::string& target) {
 }
 
 void DesktopShell::openHelp(std::string_view helpFile, std::string_view topic) {
-    const HtmlHelpFn engine = HtmlHelpEngine();
-    const std::wstring target = text::WideFromUtf8(std::string(helpFile) + "::/" + std::string(topic));
-    const bool compiled = IsFile(text::WideFromUtf8(helpFile));
-    if (engine && compiled && engine(nullptr, target.c_str(), HhDisplayToc, 0)) return;
+    // Nothing checks that the help file exists: the engine reports a missing file itself.
+    // Only a machine without the engine gets the topic's page from the help folder.
+    if (const HtmlHelpFn engine = HtmlHelpEngine()) {
+        const std::wstring target = text::WideFromUtf8(std::string(helpFile) + "::/" + std::string(topic));
+        engine(nullptr, target.c_str(), HhDisplayToc, 0);
+        return;
+    }
     std::string page = HelpPagePath(helpFile, topic);
     for (char& c : page)
         if (c == '/') c = '\\';
-    if (IsFile(text::WideFromUtf8(page)))
-        launch(page);
-    else if (engine && !compiled)
-        engine(nullptr, target.c_str(), HhDisplayToc, 0);  // the engine reports the missing file itself
+    if (IsFile(text::WideFromUtf8(page))) launch(page);
 }
 
 void DesktopShell::logRefused(std::string_view address, std::string_view reason) {

@@ -11,8 +11,6 @@
 namespace corvane::platform {
 namespace {
 
-using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOEXW*);
-
 // Lives in the module this code is linked into: its address names that module.
 const char ModuleMarker = 0;
 
@@ -23,15 +21,11 @@ HMODULE AddinModule() {
     return module;
 }
 
+// The version record as the process sees it (GetVersionEx): inside a host without a
+// compatibility manifest, Windows 8.1 and later report 6.2, so the support e-mail names
+// such a machine as Windows 8, as it always has.
 bool ReadVersionRecord(OSVERSIONINFOEXW& info) {
     info.dwOSVersionInfoSize = sizeof info;
-    if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
-        if (FARPROC proc = GetProcAddress(ntdll, "RtlGetVersion")) {
-            // void (*)() converts to and from every function pointer type without a warning.
-            auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void (*)()>(proc));
-            if (rtlGetVersion(&info) == 0) return true;
-        }
-    }
     return GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info)) != 0;
 }
 
