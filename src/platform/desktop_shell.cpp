@@ -1,6 +1,7 @@
 #include <cctype>
 
 #include "corvane/platform/desktop_shell.h"
+#include "corvane/platform/web_address.h"
 
 namespace corvane::platform {
 namespace {
@@ -12,6 +13,13 @@ int HexDigit(char c) {
 }
 
 }  // namespace
+
+void DesktopShell::openAddress(std::string_view address) {
+    if (IsWebAddress(address))
+        launch(std::string(address));
+    else
+        logRefused(address, NotWebAddress);
+}
 
 std::string HelpPagePath(std::string_view helpFile, std::string_view topic) {
     const auto slash = helpFile.find_last_of("\\/");

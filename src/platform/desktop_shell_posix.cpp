@@ -8,10 +8,9 @@
 #include "corvane/platform/desktop_shell.h"
 
 namespace corvane::platform {
-namespace {
 
 // Runs the desktop's opener on one argument, without a shell between.
-void Open(const std::string& target) {
+void DesktopShell::launch(const std::string& target) {
     std::string program = "xdg-open";
     std::string argument = target;
     char* argv[] = {program.data(), argument.data(), nullptr};
@@ -21,11 +20,9 @@ void Open(const std::string& target) {
     waitpid(pid, &status, 0);
 }
 
-}  // namespace
-
-void DesktopShell::openAddress(std::string_view address) { Open(std::string(address)); }
-
-void DesktopShell::openHelp(std::string_view helpFile, std::string_view topic) { Open(HelpPagePath(helpFile, topic)); }
+void DesktopShell::openHelp(std::string_view helpFile, std::string_view topic) {
+    launch(HelpPagePath(helpFile, topic));
+}
 
 void DesktopShell::logRefused(std::string_view address, std::string_view reason) {
     std::cerr << "corvane: refused to open \"" << address << "\": " << reason << '\n';

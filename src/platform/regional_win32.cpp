@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "corvane/platform/system_info.h"
+#include "corvane/text/wide.h"
 
 namespace corvane::platform {
 
@@ -10,10 +11,7 @@ std::string UserShortDatePattern() {
     wchar_t picture[80] = {};
     const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, picture, 80);
     if (n <= 1) return "M/d/yyyy";
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, picture, n - 1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, picture, n - 1, out.data(), bytes, nullptr, nullptr);
-    return out;
+    return text::Utf8FromWide({picture, static_cast<std::size_t>(n - 1)});
 }
 
 }  // namespace corvane::platform

@@ -6,6 +6,7 @@
 #include "corvane/platform/error.h"
 #include "corvane/platform/system_registry.h"
 #include "corvane/text/wide.h"
+#include "windows_error.h"
 
 namespace corvane::platform {
 namespace {
@@ -14,14 +15,7 @@ HKEY RootOf(Hive hive) { return hive == Hive::LocalMachine ? HKEY_LOCAL_MACHINE 
 
 [[noreturn]] void ThrowRegistryError(LSTATUS status) {
     if (status == ERROR_ACCESS_DENIED) throw PlatformError(errors::AccessDenied);
-    wchar_t* message = nullptr;
-    DWORD size =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
-    std::string description = size > 0 ? text::Utf8FromWide({message, size}) : std::string();
-    LocalFree(message);
-    while (!description.empty() && (description.back() == '\n' || description.back() == '\r')) description.pop_back();
-    throw PlatformError(static_cast<std::int32_t>(status), description);
+    ThrowWindowsError(static_cast<std::uint32_t>(status));
 }
 
 void Check(LSTATUS status) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "corvane/core/addin_process.h"
-#include "corvane/text/text.h"
 
 namespace corvane::support {
 
@@ -13,19 +12,9 @@ void ShowHelpTopic(core::AddinProcess& process, std::string_view topic) {
     process.host.shell.openHelp(file, topic);
 }
 
-bool IsWebAddress(std::string_view address) {
-    for (std::string_view scheme : {std::string_view("http://"), std::string_view("https://")}) {
-        if (address.size() > scheme.size() && text::startsWithNoCase(address, scheme)) {
-            const auto host = address.substr(scheme.size());
-            return host.front() != '/' && host.find_first_of(" \t\r\n\"") == std::string_view::npos;
-        }
-    }
-    return false;
-}
-
 void OpenWebPage(core::AddinProcess& process, std::string_view address) {
     if (!IsWebAddress(address)) {
-        process.host.shell.logRefused(address, "not an http or https address");
+        process.host.shell.logRefused(address, platform::NotWebAddress);
         return;
     }
     process.host.shell.openAddress(address);

@@ -1,15 +1,14 @@
 // The registry seam over the Win32 API, under Wine: what the add-in's settings rely on.
 // Prints what differs and exits with 1.
-#include <cstdio>
 #include <string>
 
 #include "corvane/platform/error.h"
 #include "corvane/platform/system_registry.h"
+#include "expect.h"
 
 #include "expect.h"
 
 using namespace corvane::platform;
-
 using corvane::winecheck::Expect;
 
 namespace {

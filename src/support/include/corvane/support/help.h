@@ -2,6 +2,8 @@
 // Opening the help at a topic and opening a web page.
 #include <string_view>
 
+#include "corvane/platform/web_address.h"
+
 namespace corvane::core {
 struct AddinProcess;
 }
@@ -27,6 +29,6 @@ void ShowHelpTopic(core::AddinProcess& process, std::string_view topic);
 void OpenWebPage(core::AddinProcess& process, std::string_view address);
 
 // True for an "http://" or "https://" address (scheme in any case) with a host.
-bool IsWebAddress(std::string_view address);
+using platform::IsWebAddress;
 
 }  // namespace corvane::support
