@@ -35,7 +35,9 @@ public:
     // CreateObject runs in Outlook's process, where the add-in lives: the DLL's own
     // classes answer directly, anything else is created through COM.
     std::shared_ptr<ol::Dispatch> CreateObject(std::string_view progId) override { return objects().create(progId); }
-    ol::Connection Advise(std::shared_ptr<ol::ApplicationEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::ApplicationEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 };
 
 class ComNameSpace final : public ol::NameSpace, public Wrapped {
@@ -84,7 +86,9 @@ public:
     std::shared_ptr<ol::Explorer> Add(const std::shared_ptr<ol::Folder>& folder, int displayMode) override {
         return WrapExplorer(objects(), call("Add", {Pass(folder), Value(displayMode)}).object());
     }
-    ol::Connection Advise(std::shared_ptr<ol::ExplorersEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::ExplorersEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 };
 
 class ComExplorer final : public ol::Explorer, public Wrapped {
@@ -105,7 +109,9 @@ public:
     void Display() override { call("Display"); }
     void Activate() override { call("Activate"); }
     void Close() override { call("Close"); }
-    ol::Connection Advise(std::shared_ptr<ol::ExplorerEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::ExplorerEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 };
 
 class ComSelection final : public ol::Selection, public Wrapped {
@@ -130,7 +136,9 @@ public:
     std::shared_ptr<ol::Inspector> Item(int index) override {
         return WrapInspector(objects(), call("Item", {Value(index)}).object());
     }
-    ol::Connection Advise(std::shared_ptr<ol::InspectorsEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::InspectorsEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 };
 
 class ComInspector final : public ol::Inspector, public Wrapped {
@@ -150,7 +158,9 @@ public:
     void Activate() override { call("Activate"); }
     void Display(bool modal) override { call("Display", {Value(modal)}); }
     void Close(int saveMode) override { call("Close", {Value(saveMode)}); }
-    ol::Connection Advise(std::shared_ptr<ol::InspectorEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::InspectorEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 };
 
 }  // namespace

@@ -95,7 +95,9 @@ public:
     void SetStyle(int style) override { set("Style", Value(style)); }
     int FaceId() override { return number("FaceId"); }
     void SetFaceId(int faceId) override { set("FaceId", Value(faceId)); }
-    ol::Connection Advise(std::shared_ptr<ol::CommandBarButtonEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::CommandBarButtonEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 };
 
 }  // namespace

@@ -40,7 +40,9 @@ public:
         return objects().item(call("Move", {Pass(destination)}).object());
     }
     std::shared_ptr<mapi::Message> MAPIOBJECT() override { NoMapiObject(); }
-    ol::Connection Advise(std::shared_ptr<ol::ItemEvents> /*sink*/) override { return NotConnected(); }
+    ol::Connection Advise(std::shared_ptr<ol::ItemEvents> sink) override {
+        return AdviseEvents(objects(), dispatch(), sink);
+    }
 
 protected:
     std::shared_ptr<ol::MailItem> mail(std::string_view method) {

@@ -8,6 +8,7 @@
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/attachments.h"
 #include "corvane/outlook/command_bars.h"
+#include "corvane/outlook/events.h"
 #include "corvane/outlook/explorer.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/outlook/inspector.h"
@@ -57,9 +58,22 @@ std::shared_ptr<outlook::CommandBarControl> WrapCommandBarControl(Objects& objec
 std::shared_ptr<outlook::word::Document> WrapWordDocument(Objects& objects, const Dispatched& object);
 std::shared_ptr<outlook::word::Application> WrapWordApplication(Objects& objects, const Dispatched& object);
 
-// The event sources are not connected yet: Advise returns a Connection that is not
-// connected, so the add-in's handlers are never called through COM for now.
-inline outlook::Connection NotConnected() { return outlook::Connection(); }
+// Each event source's registration (events.cpp): a sink on the source's connection point
+// for as long as the Connection lasts.
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::ApplicationEvents>& sink);
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::ExplorersEvents>& sink);
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::ExplorerEvents>& sink);
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::InspectorsEvents>& sink);
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::InspectorEvents>& sink);
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::ItemEvents>& sink);
+outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
+                                 const std::shared_ptr<outlook::CommandBarButtonEvents>& sink);
 
 // The Extended-MAPI objects behind items, folders, entries and the session are not
 // reached over COM yet: MAPIOBJECT fails as an Outlook without them does.
