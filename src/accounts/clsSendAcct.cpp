@@ -2,6 +2,7 @@
 #include "corvane/accounts/clsSendAcct.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <deque>
@@ -43,68 +44,133 @@ std::shared_ptr<outlook::NameSpace> MapiNameSpace(core::AddinProcess& p) {
 
 ListRecord Record(const std::string& address, const std::string& account) { return {address, account}; }
 
+ListRecord Owned(const ListRecordView& r) {
+    ListRecord owned;
+    if (r.strEmailAddress) owned.strEmailAddress.emplace(*r.strEmailAddress);
+    if (r.strAccount) owned.strAccount.emplace(*r.strAccount);
+    return owned;
+}
+
+bool SameRecord(const ListRecordView& r, const ListRecord& other) {
+    return r.strEmailAddress == other.strEmailAddress && r.strAccount == other.strAccount;
+}
+
 // Sorts by address ignoring case, records without an address first, records with equal
-// keys in their order. A key is made once per record, and only for an address with
-// capitals or letters beyond ASCII: the others sort by their own text. The key's first
-// sixteen bytes, held as two numbers, decide most comparisons without reaching the text.
+// keys in their order. An address with letters beyond ASCII is compared by its lowercase
+// form, made once; any other is compared where it lies, its capitals folded as the bytes
+// are compared. The key's first sixteen bytes, folded and held as two numbers, decide
+// most comparisons without reaching the text.
 struct AddressSortKey {
     std::uint64_t head[2];
-    std::string_view text;
-    std::size_t row;
-    bool null;
+    std::uint32_t row;
+    // NoAddress, Plain, Capitals, or Folded + the index of the address's lowercase form.
+    std::uint32_t kind;
 };
+enum : std::uint32_t { NoAddress, Plain, Capitals, Folded };
 
-AddressSortKey MakeAddressSortKey(std::string_view text, std::size_t row) {
-    AddressSortKey key{{0, 0}, text, row, false};
-    unsigned char bytes[16] = {};
-    std::memcpy(bytes, text.data(), std::min<std::size_t>(sizeof bytes, text.size()));
-    for (std::size_t i = 0; i < sizeof bytes; ++i) key.head[i / 8] = key.head[i / 8] << 8 | bytes[i];
+constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
+
+// The eight bytes from `at` (fewer at the end of the text, the rest zero) in text order,
+// the first the most significant.
+std::uint64_t EightBytes(std::string_view text, std::size_t at) {
+    std::uint64_t v = 0;
+    if (at + 8 <= text.size()) {
+        std::memcpy(&v, text.data() + at, 8);
+        if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+        return v;
+    }
+    for (std::size_t i = 0; i < 8; ++i)
+        v = v << 8 | (at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0U);
+    return v;
+}
+
+// The ASCII capitals among eight ASCII bytes, as their 0x80 bits.
+std::uint64_t CapitalBits(std::uint64_t v) {
+    const std::uint64_t atLeastA = v + EachByte * (0x80 - 'A');
+    const std::uint64_t beyondZ = v + EachByte * (0x80 - 'Z' - 1);
+    return atLeastA & ~beyondZ & EachByte * 0x80;
+}
+
+unsigned char FoldAscii(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b - 'A' + 'a') : b;
+}
+
+bool FoldedLess(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = FoldAscii(a[i]);
+        const unsigned char y = FoldAscii(b[i]);
+        if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+}
+
+AddressSortKey MakeAddressSortKey(std::string_view text, std::uint32_t row, std::uint32_t kind) {
+    AddressSortKey key{{EightBytes(text, 0), EightBytes(text, 8)}, row, kind};
+    if (kind == Capitals)
+        for (auto& h : key.head) h |= CapitalBits(h) >> 2;
     return key;
 }
 
-bool AddressSortsBefore(const AddressSortKey& a, const AddressSortKey& b) {
-    if (a.null != b.null) return a.null;
-    if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
-    if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
-    return a.text < b.text;
+// Whether the text has bytes beyond ASCII, and whether it has ASCII capitals.
+std::pair<bool, bool> AddressShape(std::string_view s) {
+    std::uint64_t high = 0;
+    std::uint64_t capitals = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t v = 0;
+        std::memcpy(&v, s.data() + i, 8);
+        high |= v;
+        capitals |= CapitalBits(v & ~(EachByte * 0x80));
+    }
+    for (; i < s.size(); ++i) {
+        high |= static_cast<unsigned char>(s[i]);
+        capitals |= s[i] >= 'A' && s[i] <= 'Z';
+    }
+    return {(high & EachByte * 0x80) != 0, capitals != 0};
 }
 
-void SortByAddress(std::vector<ListRecord>& rows) {
-    std::deque<std::string> folded;
+void SortByAddress(std::vector<ListRecordView>& rows) {
+    std::vector<std::string> folded;
     std::vector<AddressSortKey> keys;
     keys.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto row = static_cast<std::uint32_t>(i);
         if (!rows[i].strEmailAddress) {
-            keys.push_back({{0, 0}, {}, i, true});
+            keys.push_back({{0, 0}, row, NoAddress});
             continue;
         }
-        const std::string& s = *rows[i].strEmailAddress;
-        unsigned char bits = 0;
-        bool upper = false;
-        for (char c : s) {
-            bits |= static_cast<unsigned char>(c);
-            upper |= c >= 'A' && c <= 'Z';
-        }
-        if (bits >= 0x80) {
-            keys.push_back(MakeAddressSortKey(folded.emplace_back(text::toLower(s)), i));
-        } else if (upper) {
-            std::string& key = folded.emplace_back(s);
-            for (char& c : key)
-                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            keys.push_back(MakeAddressSortKey(key, i));
+        const std::string_view s = *rows[i].strEmailAddress;
+        const auto [beyondAscii, capitals] = AddressShape(s);
+        if (beyondAscii) {
+            folded.push_back(text::toLower(s));
+            keys.push_back(
+                MakeAddressSortKey(folded.back(), row, Folded + static_cast<std::uint32_t>(folded.size() - 1)));
         } else {
-            keys.push_back(MakeAddressSortKey(s, i));
+            keys.push_back(MakeAddressSortKey(s, row, capitals ? Capitals : Plain));
         }
     }
+    const auto textOf = [&](const AddressSortKey& k) -> std::string_view {
+        return k.kind >= Folded ? std::string_view(folded[k.kind - Folded]) : *rows[k.row].strEmailAddress;
+    };
+    const auto before = [&](const AddressSortKey& a, const AddressSortKey& b) {
+        if ((a.kind == NoAddress) != (b.kind == NoAddress)) return a.kind == NoAddress;
+        if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+        if (a.kind == NoAddress) return false;
+        if (a.kind == Capitals || b.kind == Capitals) return FoldedLess(textOf(a), textOf(b));
+        return textOf(a) < textOf(b);
+    };
     // A list this object saved is sorted but for the records added since it was loaded:
     // only those are sorted, then merged in.
-    const auto sortedEnd = std::is_sorted_until(keys.begin(), keys.end(), AddressSortsBefore);
+    const auto sortedEnd = std::is_sorted_until(keys.begin(), keys.end(), before);
     if (sortedEnd == keys.end()) return;
-    std::stable_sort(sortedEnd, keys.end(), AddressSortsBefore);
-    std::inplace_merge(keys.begin(), sortedEnd, keys.end(), AddressSortsBefore);
-    std::vector<ListRecord> sorted;
+    std::stable_sort(sortedEnd, keys.end(), before);
+    std::inplace_merge(keys.begin(), sortedEnd, keys.end(), before);
+    std::vector<ListRecordView> sorted;
     sorted.reserve(rows.size());
-    for (const auto& k : keys) sorted.push_back(std::move(rows[k.row]));
+    for (const auto& k : keys) sorted.push_back(rows[k.row]);
     rows = std::move(sorted);
 }
 
@@ -270,9 +336,9 @@ bool clsSendAcct::EmailAddressListMailOpen(const std::string& strFolderPath) {
     if (!rowsAsStored_ || !stored_ || body != *stored_) {
         rowsChanged();
         try {
-            rows_ = ReadRowset(WithoutNoBreakSpaces(body));
+            take(ReadRowsetInPlace(WithoutNoBreakSpaces(body)));
         } catch (const RowsetError& e) {
-            rows_.clear();
+            take({});
             loadProblem_ = e.what();
             stored_ = std::move(body);
             platform::ShowMessageBox(p_.host.ui,
@@ -313,7 +379,7 @@ bool clsSendAcct::EmailAddressMailSave(const std::string& strFolderPath) {
         // change is made on what is stored now.
         rowsChanged();
         try {
-            rows_ = ReadRowset(WithoutNoBreakSpaces(now));
+            take(ReadRowsetInPlace(WithoutNoBreakSpaces(now)));
         } catch (const RowsetError& e) {
             ErrorReport_ = "The list in the folder " + strFolderPath + " cannot be read (" + e.what() +
                            "), so it has not been changed.";
@@ -321,7 +387,7 @@ bool clsSendAcct::EmailAddressMailSave(const std::string& strFolderPath) {
         }
         if (pending_) replay(*pending_);
     }
-    const std::string text = WriteRowset(rows_);
+    const std::string text = WriteRowsetViews(rows_);
     safe->SetBody(text);
     safe->Save();
     stored_ = text;
@@ -329,6 +395,19 @@ bool clsSendAcct::EmailAddressMailSave(const std::string& strFolderPath) {
 }
 
 // ---- the record cursor ----
+
+void clsSendAcct::take(RowsetText read) {
+    rows_ = std::move(read.records);
+    text_ = std::move(read.text);
+    owned_.clear();
+}
+
+ListRecordView clsSendAcct::keep(const ListRecord& record) {
+    ListRecordView r;
+    if (record.strEmailAddress) r.strEmailAddress = owned_.emplace_back(*record.strEmailAddress);
+    if (record.strAccount) r.strAccount = owned_.emplace_back(*record.strAccount);
+    return r;
+}
 
 void clsSendAcct::rowsChanged() {
     rowsAsStored_ = false;
@@ -366,7 +445,8 @@ std::string clsSendAcct::PrefAccountFor(const std::string& address) {
     }
     moveLast();
     const auto found = recordOfAddress_->find(text::toLower(text::trim(address)));
-    return found == recordOfAddress_->end() ? std::string() : rows_[found->second].strAccount.value_or("");
+    return found == recordOfAddress_->end() ? std::string()
+                                            : std::string(rows_[found->second].strAccount.value_or(""));
 }
 
 void clsSendAcct::copyCurrent() {
@@ -404,15 +484,15 @@ bool clsSendAcct::saveChange(const Change& change) {
 }
 
 void clsSendAcct::replay(const Change& change) {
-    auto at = std::find(rows_.begin(), rows_.end(), change.before);
+    auto at = std::find_if(rows_.begin(), rows_.end(), [&](const auto& r) { return SameRecord(r, change.before); });
     switch (change.kind) {
         case Change::Kind::Add:
-            rows_.push_back(change.after);
+            rows_.push_back(keep(change.after));
             pos_ = static_cast<long>(rows_.size()) - 1;
             break;
         case Change::Kind::Edit:
-            if (at == rows_.end()) at = rows_.insert(rows_.end(), change.after);
-            *at = change.after;
+            if (at == rows_.end()) at = rows_.insert(rows_.end(), {});
+            *at = keep(change.after);
             pos_ = at - rows_.begin();
             break;
         case Change::Kind::Delete:
@@ -447,12 +527,12 @@ bool clsSendAcct::Update() {
             return false;
         }
         change.kind = Change::Kind::Edit;
-        change.before = rows_[static_cast<std::size_t>(pos_)];
+        change.before = Owned(rows_[static_cast<std::size_t>(pos_)]);
         rowsChanged();
-        rows_[static_cast<std::size_t>(pos_)] = change.after;
+        rows_[static_cast<std::size_t>(pos_)] = keep(change.after);
     } else {
         rowsChanged();
-        rows_.push_back(change.after);
+        rows_.push_back(keep(change.after));
         pos_ = static_cast<long>(rows_.size()) - 1;
     }
     return saveChange(change);
@@ -464,7 +544,7 @@ bool clsSendAcct::Delete() {
         ErrorReport_ = "No active record to delete";
         return false;
     }
-    Change change{Change::Kind::Delete, rows_[static_cast<std::size_t>(pos_)], {}};
+    Change change{Change::Kind::Delete, Owned(rows_[static_cast<std::size_t>(pos_)]), {}};
     rowsChanged();
     rows_.erase(rows_.begin() + pos_);
     return saveChange(change);

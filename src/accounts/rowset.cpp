@@ -46,9 +46,8 @@ void AppendEscaped(std::string& out, std::string_view value) {
     }
 }
 
-}  // namespace
-
-std::string WriteRowset(const std::vector<ListRecord>& records) {
+template <class Record>
+std::string WriteRecords(const std::vector<Record>& records) {
     std::string out;
     out.reserve(1200 + records.size() * 80);
     for (auto line : HeaderLines) out.append(line).append("\r\n");
@@ -69,6 +68,24 @@ std::string WriteRowset(const std::vector<ListRecord>& records) {
     }
     out.append(FooterLines[0]).append("\r\n").append(FooterLines[1]);
     return out;
+}
+
+std::optional<std::string> Owned(const std::optional<std::string_view>& field) {
+    if (!field) return std::nullopt;
+    return std::string(*field);
+}
+
+}  // namespace
+
+std::string WriteRowset(const std::vector<ListRecord>& records) { return WriteRecords(records); }
+std::string WriteRowsetViews(const std::vector<ListRecordView>& records) { return WriteRecords(records); }
+
+std::vector<ListRecord> ReadRowset(std::string text) {
+    const RowsetText read = ReadRowsetInPlace(std::move(text));
+    std::vector<ListRecord> records;
+    records.reserve(read.records.size());
+    for (const auto& r : read.records) records.push_back({Owned(r.strEmailAddress), Owned(r.strAccount)});
+    return records;
 }
 
 std::string WithoutNoBreakSpaces(std::string text) {

@@ -10,36 +10,35 @@ namespace {
 
 // The name after the namespace prefix: "rs:data" -> "data".
 std::string_view LocalName(const char* name) {
-    const char* colon = std::strrchr(name, ':');
-    return colon ? colon + 1 : name;
+    const char* local = name;
+    for (const char* c = name; *c; ++c)
+        if (*c == ':') local = c + 1;
+    return local;
 }
 
-// The rows under parent, pending inserts included: counted first so that the records
-// are made once, where they stay.
-std::size_t CountRows(const pugi::xml_node& parent) {
-    std::size_t n = 0;
-    for (auto node = parent.first_child(); node; node = node.next_sibling()) {
-        if (node.type() != pugi::node_element) continue;
-        const auto local = LocalName(node.name());
-        if (local == "row")
-            ++n;
-        else if (local == "insert")
-            n += CountRows(node);
-    }
-    return n;
+// Whether a name held as a C string is the given one, read no further than needed.
+bool NameIs(const char* name, std::string_view wanted) {
+    for (char c : wanted)
+        if (*name++ != c) return false;
+    return *name == '\0';
 }
 
-void ReadRows(const pugi::xml_node& parent, std::vector<ListRecord>& out) {
+std::string_view View(const pugi::xml_attribute& a) {
+    const char* value = a.value();
+    return {value, std::strlen(value)};
+}
+
+void ReadRows(const pugi::xml_node& parent, std::vector<ListRecordView>& out) {
     for (auto node = parent.first_child(); node; node = node.next_sibling()) {
         if (node.type() != pugi::node_element) continue;
         const auto local = LocalName(node.name());
         if (local == "row") {
-            ListRecord& r = out.emplace_back();
+            ListRecordView& r = out.emplace_back();
             for (auto a = node.first_attribute(); a; a = a.next_attribute()) {
-                if (std::strcmp(a.name(), "strEmailAddress") == 0)
-                    r.strEmailAddress.emplace(a.value());
-                else if (std::strcmp(a.name(), "strAccount") == 0)
-                    r.strAccount.emplace(a.value());
+                if (NameIs(a.name(), "strEmailAddress"))
+                    r.strEmailAddress = View(a);
+                else if (NameIs(a.name(), "strAccount"))
+                    r.strAccount = View(a);
             }
         } else if (local == "insert") {
             ReadRows(node, out);
@@ -49,9 +48,12 @@ void ReadRows(const pugi::xml_node& parent, std::vector<ListRecord>& out) {
 
 }  // namespace
 
-std::vector<ListRecord> ReadRowset(std::string text) {
+RowsetText ReadRowsetInPlace(std::string text) {
+    RowsetText read{std::make_unique<std::string>(std::move(text)), {}};
+    std::string& buffer = *read.text;
     pugi::xml_document doc;
-    const auto parsed = doc.load_buffer_inplace(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+    const auto parsed = doc.load_buffer_inplace(buffer.data(), buffer.size(), pugi::parse_default,
+                                                pugi::encoding_utf8);
     if (!parsed)
         throw RowsetError(std::string(parsed.description()) + " at character " + std::to_string(parsed.offset));
     auto root = doc.document_element();
@@ -64,10 +66,11 @@ std::vector<ListRecord> ReadRowset(std::string text) {
         }
     }
     if (!data) throw RowsetError("the saved list has no data");
-    std::vector<ListRecord> records;
-    records.reserve(CountRows(data));
-    ReadRows(data, records);
-    return records;
+    // Room for as many records as a text this long holds in the add-in's format (each
+    // row taking some fifty characters and more), made once rather than grown.
+    read.records.reserve(buffer.size() / 48 + 16);
+    ReadRows(data, read.records);
+    return read;
 }
 
 }  // namespace corvane::accounts

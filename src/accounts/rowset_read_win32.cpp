@@ -5,7 +5,10 @@
 #include <shlwapi.h>
 #include <xmllite.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "corvane/accounts/rowset.h"
@@ -44,7 +47,7 @@ void Check(HRESULT hr, const char* what) {
 
 }  // namespace
 
-std::vector<ListRecord> ReadRowset(std::string text) {
+RowsetText ReadRowsetInPlace(std::string text) {
     Com<IStream> stream;
     *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(text.data()), static_cast<UINT>(text.size()));
     if (!stream.get()) throw RowsetError("out of memory");
@@ -53,7 +56,20 @@ std::vector<ListRecord> ReadRowset(std::string text) {
     Check(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit), "no XML reader");
     Check(reader->SetInput(stream.get()), "no XML reader");
 
-    std::vector<ListRecord> records;
+    // XmlLite gives the values in UTF-16: their UTF-8 is gathered in one text, where the
+    // records point once it is complete.
+    std::string values;
+    struct Field {
+        std::size_t offset = 0;
+        std::size_t size = 0;
+        bool present = false;
+    };
+    std::vector<std::pair<Field, Field>> fields;
+    const auto keep = [&values](Field& f, std::wstring_view value) {
+        const std::string utf8 = text::Utf8FromWide(value);
+        f = {values.size(), utf8.size(), true};
+        values += utf8;
+    };
     bool sawRoot = false;
     bool sawData = false;
     UINT dataDepth = 0;
@@ -80,24 +96,32 @@ std::vector<ListRecord> ReadRowset(std::string text) {
             inData = !empty;
             dataDepth = depth;
         } else if (inData && name == L"row") {
-            ListRecord r;
+            std::pair<Field, Field> r;
             for (HRESULT a = reader->MoveToFirstAttribute(); a == S_OK; a = reader->MoveToNextAttribute()) {
                 const auto attr = LocalName(*reader.get());
                 const wchar_t* value = nullptr;
                 UINT length = 0;
                 Check(reader->GetValue(&value, &length), "an unreadable attribute");
                 if (attr == L"strEmailAddress")
-                    r.strEmailAddress = text::Utf8FromWide({value, length});
+                    keep(r.first, {value, length});
                 else if (attr == L"strAccount")
-                    r.strAccount = text::Utf8FromWide({value, length});
+                    keep(r.second, {value, length});
             }
-            records.push_back(std::move(r));
+            fields.push_back(r);
         }
     }
     Check(hr, "the text is not well-formed XML");
     if (!sawRoot) throw RowsetError("the text is not a saved list");
     if (!sawData) throw RowsetError("the saved list has no data");
-    return records;
+    RowsetText read{std::make_unique<std::string>(std::move(values)), {}};
+    const std::string_view all = *read.text;
+    const auto view = [all](const Field& f) -> std::optional<std::string_view> {
+        if (!f.present) return std::nullopt;
+        return all.substr(f.offset, f.size);
+    };
+    read.records.reserve(fields.size());
+    for (const auto& [address, account] : fields) read.records.push_back({view(address), view(account)});
+    return read;
 }
 
 }  // namespace corvane::accounts

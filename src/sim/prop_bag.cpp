@@ -36,7 +36,7 @@ bool PropBag::has(mapi::PropTag tag) const { return !std::holds_alternative<std:
 
 std::string PropBag::text(mapi::PropTag tag) const {
     auto v = get(tag);
-    if (auto s = std::get_if<std::string>(&v)) return *s;
+    if (auto s = std::get_if<std::string>(&v)) return std::move(*s);
     return {};
 }
 

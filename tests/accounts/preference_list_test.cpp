@@ -106,6 +106,25 @@ TEST_F(PreferenceList, LoadsSortedByAddressAndFindsOnlyForward) {
     EXPECT_EQ(Addresses(*list).front(), "aaron@x.example");
 }
 
+class MixedCaseList : public PreferenceList {
+protected:
+    MixedCaseList()
+        : PreferenceList(Saved("<z:row strEmailAddress='LongAddress-Prefix-B@x.example'/>"
+                               "<z:row strEmailAddress='longaddress-prefix-a@x.example'/>"
+                               "<z:row strEmailAddress='\xC3\x89mile@x.example'/><z:row strAccount='Work'/>"
+                               "<z:row strEmailAddress='LONGADDRESS-PREFIX-A@x.example'/>")) {}
+};
+
+// Capitals beyond the first sixteen characters, letters beyond ASCII, equal addresses
+// (kept in their order) and a record without an address (first).
+TEST_F(MixedCaseList, SortsIgnoringCaseBeyondTheKeysHead) {
+    auto list = open();
+    ASSERT_TRUE(list->LoadList());
+    EXPECT_EQ(Addresses(*list),
+              (std::vector<std::string>{"", "longaddress-prefix-a@x.example", "LONGADDRESS-PREFIX-A@x.example",
+                                        "LongAddress-Prefix-B@x.example", "\xC3\x89mile@x.example"}));
+}
+
 TEST_F(PreferenceList, ChangesAreRefusedWithTheirReasonAndWriteNothing) {
     auto list = open();
     ASSERT_TRUE(list->LoadList());

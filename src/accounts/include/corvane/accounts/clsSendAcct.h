@@ -9,6 +9,7 @@
 // deleting is AbsolutePosition then Delete. Update and Delete write the whole list back
 // into the list message at once. Record operations show nothing: they return false and
 // leave the reason in ErrorReport.
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -108,9 +109,17 @@ private:
     void rowsChanged();
     bool saveChange(const Change& change);
     void replay(const Change& change);
+    // The records read from a list text, in place of the loaded ones.
+    void take(RowsetText read);
+    // A record of its own for rows_: its text kept by this object.
+    ListRecordView keep(const ListRecord& record);
 
     core::AddinProcess& p_;
-    std::vector<ListRecord> rows_;  // m_RsEmailAddr
+    // m_RsEmailAddr: the records point into the text they were read from (text_) or, once
+    // added or edited, into their own text (owned_).
+    std::vector<ListRecordView> rows_;
+    std::unique_ptr<std::string> text_;
+    std::deque<std::string> owned_;
     bool open_ = false;
     long pos_ = -1;
     std::string strMailFolderPath_;
