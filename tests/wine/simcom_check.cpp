@@ -1,0 +1,125 @@
+// Checks the simulated Outlook's COM face under Wine: a profile built in code, reached
+// through the add-in's own late binding (comoutlook) as Outlook would be, with the face
+// counting every call and reference.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "corvane/comoutlook/objects.h"
+#include "corvane/outlook/explorer.h"
+#include "corvane/outlook/folders.h"
+#include "corvane/outlook/items.h"
+#include "corvane/outlook/recipients.h"
+#include "corvane/platform/error.h"
+#include "corvane/sim/application.h"
+#include "corvane/sim/name_space.h"
+#include "corvane/simcom/faces.h"
+
+#include "expect.h"
+
+using namespace corvane;
+using corvane::winecheck::Expect;
+namespace ol = outlook;
+
+namespace {
+
+// Outlook 2013 with two Explorers, a POP account and a message in the Inbox.
+std::shared_ptr<sim::SimApplication> Outlook2013(platform::Clock& clock) {
+    sim::OutlookOptions options;
+    options.version = "15.0.0.4420";
+    auto app = sim::SimApplication::Create(clock, options);
+    auto session = app->profile();
+    sim::EntrySpec ann;
+    ann.name = "Ann Archer", ann.address = ann.smtpAddress = "ann@example.com";
+    sim::EntrySpec bob;
+    bob.name = "Bob Baker", bob.address = bob.smtpAddress = "bob@example.com";
+    auto user = session->addressBook().addEntry(ann);
+    session->addressBook().addEntry(bob);
+    session->setCurrentUser(user);
+    session->addStore({});
+    session->addAccount({"Work", "ann@example.com", ol::olaccount::Pop3, "Ann Archer"});
+    sim::ItemSpec plans;
+    plans.subject = "Plans", plans.from = user, plans.to = {"Bob Baker"};
+    session->defaultFolder(ol::olfolder::Inbox)->addItem(plans);
+    app->start();
+    app->openExplorer(session->defaultFolder(ol::olfolder::Drafts));
+    return app;
+}
+
+struct SendWatch final : ol::ApplicationEvents {
+    bool cancel = true;
+    std::shared_ptr<ol::Item> seen;
+    void ItemSend(const std::shared_ptr<ol::Item>& item, bool& cancelSend) override {
+        seen = item;
+        cancelSend = cancel;
+    }
+};
+
+// The error a call fails with, or none.
+template <class F>
+platform::PlatformError FailureOf(F call) {
+    try {
+        call();
+    } catch (const platform::PlatformError& e) {
+        return e;
+    }
+    return platform::PlatformError(0, "no failure");
+}
+
+void CheckRoundTrips(const std::shared_ptr<sim::SimApplication>& simApp, simcom::Faces& faces) {
+    IDispatch* face = faces.faceOf(simApp);
+    auto app = comoutlook::ApplicationOf(face);
+    face->Release();
+
+    Expect(app->Version() == "15.0.0.4420" && app->Explorers()->Count() == 2, "the profile is seen through COM");
+    // The Explorer opened last is the active one.
+    Expect(app->Explorers()->Item(2) == app->ActiveExplorer() && app->Session() == app->GetNamespace("MAPI"),
+           "one Outlook object gives one wrapper: the face keeps COM identity");
+    auto inbox = app->Session()->GetDefaultFolder(ol::olfolder::Inbox);
+    Expect(inbox->Items()->Item(1)->Subject() == "Plans" && inbox->Name() == "Inbox", "collections and Item(n)");
+
+    // Outlook's failures come back with its number and text.
+    auto direct = FailureOf([&] { simApp->GetNamespace("LDAP"); });
+    auto overCom = FailureOf([&] { app->GetNamespace("LDAP"); });
+    Expect(overCom.number() == direct.number() && overCom.description() == direct.description(),
+           "a failure crosses as Outlook's exception: " + overCom.description());
+    Expect(FailureOf([&] { app->Session()->GetDefaultFolder(ol::olfolder::Inbox)->Items()->Item(9); }).number() ==
+               platform::errors::IndexOutOfBounds.number,
+           "an index out of bounds fails as in Outlook");
+
+    // ItemSend with Cancel by reference: the add-in's answer reaches the simulated Outlook.
+    auto watch = std::make_shared<SendWatch>();
+    auto connection = app->Advise(watch);
+    auto mail = std::dynamic_pointer_cast<ol::MailItem>(app->CreateItem(ol::olitem::Mail));
+    mail->SetSubject("Numbers");
+    mail->Recipients()->Add("Bob Baker");
+    auto outbox = app->Session()->GetDefaultFolder(ol::olfolder::Outbox);
+    mail->Send();
+    Expect(watch->seen == mail && simApp->sentLog().empty() && outbox->Items()->Count() == 0,
+           "a Cancel set in ItemSend stops the send");
+    watch->cancel = false;
+    mail->Send();
+    Expect(simApp->sentLog().size() == 1 && simApp->sentLog()[0].subject == "Numbers",
+           "ItemSend left alone lets the message go");
+    Expect(faces.callsByMember().at("_MailItem.Send") == 2 && faces.callsByMember().at("_Application.CreateItem") == 1,
+           "each member's calls are counted");
+}
+
+}  // namespace
+
+int main() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    {
+        platform::FixedClock clock;
+        auto simApp = Outlook2013(clock);
+        auto faces = simcom::Faces::Create();
+        CheckRoundTrips(simApp, *faces);
+        std::printf("%llu calls, %llu name lookups\n", static_cast<unsigned long long>(faces->counts().invokes),
+                    static_cast<unsigned long long>(faces->counts().nameLookups));
+        Expect(faces->live() == 0 && faces->references() == 0, "every reference taken on a face is released");
+        simApp->quit();
+    }
+    CoUninitialize();
+    return corvane::winecheck::ExitCode();
+}
