@@ -210,9 +210,9 @@ private:
 
 // A source of seam type Source whose sinks are Bridges.
 template <class Source, class Bridge>
-EventSource SourceOf(const comoutlook::EventInterface& events) {
+EventSource SourceOf(std::span<const comoutlook::EventInterface> interfaces) {
     return EventSource{
-        &events, [](ol::Dispatch& object) { return dynamic_cast<Source*>(&object) != nullptr; },
+        interfaces, [](ol::Dispatch& object) { return dynamic_cast<Source*>(&object) != nullptr; },
         [](ol::Dispatch& object, const std::shared_ptr<Faces>& faces, ComPtr<IDispatch> sink) {
             auto bridge = std::make_shared<Bridge>(Raiser(faces, std::move(sink)));
             auto connection = dynamic_cast<Source&>(object).Advise(bridge);
@@ -268,17 +268,26 @@ ComPtr<ITypeInfo> MakeTypeLibrary() {
 const EventSource* EventSourceOf(ol::Dispatch& object) {
     namespace ci = comoutlook;
     static const EventSource sources[] = {
-        SourceOf<ol::Application, ApplicationBridge>(ci::ApplicationEvents_11),
-        SourceOf<ol::Explorers, ExplorersBridge>(ci::ExplorersEvents),
-        SourceOf<ol::Explorer, ExplorerBridge>(ci::ExplorerEvents_10),
-        SourceOf<ol::Inspectors, InspectorsBridge>(ci::InspectorsEvents),
-        SourceOf<ol::Inspector, InspectorBridge>(ci::InspectorEvents_10),
-        SourceOf<ol::Item, ItemBridge>(ci::ItemEvents_10),
-        SourceOf<ol::CommandBarButton, ButtonBridge>(ci::CommandBarButtonEvents),
+        SourceOf<ol::Application, ApplicationBridge>(ci::ApplicationSourceEvents),
+        SourceOf<ol::Explorers, ExplorersBridge>(ci::ExplorersSourceEvents),
+        SourceOf<ol::Explorer, ExplorerBridge>(ci::ExplorerSourceEvents),
+        SourceOf<ol::Inspectors, InspectorsBridge>(ci::InspectorsSourceEvents),
+        SourceOf<ol::Inspector, InspectorBridge>(ci::InspectorSourceEvents),
+        SourceOf<ol::Item, ItemBridge>(ci::ItemSourceEvents),
+        SourceOf<ol::CommandBarButton, ButtonBridge>(ci::CommandBarButtonSourceEvents),
     };
     for (const auto& source : sources)
         if (source.is(object)) return &source;
     return nullptr;
+}
+
+const comoutlook::EventInterface& EventsFor(const EventSource& source, int outlookMajor) {
+    for (const auto& candidate : source.interfaces) {
+        if (candidate.name.ends_with("_11") && outlookMajor < 11) continue;
+        if (candidate.name.ends_with("_10") && outlookMajor < 10) continue;
+        return candidate;
+    }
+    return source.interfaces.back();
 }
 
 ITypeInfo* FaceTypeInfo() {

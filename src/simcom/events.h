@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "corvane/comoutlook/com_ptr.h"
 #include "corvane/comoutlook/event_interfaces.h"
@@ -23,7 +24,9 @@ struct Advised {
 };
 
 struct EventSource {
-    const comoutlook::EventInterface* events;  // the interface the connection point offers
+    // The interfaces the source may offer, newest first; its connection point offers the
+    // newest the Outlook version has (EventsFor).
+    std::span<const comoutlook::EventInterface> interfaces;
     bool (*is)(outlook::Dispatch& object);
     Advised (*advise)(outlook::Dispatch& object, const std::shared_ptr<Faces>& faces,
                       comoutlook::ComPtr<IDispatch> sink);
@@ -31,6 +34,9 @@ struct EventSource {
 
 // The events the object raises, or nullptr for an object without events.
 const EventSource* EventSourceOf(outlook::Dispatch& object);
+// The interface a source of that Outlook major version offers: Outlook 2002 (10) brought
+// the _10 interfaces, Outlook 2003 (11) the _11 ones.
+const comoutlook::EventInterface& EventsFor(const EventSource& source, int outlookMajor);
 
 // The type information every face gives (GetTypeInfo): its library also holds the event
 // dispinterfaces. Made once for the process.

@@ -40,6 +40,7 @@ class Face final : public IDispatch, public IConnectionPointContainer {
 public:
     Face(std::shared_ptr<Faces> faces, std::shared_ptr<ol::Dispatch> object)
         : faces_(std::move(faces)), object_(std::move(object)), source_(EventSourceOf(*object_)) {
+        if (source_ != nullptr) events_ = &EventsFor(*source_, faces_->outlookMajor());
         for (const auto& kind : AllKinds()) {
             if (kind.is(*object_)) kinds_.push_back(&kind);
         }
@@ -144,7 +145,7 @@ public:
         if (sink == nullptr || cookie == nullptr) return E_POINTER;
         // As Outlook does, the sink is asked for the event interface.
         ComPtr<IDispatch> events;
-        if (FAILED(sink->QueryInterface(source_->events->iid, reinterpret_cast<void**>(events.put()))) || !events)
+        if (FAILED(sink->QueryInterface(events_->iid, reinterpret_cast<void**>(events.put()))) || !events)
             return CONNECT_E_CANNOTCONNECT;
         try {
             advised_.emplace(++lastCookie_, source_->advise(*object_, faces_, std::move(events)));
@@ -161,7 +162,7 @@ public:
         advised_.erase(found);
         return S_OK;  // the connection ends, and the sink is released, as `gone` goes
     }
-    const comoutlook::EventInterface& events() const { return *source_->events; }
+    const comoutlook::EventInterface& events() const { return *events_; }
 
     static const void* IdentityOf(const std::shared_ptr<ol::Dispatch>& object) {
         return dynamic_cast<const void*>(object.get());
@@ -193,6 +194,7 @@ private:
     std::shared_ptr<Faces> faces_;
     std::shared_ptr<ol::Dispatch> object_;
     const EventSource* source_;
+    const comoutlook::EventInterface* events_ = nullptr;  // what the connection point offers
     std::vector<const Kind*> kinds_;
     std::string typeName_;
     ULONG refs_ = 1;
@@ -249,7 +251,7 @@ private:
 HRESULT STDMETHODCALLTYPE Face::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    if (source_ == nullptr || iid != source_->events->iid) return CONNECT_E_NOCONNECTION;
+    if (events_ == nullptr || iid != events_->iid) return CONNECT_E_NOCONNECTION;
     *out = new ConnectionPoint(this);
     return S_OK;
 }

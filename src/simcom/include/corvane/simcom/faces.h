@@ -32,7 +32,11 @@ struct Counts {
 
 class Faces : public std::enable_shared_from_this<Faces> {
 public:
-    static std::shared_ptr<Faces> Create() { return std::shared_ptr<Faces>(new Faces()); }
+    // The faces of an Outlook of that major version (its connection points offer the event
+    // interfaces that version has).
+    static std::shared_ptr<Faces> Create(int outlookMajor = 15) {
+        return std::shared_ptr<Faces>(new Faces(outlookMajor));
+    }
     ~Faces();
     Faces(const Faces&) = delete;
     Faces& operator=(const Faces&) = delete;
@@ -42,6 +46,7 @@ public:
     // The seam object behind one of these faces; nullptr for anything else.
     std::shared_ptr<outlook::Dispatch> objectOf(IUnknown* face) const;
 
+    int outlookMajor() const noexcept { return outlookMajor_; }
     const Counts& counts() const noexcept { return counts_; }
     // The Invoke calls per "Type.Member" (the type as Outlook names its interface).
     const std::map<std::string, std::uint64_t>& callsByMember() const noexcept { return byMember_; }
@@ -59,7 +64,8 @@ public:
     void forget(const void* identity);
 
 private:
-    Faces() = default;
+    explicit Faces(int outlookMajor) : outlookMajor_(outlookMajor) {}
+    int outlookMajor_;
     std::map<const void*, Face*> faces_;
     Counts counts_;
     std::map<std::string, std::uint64_t> byMember_;
