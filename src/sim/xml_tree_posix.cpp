@@ -27,7 +27,8 @@ XmlElement TreeOf(std::string_view xml, const pugi::xml_node& node) {
     XmlElement element;
     element.name = node.name();
     std::tie(element.line, element.column) = LineAndColumn(xml, node.offset_debug());
-    for (const auto& attribute : node.attributes()) element.attributes.emplace_back(attribute.name(), attribute.value());
+    for (const auto& attribute : node.attributes())
+        element.attributes.emplace_back(attribute.name(), attribute.value());
     for (const auto& child : node.children())
         if (child.type() == pugi::node_element) element.children.push_back(TreeOf(xml, child));
     return element;

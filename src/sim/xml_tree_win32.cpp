@@ -59,9 +59,9 @@ HRESULT MakeXmlReader(IXmlReader** out) {
     using Factory = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
     static const Factory factory = [] {
         HMODULE module = LoadLibraryW(L"xmllite.dll");
-        return module == nullptr ? nullptr
-                                 : reinterpret_cast<Factory>(
-                                       reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlReader")));
+        return module == nullptr
+                   ? nullptr
+                   : reinterpret_cast<Factory>(reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlReader")));
     }();
     return factory == nullptr ? E_NOTIMPL : factory(__uuidof(IXmlReader), reinterpret_cast<void**>(out), nullptr);
 }
@@ -72,8 +72,7 @@ std::variant<std::vector<XmlElement>, XmlProblem> ReadXmlTree(std::string_view x
     XmlCom<IStream> stream;
     *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(xml.data()), static_cast<UINT>(xml.size()));
     XmlCom<IXmlReader> reader;
-    if (stream.get() == nullptr ||
-        FAILED(MakeXmlReader(reader.out())) ||
+    if (stream.get() == nullptr || FAILED(MakeXmlReader(reader.out())) ||
         FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
         FAILED(reader->SetInput(stream.get())))
         return ProblemAt(nullptr, "the XML cannot be read");

@@ -28,8 +28,8 @@ namespace {
 // The dispatch identifiers Outlook's type library gives the events.
 namespace ev {
 // Application.
-constexpr DISPID ItemSend = 0xF002, NewMail = 0xF003, Reminder = 0xF004, OptionsPagesAdd = 0xF005,
-                 Startup = 0xF006, Quit = 0xF007, ItemContextMenuDisplay = 0xFBA7;
+constexpr DISPID ItemSend = 0xF002, NewMail = 0xF003, Reminder = 0xF004, OptionsPagesAdd = 0xF005, Startup = 0xF006,
+                 Quit = 0xF007, ItemContextMenuDisplay = 0xFBA7;
 // Explorers and Inspectors.
 constexpr DISPID NewExplorer = 0xF001, NewInspector = 0xF001;
 // Each Explorer and Inspector.
@@ -37,8 +37,8 @@ constexpr DISPID Activate = 0xF001, FolderSwitch = 0xF002, BeforeFolderSwitch = 
                  BeforeViewSwitch = 0xF005, Deactivate = 0xF006, SelectionChange = 0xF007, Close = 0xF008;
 // Each item.
 constexpr DISPID Read = 0xF001, Write = 0xF002, Open = 0xF003, ItemClose = 0xF004, Send = 0xF005,
-                 CustomAction = 0xF006, CustomPropertyChange = 0xF008, PropertyChange = 0xF009,
-                 Reply = 0xF466, ReplyAll = 0xF467, Forward = 0xF468;
+                 CustomAction = 0xF006, CustomPropertyChange = 0xF008, PropertyChange = 0xF009, Reply = 0xF466,
+                 ReplyAll = 0xF467, Forward = 0xF468;
 // Office's command bar button.
 constexpr DISPID Click = 1;
 }  // namespace ev
@@ -62,7 +62,9 @@ constexpr EventList ExplorerEventIds{{L"Activate", ev::Activate},
                                      {L"Deactivate", ev::Deactivate},
                                      {L"SelectionChange", ev::SelectionChange},
                                      {L"Close", ev::Close}};
-constexpr EventList InspectorEventIds{{L"Activate", ev::Activate}, {L"Deactivate", ev::Deactivate}, {L"Close", ev::Close}};
+constexpr EventList InspectorEventIds{{L"Activate", ev::Activate},
+                                      {L"Deactivate", ev::Deactivate},
+                                      {L"Close", ev::Close}};
 constexpr EventList ItemEventIds{{L"Read", ev::Read},
                                  {L"Write", ev::Write},
                                  {L"Open", ev::Open},
@@ -211,13 +213,12 @@ private:
 // A source of seam type Source whose sinks are Bridges.
 template <class Source, class Bridge>
 EventSource SourceOf(std::span<const comoutlook::EventInterface> interfaces) {
-    return EventSource{
-        interfaces, [](ol::Dispatch& object) { return dynamic_cast<Source*>(&object) != nullptr; },
-        [](ol::Dispatch& object, const std::shared_ptr<Faces>& faces, ComPtr<IDispatch> sink) {
-            auto bridge = std::make_shared<Bridge>(Raiser(faces, std::move(sink)));
-            auto connection = dynamic_cast<Source&>(object).Advise(bridge);
-            return Advised{bridge, std::move(connection)};
-        }};
+    return EventSource{interfaces, [](ol::Dispatch& object) { return dynamic_cast<Source*>(&object) != nullptr; },
+                       [](ol::Dispatch& object, const std::shared_ptr<Faces>& faces, ComPtr<IDispatch> sink) {
+                           auto bridge = std::make_shared<Bridge>(Raiser(faces, std::move(sink)));
+                           auto connection = dynamic_cast<Source&>(object).Advise(bridge);
+                           return Advised{bridge, std::move(connection)};
+                       }};
 }
 
 // A dispinterface of `library` with the events at their identifiers.
@@ -255,7 +256,8 @@ ComPtr<ITypeInfo> MakeTypeLibrary() {
         AddDispinterface(made, events.name, events.iid, ApplicationEventIds);
     AddDispinterface(made, ci::ExplorersEvents.name, ci::ExplorersEvents.iid, ExplorersEventIds);
     AddDispinterface(made, ci::InspectorsEvents.name, ci::InspectorsEvents.iid, InspectorsEventIds);
-    for (const auto& events : ci::ExplorerSourceEvents) AddDispinterface(made, events.name, events.iid, ExplorerEventIds);
+    for (const auto& events : ci::ExplorerSourceEvents)
+        AddDispinterface(made, events.name, events.iid, ExplorerEventIds);
     for (const auto& events : ci::InspectorSourceEvents)
         AddDispinterface(made, events.name, events.iid, InspectorEventIds);
     for (const auto& events : ci::ItemSourceEvents) AddDispinterface(made, events.name, events.iid, ItemEventIds);

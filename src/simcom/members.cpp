@@ -8,6 +8,7 @@
 
 #include "corvane/comoutlook/value.h"
 #include "corvane/outlook/accounts.h"
+#include "corvane/outlook/addin.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/attachments.h"
 #include "corvane/outlook/command_bars.h"
@@ -52,8 +53,7 @@ Call::Call(Faces& faces, DISPPARAMS& params)
 
 const VARIANT& Call::arg(std::size_t index) const {
     if (index == Assigned) {
-        if (params_->cNamedArgs == 0 || params_->cArgs == 0)
-            throw DispatchFailure{DISP_E_BADPARAMCOUNT};
+        if (params_->cNamedArgs == 0 || params_->cArgs == 0) throw DispatchFailure{DISP_E_BADPARAMCOUNT};
         return params_->rgvarg[0];
     }
     // Named arguments (a property put's value) come first in rgvarg; the positional ones
@@ -239,33 +239,35 @@ ol::Variant ByNumberOrName(T& self, const Call& call) {
 std::vector<Kind> BuildKinds() {
     std::vector<Kind> kinds;
     kinds.push_back(Table<ol::Object>("Object").get("Class", &ol::Object::Class).done());
-    kinds.push_back(Table<ol::Application>("_Application")
-                        .get("Version", &ol::Application::Version)
-                        .get("Name", &ol::Application::Name)
-                        .get("Session", &ol::Application::Session)
-                        .method("GetNamespace", [](auto& self, const Call& c) { return Out(self.GetNamespace(c.text(0))); })
-                        .get("Explorers", &ol::Application::Explorers)
-                        .get("Inspectors", &ol::Application::Inspectors)
-                        .get("ActiveExplorer", &ol::Application::ActiveExplorer)
-                        .get("ActiveInspector", &ol::Application::ActiveInspector)
-                        .method("CreateItem", [](auto& self, const Call& c) { return Out(self.CreateItem(c.number(0))); })
-                        .done());
     kinds.push_back(
-        Table<ol::NameSpace>("_NameSpace")
-            .get("Type", &ol::NameSpace::Type)
-            .get("CurrentUser", &ol::NameSpace::CurrentUser)
-            .method("GetDefaultFolder", [](auto& self, const Call& c) { return Out(self.GetDefaultFolder(c.number(0))); })
-            .method("GetItemFromID",
-                    [](auto& self, const Call& c) {
-                        return Out(self.GetItemFromID(c.text(0), c.given(1) ? c.text(1) : std::string()));
-                    })
-            .method("GetFolderFromID",
-                    [](auto& self, const Call& c) {
-                        return Out(self.GetFolderFromID(c.text(0), c.given(1) ? c.text(1) : std::string()));
-                    })
-            .get("Folders", &ol::NameSpace::Folders)
-            .get("Accounts", &ol::NameSpace::Accounts)
+        Table<ol::Application>("_Application")
+            .get("Version", &ol::Application::Version)
+            .get("Name", &ol::Application::Name)
+            .get("Session", &ol::Application::Session)
+            .method("GetNamespace", [](auto& self, const Call& c) { return Out(self.GetNamespace(c.text(0))); })
+            .get("Explorers", &ol::Application::Explorers)
+            .get("Inspectors", &ol::Application::Inspectors)
+            .get("ActiveExplorer", &ol::Application::ActiveExplorer)
+            .get("ActiveInspector", &ol::Application::ActiveInspector)
+            .method("CreateItem", [](auto& self, const Call& c) { return Out(self.CreateItem(c.number(0))); })
             .done());
+    kinds.push_back(Table<ol::NameSpace>("_NameSpace")
+                        .get("Type", &ol::NameSpace::Type)
+                        .get("CurrentUser", &ol::NameSpace::CurrentUser)
+                        .method("GetDefaultFolder",
+                                [](auto& self, const Call& c) { return Out(self.GetDefaultFolder(c.number(0))); })
+                        .method("GetItemFromID",
+                                [](auto& self, const Call& c) {
+                                    return Out(self.GetItemFromID(c.text(0), c.given(1) ? c.text(1) : std::string()));
+                                })
+                        .method("GetFolderFromID",
+                                [](auto& self, const Call& c) {
+                                    return Out(
+                                        self.GetFolderFromID(c.text(0), c.given(1) ? c.text(1) : std::string()));
+                                })
+                        .get("Folders", &ol::NameSpace::Folders)
+                        .get("Accounts", &ol::NameSpace::Accounts)
+                        .done());
     kinds.push_back(Table<ol::Explorers>("_Explorers")
                         .collection()
                         .method("Add",
@@ -302,55 +304,56 @@ std::vector<Kind> BuildKinds() {
                                     return ol::Variant();
                                 })
                         .done());
-    kinds.push_back(Table<ol::Item>("_Item")
-                        .get("MessageClass", &ol::Item::MessageClass)
-                        .get("EntryID", &ol::Item::EntryID)
-                        .prop("Subject", &ol::Item::Subject, &ol::Item::SetSubject)
-                        .prop("Body", &ol::Item::Body, &ol::Item::SetBody)
-                        .get("Parent", &ol::Item::Parent)
-                        .prop("UnRead", &ol::Item::UnRead, &ol::Item::SetUnRead)
-                        .get("Saved", &ol::Item::Saved)
-                        .get("CreationTime", &ol::Item::CreationTime)
-                        .get("UserProperties", &ol::Item::UserProperties)
-                        .get("GetInspector", &ol::Item::GetInspector)
-                        .get("Save", &ol::Item::Save)
-                        .method("Display",
-                                [](auto& self, const Call& c) {
-                                    self.Display(c.given(0) && c.flag(0));
-                                    return ol::Variant();
-                                })
-                        .method("Close",
-                                [](auto& self, const Call& c) {
-                                    self.Close(c.number(0));
-                                    return ol::Variant();
-                                })
-                        .get("Delete", &ol::Item::Delete)
-                        .method("Move", [](auto& self, const Call& c) { return Out(self.Move(c.objectAs<ol::Folder>(0))); })
-                        .done());
-    kinds.push_back(Table<ol::MailItem>("_MailItem")
-                        .prop("To", &ol::MailItem::To, &ol::MailItem::SetTo)
-                        .prop("CC", &ol::MailItem::CC, &ol::MailItem::SetCC)
-                        .prop("BCC", &ol::MailItem::BCC, &ol::MailItem::SetBCC)
-                        .prop("HTMLBody", &ol::MailItem::HTMLBody, &ol::MailItem::SetHTMLBody)
-                        .get("BodyFormat", &ol::MailItem::BodyFormat)
-                        .get("Recipients", &ol::MailItem::Recipients)
-                        .get("ReplyRecipients", &ol::MailItem::ReplyRecipients)
-                        .get("Attachments", &ol::MailItem::Attachments)
-                        .get("SenderName", &ol::MailItem::SenderName)
-                        .get("SenderEmailAddress", &ol::MailItem::SenderEmailAddress)
-                        .get("SenderEmailType", &ol::MailItem::SenderEmailType)
-                        .get("SentOnBehalfOfName", &ol::MailItem::SentOnBehalfOfName)
-                        .get("ReceivedTime", &ol::MailItem::ReceivedTime)
-                        .get("SentOn", &ol::MailItem::SentOn)
-                        .prop("DeferredDeliveryTime", &ol::MailItem::DeferredDeliveryTime,
-                              &ol::MailItem::SetDeferredDeliveryTime)
-                        .get("Sent", &ol::MailItem::Sent)
-                        .get("Submitted", &ol::MailItem::Submitted)
-                        .get("Reply", &ol::MailItem::Reply)
-                        .get("ReplyAll", &ol::MailItem::ReplyAll)
-                        .get("Forward", &ol::MailItem::Forward)
-                        .get("Send", &ol::MailItem::Send)
-                        .done());
+    kinds.push_back(
+        Table<ol::Item>("_Item")
+            .get("MessageClass", &ol::Item::MessageClass)
+            .get("EntryID", &ol::Item::EntryID)
+            .prop("Subject", &ol::Item::Subject, &ol::Item::SetSubject)
+            .prop("Body", &ol::Item::Body, &ol::Item::SetBody)
+            .get("Parent", &ol::Item::Parent)
+            .prop("UnRead", &ol::Item::UnRead, &ol::Item::SetUnRead)
+            .get("Saved", &ol::Item::Saved)
+            .get("CreationTime", &ol::Item::CreationTime)
+            .get("UserProperties", &ol::Item::UserProperties)
+            .get("GetInspector", &ol::Item::GetInspector)
+            .get("Save", &ol::Item::Save)
+            .method("Display",
+                    [](auto& self, const Call& c) {
+                        self.Display(c.given(0) && c.flag(0));
+                        return ol::Variant();
+                    })
+            .method("Close",
+                    [](auto& self, const Call& c) {
+                        self.Close(c.number(0));
+                        return ol::Variant();
+                    })
+            .get("Delete", &ol::Item::Delete)
+            .method("Move", [](auto& self, const Call& c) { return Out(self.Move(c.objectAs<ol::Folder>(0))); })
+            .done());
+    kinds.push_back(
+        Table<ol::MailItem>("_MailItem")
+            .prop("To", &ol::MailItem::To, &ol::MailItem::SetTo)
+            .prop("CC", &ol::MailItem::CC, &ol::MailItem::SetCC)
+            .prop("BCC", &ol::MailItem::BCC, &ol::MailItem::SetBCC)
+            .prop("HTMLBody", &ol::MailItem::HTMLBody, &ol::MailItem::SetHTMLBody)
+            .get("BodyFormat", &ol::MailItem::BodyFormat)
+            .get("Recipients", &ol::MailItem::Recipients)
+            .get("ReplyRecipients", &ol::MailItem::ReplyRecipients)
+            .get("Attachments", &ol::MailItem::Attachments)
+            .get("SenderName", &ol::MailItem::SenderName)
+            .get("SenderEmailAddress", &ol::MailItem::SenderEmailAddress)
+            .get("SenderEmailType", &ol::MailItem::SenderEmailType)
+            .get("SentOnBehalfOfName", &ol::MailItem::SentOnBehalfOfName)
+            .get("ReceivedTime", &ol::MailItem::ReceivedTime)
+            .get("SentOn", &ol::MailItem::SentOn)
+            .prop("DeferredDeliveryTime", &ol::MailItem::DeferredDeliveryTime, &ol::MailItem::SetDeferredDeliveryTime)
+            .get("Sent", &ol::MailItem::Sent)
+            .get("Submitted", &ol::MailItem::Submitted)
+            .get("Reply", &ol::MailItem::Reply)
+            .get("ReplyAll", &ol::MailItem::ReplyAll)
+            .get("Forward", &ol::MailItem::Forward)
+            .get("Send", &ol::MailItem::Send)
+            .done());
     kinds.push_back(Table<ol::PostItem>("_PostItem")
                         .prop("HTMLBody", &ol::PostItem::HTMLBody, &ol::PostItem::SetHTMLBody)
                         .get("Attachments", &ol::PostItem::Attachments)
@@ -450,14 +453,13 @@ std::vector<Kind> BuildKinds() {
                                 })
                         .get("Delete", &ol::Folder::Delete)
                         .done());
-    kinds.push_back(Table<ol::Folders>("_Folders")
-                        .get("Count", &ol::Folders::Count)
-                        .method("Item", ByNumberOrName<ol::Folders>)
-                        .method("Add",
-                                [](auto& self, const Call& c) {
-                                    return Out(self.Add(c.text(0), c.given(1) ? c.number(1) : -1));
-                                })
-                        .done());
+    kinds.push_back(
+        Table<ol::Folders>("_Folders")
+            .get("Count", &ol::Folders::Count)
+            .method("Item", ByNumberOrName<ol::Folders>)
+            .method("Add",
+                    [](auto& self, const Call& c) { return Out(self.Add(c.text(0), c.given(1) ? c.number(1) : -1)); })
+            .done());
     kinds.push_back(Table<ol::Items>("_Items").collection().done());
     kinds.push_back(Table<ol::Accounts>("_Accounts").collection().done());
     kinds.push_back(Table<ol::Account>("_Account")
@@ -497,10 +499,28 @@ std::vector<Kind> BuildKinds() {
                         .prop("Tag", &ol::CommandBarControl::Tag, &ol::CommandBarControl::SetTag)
                         .get("Delete", &ol::CommandBarControl::Delete)
                         .done());
-    kinds.push_back(Table<ol::CommandBarPopup>("CommandBarPopup").get("Controls", &ol::CommandBarPopup::Controls).done());
+    kinds.push_back(
+        Table<ol::CommandBarPopup>("CommandBarPopup").get("Controls", &ol::CommandBarPopup::Controls).done());
     kinds.push_back(Table<ol::CommandBarButton>("CommandBarButton")
                         .prop("Style", &ol::CommandBarButton::Style, &ol::CommandBarButton::SetStyle)
                         .prop("FaceId", &ol::CommandBarButton::FaceId, &ol::CommandBarButton::SetFaceId)
+                        .done());
+    // What Outlook hands an add-in: its COMAddIn, the ribbon and a ribbon's control.
+    kinds.push_back(Table<ol::AddInInstance>("COMAddIn")
+                        .get("ProgId", &ol::AddInInstance::ProgId)
+                        .get("Description", &ol::AddInInstance::Description)
+                        .done());
+    kinds.push_back(Table<ol::RibbonUI>("IRibbonUI")
+                        .get("Invalidate", &ol::RibbonUI::Invalidate)
+                        .method("InvalidateControl",
+                                [](auto& self, const Call& c) {
+                                    self.InvalidateControl(c.text(0));
+                                    return ol::Variant();
+                                })
+                        .done());
+    kinds.push_back(Table<ol::RibbonControl>("IRibbonControl")
+                        .get("Id", &ol::RibbonControl::Id)
+                        .get("Tag", &ol::RibbonControl::Tag)
                         .done());
     namespace word = ol::word;
     kinds.push_back(Table<word::Document>("word.Document")
@@ -520,14 +540,13 @@ std::vector<Kind> BuildKinds() {
                         .get("AddIns", &word::Application::AddIns)
                         .get("Templates", &word::Application::Templates)
                         .done());
-    kinds.push_back(Table<word::AddIns>("word.AddIns")
-                        .get("Count", &word::AddIns::Count)
-                        .method("Item", ByNumberOrName<word::AddIns>)
-                        .method("Add",
-                                [](auto& self, const Call& c) {
-                                    return Out(self.Add(c.text(0), !c.given(1) || c.flag(1)));
-                                })
-                        .done());
+    kinds.push_back(
+        Table<word::AddIns>("word.AddIns")
+            .get("Count", &word::AddIns::Count)
+            .method("Item", ByNumberOrName<word::AddIns>)
+            .method("Add",
+                    [](auto& self, const Call& c) { return Out(self.Add(c.text(0), !c.given(1) || c.flag(1))); })
+            .done());
     kinds.push_back(Table<word::AddIn>("word.AddIn")
                         .get("Name", &word::AddIn::Name)
                         .get("Path", &word::AddIn::Path)

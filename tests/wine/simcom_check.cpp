@@ -1,6 +1,8 @@
-// Checks the simulated Outlook's COM face under Wine: a profile built in code, reached
-// through the add-in's own late binding (comoutlook) as Outlook would be, with the face
-// counting every call and reference.
+// Checks the simulated Outlook's COM face under Wine, with a profile built in code:
+//   simcom_check faces     reached through the add-in's own late binding (comoutlook)
+//   simcom_check startup   Corvane.dll (registered) loaded by its ProgId, started with two
+//                          Explorers and shut down by the simulated Outlook
+// The faces count every call and reference.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,9 +14,13 @@
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/recipients.h"
 #include "corvane/platform/error.h"
+#include "corvane/settings/setting_keys.h"
+#include "corvane/settings/setting_store.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/name_space.h"
+#include "corvane/simcom/com_addin.h"
 #include "corvane/simcom/faces.h"
+#include "corvane/text/wide.h"
 
 #include "expect.h"
 
@@ -42,9 +48,13 @@ std::shared_ptr<sim::SimApplication> Outlook2013(platform::Clock& clock) {
     sim::ItemSpec plans;
     plans.subject = "Plans", plans.from = user, plans.to = {"Bob Baker"};
     session->defaultFolder(ol::olfolder::Inbox)->addItem(plans);
-    app->start();
-    app->openExplorer(session->defaultFolder(ol::olfolder::Drafts));
     return app;
+}
+
+// Outlook starts on the Inbox; the user opens a second Explorer on Drafts.
+void StartWithTwoExplorers(sim::SimApplication& app) {
+    app.start();
+    app.openExplorer(app.profile()->defaultFolder(ol::olfolder::Drafts));
 }
 
 struct SendWatch final : ol::ApplicationEvents {
@@ -106,19 +116,53 @@ void CheckRoundTrips(const std::shared_ptr<sim::SimApplication>& simApp, simcom:
            "each member's calls are counted");
 }
 
+// The settings that keep start-up quiet: no wizard, no update question.
+void QuietSettings() {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, text::WideFromUtf8(settings::UserSettingsPath).c_str(), 0, nullptr, 0,
+                    KEY_SET_VALUE, nullptr, &key, nullptr);
+    for (auto [name, value] : {std::pair(settings::keys::ShowStartupWizard, std::string_view("False")),
+                               std::pair(settings::keys::LastCheckUpdateDate, settings::DoNotCheckMarker)}) {
+        std::wstring data = text::WideFromUtf8(value);
+        RegSetValueExW(key, text::WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}
+
+void CheckStartUp(sim::SimApplication& app, const std::shared_ptr<simcom::Faces>& faces) {
+    QuietSettings();
+    app.registerAddin("Corvane.Connect", simcom::ComAddinClient::Create(faces, "Corvane.Connect"));
+    StartWithTwoExplorers(app);
+    Expect(app.isConnected("Corvane.Connect") && app.explorers().size() == 2, "Corvane.dll starts with Outlook");
+    std::printf("start-up: %llu calls, %llu name lookups, %zu objects held\n",
+                static_cast<unsigned long long>(faces->counts().invokes),
+                static_cast<unsigned long long>(faces->counts().nameLookups), faces->live());
+    app.quit();
+    Expect(!app.isConnected("Corvane.Connect"), "shut-down disconnects the add-in");
+}
+
 }  // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
+    std::wstring mode = argc == 2 ? argv[1] : L"";
+    if (mode != L"faces" && mode != L"startup") {
+        std::printf("usage: simcom_check faces|startup\n");
+        return 2;
+    }
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     {
         platform::FixedClock clock;
-        auto simApp = Outlook2013(clock);
+        auto app = Outlook2013(clock);
         auto faces = simcom::Faces::Create();
-        CheckRoundTrips(simApp, *faces);
-        std::printf("%llu calls, %llu name lookups\n", static_cast<unsigned long long>(faces->counts().invokes),
-                    static_cast<unsigned long long>(faces->counts().nameLookups));
+        if (mode == L"faces") {
+            StartWithTwoExplorers(*app);
+            CheckRoundTrips(app, *faces);
+            app->quit();
+        } else {
+            CheckStartUp(*app, faces);
+        }
         Expect(faces->live() == 0 && faces->references() == 0, "every reference taken on a face is released");
-        simApp->quit();
     }
     CoUninitialize();
     return corvane::winecheck::ExitCode();
