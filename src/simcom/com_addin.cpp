@@ -64,8 +64,8 @@ void ComAddinClient::OnConnection(const std::shared_ptr<ol::Application>& applic
     ComPtr<IDispatch> app = ComPtr<IDispatch>::adopt(faces_->faceOf(application));
     ComPtr<IDispatch> instance = ComPtr<IDispatch>::adopt(faces_->faceOf(addInInst));
     CustomArray custom;
-    CheckAddinCall(com_->addin->OnConnection(app.get(), static_cast<com::ext_ConnectMode>(connectMode),
-                                             instance.get(), custom.get()));
+    CheckAddinCall(com_->addin->OnConnection(app.get(), static_cast<com::ext_ConnectMode>(connectMode), instance.get(),
+                                             custom.get()));
 }
 
 void ComAddinClient::OnDisconnection(int removeMode) {

@@ -116,18 +116,35 @@ void CheckRoundTrips(const std::shared_ptr<sim::SimApplication>& simApp, simcom:
            "each member's calls are counted");
 }
 
-// The settings that keep start-up quiet: no wizard, no update question.
+// The settings that keep start-up and sending quiet: no wizard, no update question, no
+// question about adding an address.
 void QuietSettings() {
     HKEY key = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, text::WideFromUtf8(settings::UserSettingsPath).c_str(), 0, nullptr, 0,
                     KEY_SET_VALUE, nullptr, &key, nullptr);
     for (auto [name, value] : {std::pair(settings::keys::ShowStartupWizard, std::string_view("False")),
-                               std::pair(settings::keys::LastCheckUpdateDate, settings::DoNotCheckMarker)}) {
+                               std::pair(settings::keys::LastCheckUpdateDate, settings::DoNotCheckMarker),
+                               std::pair(settings::keys::MsgAddAddress, std::string_view("1"))}) {
         std::wstring data = text::WideFromUtf8(value);
         RegSetValueExW(key, text::WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                        static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     }
     RegCloseKey(key);
+}
+
+// The calls the add-in makes on Outlook while a message to `count` recipients is sent
+// (each is a crossing into Outlook's process on a real Outlook).
+std::uint64_t CallsToSend(sim::SimApplication& app, simcom::Faces& faces, int count) {
+    auto mail = std::dynamic_pointer_cast<ol::MailItem>(app.CreateItem(ol::olitem::Mail));
+    mail->SetSubject("Numbers");
+    auto recipients = mail->Recipients();
+    for (int i = 0; i < count; ++i) recipients->Add("person" + std::to_string(i) + "@example.com");
+    faces.resetCounts();
+    mail->Send();
+    std::uint64_t calls = faces.counts().invokes + faces.counts().nameLookups;
+    std::printf("ItemSend to %d recipients: %llu calls (%llu name lookups)\n", count,
+                static_cast<unsigned long long>(calls), static_cast<unsigned long long>(faces.counts().nameLookups));
+    return calls;
 }
 
 void CheckStartUp(sim::SimApplication& app, const std::shared_ptr<simcom::Faces>& faces) {
@@ -138,6 +155,12 @@ void CheckStartUp(sim::SimApplication& app, const std::shared_ptr<simcom::Faces>
     std::printf("start-up: %llu calls, %llu name lookups, %zu objects held\n",
                 static_cast<unsigned long long>(faces->counts().invokes),
                 static_cast<unsigned long long>(faces->counts().nameLookups), faces->live());
+    const std::uint64_t ten = CallsToSend(app, *faces, 10);
+    const std::uint64_t hundred = CallsToSend(app, *faces, 100);
+    const std::uint64_t thousand = CallsToSend(app, *faces, 1000);
+    Expect(app.sentLog().size() == 3, "the three messages are sent");
+    Expect(hundred <= 10 * ten + 50 && thousand <= 10 * hundred + 50,
+           "the send pipeline's calls into Outlook grow at most linearly with the recipients");
     app.quit();
     Expect(!app.isConnected("Corvane.Connect"), "shut-down disconnects the add-in");
 }
