@@ -6,6 +6,7 @@
 
 #include <cctype>
 
+#include "corvane/comoutlook/objects.h"
 #include "corvane/comoutlook/value.h"
 #include "corvane/outlook/accounts.h"
 #include "corvane/outlook/addin.h"
@@ -23,6 +24,7 @@
 namespace corvane::simcom {
 
 namespace ol = outlook;
+using comoutlook::ComPtr;
 using comoutlook::Value;
 
 bool NameLess::operator()(std::string_view a, std::string_view b) const noexcept {
@@ -92,51 +94,22 @@ void Call::writeBack(std::size_t index, const ol::Variant& value) const {
 // --- Values -----------------------------------------------------------------------------
 
 void ToVariant(Faces& faces, const ol::Variant& value, VARIANT& out) {
-    struct Visitor {
-        Faces& faces;
-        Value operator()(std::monostate) const { return Value(); }
-        Value operator()(bool v) const { return Value(v); }
-        Value operator()(std::int32_t v) const { return Value(v); }
-        Value operator()(double v) const { return Value(v); }
-        Value operator()(const std::string& v) const { return Value(std::string_view(v)); }
-        Value operator()(const platform::DateTime& v) const { return Value(v); }
-        Value operator()(const std::shared_ptr<ol::Dispatch>& v) const {
-            Value made;
-            V_VT(&made.raw()) = VT_DISPATCH;
-            V_DISPATCH(&made.raw()) = faces.faceOf(v);  // the new reference goes to the VARIANT
-            return made;
-        }
-    };
-    Value made = std::visit(Visitor{faces}, value);
+    Value made = comoutlook::Objects::ValueOf(value, [&faces](const std::shared_ptr<ol::Dispatch>& object) {
+        return Value(ComPtr<IDispatch>::adopt(faces.faceOf(object)).get());
+    });
     out = made.raw();
     VariantInit(&made.raw());
 }
 
 ol::Variant FromVariant(const Faces& faces, const VARIANT& raw) {
     Value value = Direct(raw);
-    switch (value.type()) {
-        case VT_EMPTY:
-        case VT_NULL:
-        case VT_ERROR: return std::monostate();
-        case VT_BOOL: return value.boolean();
-        case VT_I1:
-        case VT_I2:
-        case VT_I4:
-        case VT_UI1:
-        case VT_UI2:
-        case VT_INT: return value.number();
-        case VT_BSTR: return value.text();
-        case VT_DATE: return value.date();
-        case VT_DISPATCH:
-        case VT_UNKNOWN: {
-            auto object = value.object();
-            if (!object) return std::shared_ptr<ol::Dispatch>();
-            auto seam = faces.objectOf(object.get());
-            if (!seam) Call::TypeMismatch();  // only Outlook's own objects are handed to Outlook
-            return seam;
-        }
-        default: return value.real();
-    }
+    if (value.type() == VT_ERROR) return std::monostate();  // an optional argument left out
+    return comoutlook::Objects::VariantOf(value, [&faces](const ComPtr<IDispatch>& object) {
+        if (!object) return std::shared_ptr<ol::Dispatch>();
+        auto seam = faces.objectOf(object.get());
+        if (!seam) Call::TypeMismatch();  // only Outlook's own objects are handed to Outlook
+        return seam;
+    });
 }
 
 // --- Tables -----------------------------------------------------------------------------
