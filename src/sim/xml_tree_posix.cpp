@@ -1,6 +1,7 @@
 // The custom UI's XML read with pugixml.
 #include <algorithm>
 #include <pugixml.hpp>
+#include <tuple>
 
 #include "xml_tree.h"
 
