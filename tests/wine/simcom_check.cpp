@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "corvane/comoutlook/objects.h"
 #include "corvane/outlook/explorer.h"
@@ -31,9 +33,9 @@ namespace ol = outlook;
 namespace {
 
 // Outlook 2013 with two Explorers, a POP account and a message in the Inbox.
-std::shared_ptr<sim::SimApplication> Outlook2013(platform::Clock& clock) {
+std::shared_ptr<sim::SimApplication> Outlook2013(platform::Clock& clock, std::string version = "15.0.0.4420") {
     sim::OutlookOptions options;
-    options.version = "15.0.0.4420";
+    options.version = std::move(version);
     auto app = sim::SimApplication::Create(clock, options);
     auto session = app->profile();
     sim::EntrySpec ann;
@@ -165,6 +167,23 @@ void CheckStartUp(sim::SimApplication& app, const std::shared_ptr<simcom::Faces>
     Expect(!app.isConnected("Corvane.Connect"), "shut-down disconnects the add-in");
 }
 
+// Outlook 2000 has only the first application events: the add-in falls back to them.
+void CheckOutlook2000Events(platform::Clock& clock) {
+    auto simApp = Outlook2013(clock, "9.0.0.3011");
+    StartWithTwoExplorers(*simApp);
+    auto faces = simcom::Faces::Create(9);
+    IDispatch* face = faces->faceOf(simApp);
+    auto app = comoutlook::ApplicationOf(face);
+    face->Release();
+    auto watch = std::make_shared<SendWatch>();
+    auto connection = app->Advise(watch);
+    auto mail = std::dynamic_pointer_cast<ol::MailItem>(simApp->CreateItem(ol::olitem::Mail));
+    mail->Recipients()->Add("Bob Baker");
+    mail->Send();
+    Expect(watch->seen && simApp->sentLog().empty(), "Outlook 2000's ItemSend reaches the add-in and is cancelled");
+    simApp->quit();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -182,6 +201,7 @@ int wmain(int argc, wchar_t** argv) {
             StartWithTwoExplorers(*app);
             CheckRoundTrips(app, *faces);
             app->quit();
+            CheckOutlook2000Events(clock);
         } else {
             CheckStartUp(*app, faces);
         }
