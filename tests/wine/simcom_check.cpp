@@ -146,6 +146,8 @@ std::uint64_t CallsToSend(sim::SimApplication& app, simcom::Faces& faces, int co
     std::uint64_t calls = faces.counts().invokes + faces.counts().nameLookups;
     std::printf("ItemSend to %d recipients: %llu calls (%llu name lookups)\n", count,
                 static_cast<unsigned long long>(calls), static_cast<unsigned long long>(faces.counts().nameLookups));
+    for (const auto& [member, times] : faces.callsByMember())
+        std::printf("  %s %llu\n", member.c_str(), static_cast<unsigned long long>(times));
     return calls;
 }
 
