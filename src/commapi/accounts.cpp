@@ -188,7 +188,8 @@ std::vector<std::shared_ptr<OlkAccount>> MailAccounts(const std::shared_ptr<ComP
         auto rank = [&](const std::shared_ptr<OlkAccount>& a) {
             return std::find(order.begin(), order.end(), static_cast<DWORD>(a->id())) - order.begin();
         };
-        std::stable_sort(accounts.begin(), accounts.end(), [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+        std::stable_sort(accounts.begin(), accounts.end(),
+                         [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
     }
     return accounts;
 }
@@ -199,7 +200,8 @@ std::shared_ptr<mapi::Accounts> AccountsOf(const Context& context) {
     auto holder = std::make_shared<ComPtr<IOlkAccountManager>>();
     HRESULT created = CoCreateInstance(clsid::OlkAccountManager, nullptr, CLSCTX_INPROC_SERVER,
                                        iid::IOlkAccountManager, reinterpret_cast<void**>(holder->put()));
-    if (FAILED(created) || !*holder || !context.session) return std::make_shared<OlkAccounts>(std::vector<std::shared_ptr<OlkAccount>>{});
+    if (FAILED(created) || !*holder || !context.session)
+        return std::make_shared<OlkAccounts>(std::vector<std::shared_ptr<OlkAccount>>{});
     ComPtr<IOlkAccountHelper> helper = ComPtr<IOlkAccountHelper>::adopt(
         new AccountHelper(context.session, ProfileName(context.session.get(), *context.library)));
     Check((*holder)->Init(helper.get(), flags::AcctInitNoSynchMapiAccts));

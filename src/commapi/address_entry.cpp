@@ -31,7 +31,8 @@ std::string SmtpOf(Read&& read) {
 
 class MapiAddressEntry final : public mapi::AddressEntry {
 public:
-    MapiAddressEntry(ComPtr<IMAPIProp> entry, Context context) : entry_(std::move(entry)), context_(std::move(context)) {}
+    MapiAddressEntry(ComPtr<IMAPIProp> entry, Context context)
+        : entry_(std::move(entry)), context_(std::move(context)) {}
 
     mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(entry_.get(), tag, library()); }
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {

@@ -16,21 +16,21 @@ constexpr HRESULT ErrorsReturned = 0x00040380;  // MAPI_W_ERRORS_RETURNED
 
 // MAPI's numbers in the catalog; where MAPI shares a number with COM, MAPI's name.
 constexpr std::array<const platform::ErrorCode*, 30> MapiCatalog{
-    &errors::MapiCallFailed,      &errors::MapiInterfaceNotSupported,
-    &errors::MapiNoAccess,        &errors::MapiNotEnoughMemory,
+    &errors::MapiCallFailed,       &errors::MapiInterfaceNotSupported,
+    &errors::MapiNoAccess,         &errors::MapiNotEnoughMemory,
     &errors::MapiInvalidParameter, &errors::MapiNoSupport,
-    &errors::MapiBadCharWidth,    &errors::MapiUnknownFlags,
-    &errors::MapiInvalidEntryId,  &errors::MapiInvalidObject,
-    &errors::MapiObjectChanged,   &errors::MapiObjectDeleted,
-    &errors::MapiNotFound,        &errors::MapiLogonFailed,
-    &errors::MapiUserCancel,      &errors::MapiNetworkError,
-    &errors::MapiCorruptData,     &errors::MapiEndOfSession,
-    &errors::MapiUnknownEntryId,  &errors::MapiBadValue,
-    &errors::MapiInvalidType,     &errors::MapiTypeNoSupport,
-    &errors::MapiUnexpectedType,  &errors::MapiTooBig,
-    &errors::MapiTimeout,         &errors::MapiNotInitialized,
-    &errors::AccountNotFound,     &errors::AccountManagerNotInitialized,
-    &errors::MapiNotInstalled,    &errors::StorageFileNotFound,
+    &errors::MapiBadCharWidth,     &errors::MapiUnknownFlags,
+    &errors::MapiInvalidEntryId,   &errors::MapiInvalidObject,
+    &errors::MapiObjectChanged,    &errors::MapiObjectDeleted,
+    &errors::MapiNotFound,         &errors::MapiLogonFailed,
+    &errors::MapiUserCancel,       &errors::MapiNetworkError,
+    &errors::MapiCorruptData,      &errors::MapiEndOfSession,
+    &errors::MapiUnknownEntryId,   &errors::MapiBadValue,
+    &errors::MapiInvalidType,      &errors::MapiTypeNoSupport,
+    &errors::MapiUnexpectedType,   &errors::MapiTooBig,
+    &errors::MapiTimeout,          &errors::MapiNotInitialized,
+    &errors::AccountNotFound,      &errors::AccountManagerNotInitialized,
+    &errors::MapiNotInstalled,     &errors::StorageFileNotFound,
 };
 
 std::string WideText(const wchar_t* text) { return text == nullptr ? std::string() : text::Utf8FromWide(text); }
@@ -128,8 +128,9 @@ mapi::PropValue ReadProp(IMAPIProp* object, mapi::PropTag tag, const Library& li
     ULONG count = 0;
     MapiBuffer<SPropValue> values(library);
     HRESULT hr = object->GetProps(&asked, flags::MapiUnicode, &count, values.put());
-    if (hr == ErrorsReturned || count == 0 || values.get() == nullptr) return {};
     Check(hr);
+    // MAPI_W_ERRORS_RETURNED: the value is PT_ERROR, the object does not have it.
+    if (hr == ErrorsReturned || count == 0 || values.get() == nullptr) return {};
     return ValueOf(*values.get());
 }
 

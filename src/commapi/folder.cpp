@@ -28,7 +28,8 @@ bool SameEntry(IMsgStore* store, mapi::Binary a, mapi::Binary b) {
 
 class MapiFolder final : public mapi::Folder {
 public:
-    MapiFolder(ComPtr<IMAPIFolder> folder, Context context) : folder_(std::move(folder)), context_(std::move(context)) {}
+    MapiFolder(ComPtr<IMAPIFolder> folder, Context context)
+        : folder_(std::move(folder)), context_(std::move(context)) {}
 
     mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(folder_.get(), tag, library()); }
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {
@@ -148,7 +149,9 @@ public:
         }
         return mapi::storekind::Unknown;
     }
-    bool Default() override { return (NumberOf(Find(row_, proptags::ResourceFlags)) & proptags::StoreDefaultFlag) != 0; }
+    bool Default() override {
+        return (NumberOf(Find(row_, proptags::ResourceFlags)) & proptags::StoreDefaultFlag) != 0;
+    }
     std::shared_ptr<mapi::AddressEntry> Owner() override {
         if (StoreKind() != mapi::storekind::PrimaryExchangeMailbox) return nullptr;
         auto entry = OpenAddressEntry(context_, ReadBinary(store(), MailboxOwnerEntryId, library()));
@@ -174,9 +177,9 @@ private:
     IMsgStore* store() {
         if (!context_.store) {
             auto id = BinaryOf(Find(row_, tags::EntryId));
-            Check(context_.session->OpenMsgStore(0, static_cast<ULONG>(id.size()), reinterpret_cast<ENTRYID*>(id.data()),
-                                                 nullptr, flags::MapiBestAccess | flags::MdbNoMail,
-                                                 context_.store.put()));
+            Check(context_.session->OpenMsgStore(0, static_cast<ULONG>(id.size()),
+                                                 reinterpret_cast<ENTRYID*>(id.data()), nullptr,
+                                                 flags::MapiBestAccess | flags::MdbNoMail, context_.store.put()));
         }
         return context_.store.get();
     }

@@ -105,7 +105,9 @@ public:
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {
         WriteProp(message_.get(), tag, value, library());
     }
-    std::string EntryID() override { return mapi::HexFromBinary(ReadBinary(message_.get(), tags::EntryId, library())); }
+    std::string EntryID() override {
+        return mapi::HexFromBinary(ReadBinary(message_.get(), tags::EntryId, library()));
+    }
     std::string StoreID() override {
         return mapi::HexFromBinary(ReadBinary(message_.get(), tags::StoreEntryId, library()));
     }
@@ -132,10 +134,10 @@ public:
 
     std::shared_ptr<mapi::AddressEntry> Sender() override {
         Row sender;
-        for (auto [from, to] : {std::pair{tags::SenderName, tags::DisplayName},
-                                std::pair{tags::SenderAddrType, tags::AddrType},
-                                std::pair{tags::SenderEmailAddress, tags::EmailAddress},
-                                std::pair{mapi::PropTag{0x0C190102}, tags::EntryId}}) {  // PR_SENDER_ENTRYID
+        for (auto [from, to] :
+             {std::pair{tags::SenderName, tags::DisplayName}, std::pair{tags::SenderAddrType, tags::AddrType},
+              std::pair{tags::SenderEmailAddress, tags::EmailAddress},
+              std::pair{mapi::PropTag{0x0C190102}, tags::EntryId}}) {  // PR_SENDER_ENTRYID
             auto value = ReadProp(message_.get(), from, library());
             if (!std::holds_alternative<std::monostate>(value)) sender.emplace_back(to, std::move(value));
         }

@@ -4,8 +4,8 @@
 // its documented vtable order (a method the add-in never calls keeps its place with its
 // documented arguments), the interface identifiers, the flags and the structures with the
 // interface each belongs to. Windows only.
-#include <windows.h>
 #include <objidl.h>
+#include <windows.h>
 
 #include <cstdint>
 
@@ -58,18 +58,18 @@ struct SWStringArray {  // PT_MV_UNICODE
 // The value part of SPropValue (the members the add-in reads or writes, and the 8-byte
 // ones that give the union its size and alignment).
 union PropValueUnion {
-    std::int16_t i;        // PT_I2
-    LONG l;                // PT_LONG
-    unsigned short b;      // PT_BOOLEAN
-    double dbl;            // PT_DOUBLE, PT_APPTIME
-    FILETIME ft;           // PT_SYSTIME
-    char* lpszA;           // PT_STRING8
-    wchar_t* lpszW;        // PT_UNICODE
-    SBinary bin;           // PT_BINARY
-    SStringArray MVszA;    // PT_MV_STRING8
-    SWStringArray MVszW;   // PT_MV_UNICODE
-    LONG err;              // PT_ERROR (an SCODE)
-    LARGE_INTEGER li;      // PT_I8
+    std::int16_t i;       // PT_I2
+    LONG l;               // PT_LONG
+    unsigned short b;     // PT_BOOLEAN
+    double dbl;           // PT_DOUBLE, PT_APPTIME
+    FILETIME ft;          // PT_SYSTIME
+    char* lpszA;          // PT_STRING8
+    wchar_t* lpszW;       // PT_UNICODE
+    SBinary bin;          // PT_BINARY
+    SStringArray MVszA;   // PT_MV_STRING8
+    SWStringArray MVszW;  // PT_MV_UNICODE
+    LONG err;             // PT_ERROR (an SCODE)
+    LARGE_INTEGER li;     // PT_I8
 };
 
 struct SPropValue {
@@ -148,9 +148,8 @@ struct IMAPIFolder : IMAPIContainer {
                                                    ULONG_PTR ulUIParam, IMAPIProgress* lpProgress, ULONG ulFlags) = 0;
     virtual HRESULT STDMETHODCALLTYPE DeleteMessages(ENTRYLIST* lpMsgList, ULONG_PTR ulUIParam,
                                                      IMAPIProgress* lpProgress, ULONG ulFlags) = 0;
-    virtual HRESULT STDMETHODCALLTYPE CreateFolder(ULONG ulFolderType, LPWSTR lpszFolderName,
-                                                   LPWSTR lpszFolderComment, const IID* lpInterface, ULONG ulFlags,
-                                                   IMAPIFolder** lppFolder) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateFolder(ULONG ulFolderType, LPWSTR lpszFolderName, LPWSTR lpszFolderComment,
+                                                   const IID* lpInterface, ULONG ulFlags, IMAPIFolder** lppFolder) = 0;
     virtual HRESULT STDMETHODCALLTYPE CopyFolder(ULONG cbEntryID, ENTRYID* lpEntryID, const IID* lpInterface,
                                                  void* lpDestFolder, LPWSTR lpszNewFolderName, ULONG_PTR ulUIParam,
                                                  IMAPIProgress* lpProgress, ULONG ulFlags) = 0;
@@ -272,9 +271,9 @@ struct IMAPISession : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE SetDefaultStore(ULONG ulFlags, ULONG cbEntryID, ENTRYID* lpEntryID) = 0;
     virtual HRESULT STDMETHODCALLTYPE AdminServices(ULONG ulFlags, IMsgServiceAdmin** lppServiceAdmin) = 0;
     virtual HRESULT STDMETHODCALLTYPE ShowForm(ULONG_PTR ulUIParam, IMsgStore* lpMsgStore, IMAPIFolder* lpParentFolder,
-                                               const IID* lpInterface, ULONG ulMessageToken,
-                                               IMessage* lpMessageSent, ULONG ulFlags, ULONG ulMessageStatus,
-                                               ULONG ulMessageFlags, ULONG ulAccess, LPSTR lpszMessageClass) = 0;
+                                               const IID* lpInterface, ULONG ulMessageToken, IMessage* lpMessageSent,
+                                               ULONG ulFlags, ULONG ulMessageStatus, ULONG ulMessageFlags,
+                                               ULONG ulAccess, LPSTR lpszMessageClass) = 0;
     virtual HRESULT STDMETHODCALLTYPE PrepareForm(const IID* lpInterface, IMessage* lpMessage,
                                                   ULONG* lpulMessageToken) = 0;
 };
@@ -408,15 +407,15 @@ inline constexpr CLSID OlkStore = Olk(0xED475420);
 // Flags -------------------------------------------------------------------------------
 
 namespace flags {
-inline constexpr ULONG MapiUnicode = 0x80000000;      // GetProps, GetContentsTable, ...
-inline constexpr ULONG MapiModify = 0x00000001;       // OpenEntry, OpenMsgStore, OpenAttach
-inline constexpr ULONG MapiBestAccess = 0x00000010;   // OpenEntry, OpenMsgStore
-inline constexpr ULONG MdbNoMail = 0x00000080;        // OpenMsgStore
+inline constexpr ULONG MapiUnicode = 0x80000000;        // GetProps, GetContentsTable, ...
+inline constexpr ULONG MapiModify = 0x00000001;         // OpenEntry, OpenMsgStore, OpenAttach
+inline constexpr ULONG MapiBestAccess = 0x00000010;     // OpenEntry, OpenMsgStore
+inline constexpr ULONG MdbNoMail = 0x00000080;          // OpenMsgStore
 inline constexpr ULONG KeepOpenReadWrite = 0x00000004;  // IMAPIProp::SaveChanges
-inline constexpr ULONG ModrecipModify = 0x00000004;   // IMessage::ModifyRecipients
-inline constexpr ULONG ClearReadFlag = 0x00000004;    // IMessage::SetReadFlag
-inline constexpr ULONG SuppressReceipt = 0x00000001;  // IMessage::SetReadFlag
-inline constexpr ULONG DeleteHardDelete = 0x00000010;  // IMAPIFolder::DeleteMessages
+inline constexpr ULONG ModrecipModify = 0x00000004;     // IMessage::ModifyRecipients
+inline constexpr ULONG ClearReadFlag = 0x00000004;      // IMessage::SetReadFlag
+inline constexpr ULONG SuppressReceipt = 0x00000001;    // IMessage::SetReadFlag
+inline constexpr ULONG DeleteHardDelete = 0x00000010;   // IMAPIFolder::DeleteMessages
 // MAPILogonEx
 inline constexpr ULONG MapiExtended = 0x00000020;
 inline constexpr ULONG MapiUseDefault = 0x00000040;
@@ -427,15 +426,15 @@ inline constexpr DWORD AcctInitNoSynchMapiAccts = 0x00000001;
 
 // Store table and account properties (each the tag of the row or account property).
 namespace proptags {
-inline constexpr ULONG ResourceFlags = 0x30090003;  // PR_RESOURCE_FLAGS of the message store table
-inline constexpr ULONG StoreDefaultFlag = 0x00000001;  // STATUS_DEFAULT_STORE in PR_RESOURCE_FLAGS
-inline constexpr ULONG MdbProvider = 0x34140102;       // PR_MDB_PROVIDER
+inline constexpr ULONG ResourceFlags = 0x30090003;      // PR_RESOURCE_FLAGS of the message store table
+inline constexpr ULONG StoreDefaultFlag = 0x00000001;   // STATUS_DEFAULT_STORE in PR_RESOURCE_FLAGS
+inline constexpr ULONG MdbProvider = 0x34140102;        // PR_MDB_PROVIDER
 inline constexpr ULONG IpmSubtreeEntryId = 0x35E00102;  // PR_IPM_SUBTREE_ENTRYID
 inline constexpr ULONG InstanceKey = 0x0FF60102;        // PR_INSTANCE_KEY
 inline constexpr ULONG AttachNum = 0x0E210003;          // PR_ATTACH_NUM
 inline constexpr ULONG RowId = 0x30000003;              // PR_ROWID
 inline constexpr ULONG ParentEntryId = 0x0E090102;      // PR_PARENT_ENTRYID
-inline constexpr ULONG ProfileName = 0x3D12001F;       // PR_PROFILE_NAME of the global section
+inline constexpr ULONG ProfileName = 0x3D12001F;        // PR_PROFILE_NAME of the global section
 inline constexpr ULONG AcctId = 0x00010003;             // PROP_ACCT_ID
 inline constexpr ULONG AcctName = 0x0002001F;           // PROP_ACCT_NAME
 inline constexpr ULONG AcctUserEmailAddr = 0x000C001F;  // PROP_ACCT_USER_EMAIL_ADDR
@@ -448,7 +447,7 @@ inline constexpr ULONG AcctIsExch = 0x00140003;         // PROP_ACCT_IS_EXCH
 using MAPIInitializeFn = HRESULT(STDMETHODCALLTYPE*)(void* lpMapiInit);
 using MAPIUninitializeFn = void(STDMETHODCALLTYPE*)();
 using MAPILogonExFn = HRESULT(STDMETHODCALLTYPE*)(ULONG_PTR ulUIParam, LPSTR lpszProfileName, LPSTR lpszPassword,
-                                                   ULONG flFlags, IMAPISession** lppSession);
+                                                  ULONG flFlags, IMAPISession** lppSession);
 using MAPIAllocateBufferFn = LONG(STDMETHODCALLTYPE*)(ULONG cbSize, void** lppBuffer);
 using MAPIFreeBufferFn = ULONG(STDMETHODCALLTYPE*)(void* lpBuffer);
 
