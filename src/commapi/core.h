@@ -92,6 +92,9 @@ struct Context {
     const Library* library;
     ComPtr<IMAPISession> session;
     ComPtr<IMsgStore> store;
+    // What must outlive the object (a .msg file's storage and message session): holders
+    // keep the context after the object, so it goes last.
+    std::shared_ptr<void> keep = {};
 };
 
 // Opens an entry by id through the store, else the session; the object in `iid`'s form.

@@ -14,7 +14,7 @@ namespace {
 class MapiRecipient final : public mapi::Recipient {
 public:
     MapiRecipient(ComPtr<IMessage> message, Row row, Context context)
-        : message_(std::move(message)), row_(std::move(row)), context_(std::move(context)) {}
+        : context_(std::move(context)), message_(std::move(message)), row_(std::move(row)) {}
 
     mapi::PropValue Fields(mapi::PropTag tag) override {
         const auto* value = Find(row_, tag);
@@ -61,25 +61,25 @@ public:
     }
 
 private:
+    Context context_;
     ComPtr<IMessage> message_;
     Row row_;
-    Context context_;
 };
 
 // An attachment, opened by its number when first read.
 class MapiAttachment final : public mapi::Attachment {
 public:
-    MapiAttachment(ComPtr<IMessage> message, ULONG number, const Library& library)
-        : message_(std::move(message)), number_(number), library_(&library) {}
+    MapiAttachment(ComPtr<IMessage> message, ULONG number, Context context)
+        : context_(std::move(context)), message_(std::move(message)), number_(number) {}
 
-    mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(attach(), tag, *library_); }
+    mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(attach(), tag, library()); }
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {
-        WriteProp(attach(), tag, value, *library_);
+        WriteProp(attach(), tag, value, library());
         Check(attach()->SaveChanges(flags::KeepOpenReadWrite));
     }
     std::string FileName() override {
-        auto name = ReadText(attach(), tags::AttachLongFilename, *library_);
-        return name.empty() ? ReadText(attach(), tags::AttachFilename, *library_) : name;
+        auto name = ReadText(attach(), tags::AttachLongFilename, library());
+        return name.empty() ? ReadText(attach(), tags::AttachFilename, library()) : name;
     }
 
 private:
@@ -88,16 +88,18 @@ private:
         return attach_.get();
     }
 
+    const Library& library() const noexcept { return *context_.library; }
+
+    Context context_;
     ComPtr<IMessage> message_;
     ULONG number_;
-    const Library* library_;
     ComPtr<IAttach> attach_;
 };
 
 class MapiMessage final : public mapi::Message {
 public:
     MapiMessage(ComPtr<IMessage> message, Context context)
-        : message_(std::move(message)), context_(std::move(context)) {}
+        : context_(std::move(context)), message_(std::move(message)) {}
 
     IMessage* raw() const noexcept { return message_.get(); }
 
@@ -127,7 +129,7 @@ public:
         std::vector<std::shared_ptr<mapi::Attachment>> out;
         for (const auto& row : ReadRows(table.get(), {proptags::AttachNum}, library())) {
             auto number = static_cast<ULONG>(NumberOf(Find(row, proptags::AttachNum)));
-            out.push_back(std::make_shared<MapiAttachment>(message_, number, library()));
+            out.push_back(std::make_shared<MapiAttachment>(message_, number, context_));
         }
         return out;
     }
@@ -218,8 +220,8 @@ private:
         return context_;
     }
 
-    ComPtr<IMessage> message_;
     Context context_;
+    ComPtr<IMessage> message_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core.h"
 #include "corvane/platform/error.h"
+#include "corvane/text/wide.h"
 
 namespace corvane::commapi {
 
@@ -19,6 +20,38 @@ struct Initialized {
     const Library* library;
     ~Initialized() { library->uninitialize(); }
 };
+
+// A .msg file's storage and the message session its message lives in; the message is
+// closed with the session, then the storage let go.
+struct MessageFile {
+    explicit MessageFile(const Library& owner) : library(&owner) {}
+    const Library* library;
+    MSGSESS* session = nullptr;
+    ComPtr<IStorage> storage;
+    MessageFile(const MessageFile&) = delete;
+    MessageFile& operator=(const MessageFile&) = delete;
+    ~MessageFile() {
+        if (session != nullptr) library->closeMsgSession(session);
+    }
+};
+
+// A message read from a .msg file (structured storage), in no folder; a missing file fails
+// with STG_E_FILENOTFOUND.
+std::shared_ptr<mapi::Message> MessageOfFile(std::string_view path, const Library& library) {
+    if (library.openMsgSession == nullptr || library.closeMsgSession == nullptr ||
+        library.openMsgOnStorage == nullptr || library.defaultMalloc == nullptr || library.allocateMore == nullptr) {
+        throw platform::PlatformError(errors::MapiNoSupport);
+    }
+    auto file = std::make_shared<MessageFile>(library);
+    auto wide = text::WideFromUtf8(path);
+    Check(StgOpenStorage(wide.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, file->storage.put()));
+    IMalloc* malloc = library.defaultMalloc();
+    Check(library.openMsgSession(malloc, 0, &file->session));
+    ComPtr<IMessage> message;
+    Check(library.openMsgOnStorage(file->session, library.allocateBuffer, library.allocateMore, library.freeBuffer,
+                                   malloc, nullptr, file->storage.get(), nullptr, 0, 0, message.put()));
+    return WrapMessage(std::move(message), Context{&library, {}, {}, file});
+}
 
 class MapiSession final : public mapi::Session {
 public:
@@ -91,10 +124,9 @@ public:
     std::shared_ptr<mapi::Folder> GetDefaultFolder(int folderType) override {
         return DefaultStore()->GetDefaultFolder(folderType);
     }
-    // Reading .msg files needs MAPI's structured-storage messages, which this layer does
-    // not open: the caller meets MAPI_E_NO_SUPPORT as an ordinary failure.
-    std::shared_ptr<mapi::Message> GetMessageFromMsgFile(std::string_view) override {
-        throw platform::PlatformError(errors::MapiNoSupport);
+    std::shared_ptr<mapi::Message> GetMessageFromMsgFile(std::string_view path) override {
+        session();
+        return MessageOfFile(path, *context_.library);
     }
 
 private:
@@ -137,10 +169,13 @@ ComPtr<Interface> Query(IUnknown* object, const IID& iid) {
     return wanted;
 }
 
+// An export by name, or by its decorated name (32-bit __stdcall: "Name@bytes").
 template <class Function>
-Function Export(HMODULE module, const char* name) {
+Function Export(HMODULE module, const char* name, const char* decorated) {
+    FARPROC found = GetProcAddress(module, name);
+    if (found == nullptr) found = GetProcAddress(module, decorated);
     // The exports' own types are the declarations of interfaces.h.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
 }
 
 }  // namespace
@@ -151,11 +186,17 @@ const Library& SystemLibrary() {
     std::call_once(loaded, [] {
         HMODULE module = LoadLibraryW(L"mapi32.dll");
         if (module == nullptr) return;
-        library.allocateBuffer = Export<MAPIAllocateBufferFn>(module, "MAPIAllocateBuffer");
-        library.freeBuffer = Export<MAPIFreeBufferFn>(module, "MAPIFreeBuffer");
-        library.initialize = Export<MAPIInitializeFn>(module, "MAPIInitialize");
-        library.uninitialize = Export<MAPIUninitializeFn>(module, "MAPIUninitialize");
-        library.logonEx = Export<MAPILogonExFn>(module, "MAPILogonEx");
+        library.allocateBuffer = Export<MAPIAllocateBufferFn>(module, "MAPIAllocateBuffer", "MAPIAllocateBuffer@8");
+        library.freeBuffer = Export<MAPIFreeBufferFn>(module, "MAPIFreeBuffer", "MAPIFreeBuffer@4");
+        library.initialize = Export<MAPIInitializeFn>(module, "MAPIInitialize", "MAPIInitialize@4");
+        library.uninitialize = Export<MAPIUninitializeFn>(module, "MAPIUninitialize", "MAPIUninitialize@0");
+        library.logonEx = Export<MAPILogonExFn>(module, "MAPILogonEx", "MAPILogonEx@20");
+        library.allocateMore = Export<MAPIAllocateMoreFn>(module, "MAPIAllocateMore", "MAPIAllocateMore@12");
+        library.defaultMalloc = Export<MAPIGetDefaultMallocFn>(module, "MAPIGetDefaultMalloc",
+                                                               "MAPIGetDefaultMalloc@0");
+        library.openMsgSession = Export<OpenIMsgSessionFn>(module, "OpenIMsgSession", "OpenIMsgSession@12");
+        library.closeMsgSession = Export<CloseIMsgSessionFn>(module, "CloseIMsgSession", "CloseIMsgSession@4");
+        library.openMsgOnStorage = Export<OpenIMsgOnIStgFn>(module, "OpenIMsgOnIStg", "OpenIMsgOnIStg@44");
     });
     if (library.allocateBuffer == nullptr || library.freeBuffer == nullptr || library.initialize == nullptr ||
         library.uninitialize == nullptr || library.logonEx == nullptr) {

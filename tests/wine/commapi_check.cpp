@@ -34,6 +34,15 @@ ULONG STDMETHODCALLTYPE Free(void* block) {
     return 0;
 }
 const Library library{Allocate, Free, nullptr, nullptr, nullptr};
+// The message-on-storage functions, never reached when the file is missing.
+LONG STDMETHODCALLTYPE NoMore(ULONG, void*, void**) { return E_FAIL; }
+IMalloc* STDMETHODCALLTYPE NoMalloc() { return nullptr; }
+LONG STDMETHODCALLTYPE NoMsgSession(IMalloc*, ULONG, MSGSESS**) { return E_FAIL; }
+void STDMETHODCALLTYPE NoClose(MSGSESS*) {}
+LONG STDMETHODCALLTYPE NoMessageOnStorage(MSGSESS*, MAPIAllocateBufferFn, MAPIAllocateMoreFn, MAPIFreeBufferFn,
+                                          IMalloc*, void*, IStorage*, MsgCallReleaseFn, ULONG, ULONG, IMessage**) {
+    return E_FAIL;
+}
 
 // A property as a stand-in keeps it; packed into one MAPI block per property array.
 using Held = std::variant<LONG, bool, std::wstring, FILETIME, std::vector<BYTE>, std::vector<std::wstring>>;
@@ -123,7 +132,8 @@ class Table final : public Counted<IMAPITable> {
 public:
     explicit Table(std::vector<Bag> rows) : Counted(iid::IMAPITable), rows_(std::move(rows)) {}
     HRESULT STDMETHODCALLTYPE QueryRows(LONG count, ULONG, SRowSet** out) override {
-        std::size_t n = std::min<std::size_t>(std::min<std::size_t>(static_cast<std::size_t>(count), 2), rows_.size() - next_);
+        std::size_t n = std::min<std::size_t>(std::min<std::size_t>(static_cast<std::size_t>(count), 2),
+                                              rows_.size() - next_);
         void* block = nullptr;
         Allocate(static_cast<ULONG>(sizeof(SRowSet) + n * sizeof(SRow)), &block);
         *out = static_cast<SRowSet*>(block);
@@ -249,7 +259,8 @@ public:
     STUB(Logoff, ULONG_PTR, ULONG, ULONG)
     STUB(SetDefaultStore, ULONG, ULONG, ENTRYID*)
     STUB(AdminServices, ULONG, IMsgServiceAdmin**)
-    STUB(ShowForm, ULONG_PTR, IMsgStore*, IMAPIFolder*, const IID*, ULONG, IMessage*, ULONG, ULONG, ULONG, ULONG, LPSTR)
+    STUB(ShowForm, ULONG_PTR, IMsgStore*, IMAPIFolder*, const IID*, ULONG, IMessage*, ULONG, ULONG, ULONG, ULONG,
+         LPSTR)
     STUB(PrepareForm, const IID*, IMessage*, ULONG*)
 };
 
@@ -266,12 +277,15 @@ void ExpectFailure(F&& call, const platform::ErrorCode& code, const std::string&
 // Values both ways by tag, the recipient table, SaveChanges, MAPI's numbers.
 void CheckMessage(Message& stand) {
     const auto when = platform::DateTime::fromCivil(2024, 7, 1, 9, 30);
-    stand.props[0x0037001F] = std::wstring(L"Grüße – 5 €");                        // PR_SUBJECT
-    stand.props[0x0E070003] = LONG{0x0019};                                          // read, unsent, attached
-    stand.props[0x0FFF0102] = std::vector<BYTE>{0x00, 0xAB, 0x10};                   // PR_ENTRYID
+    stand.props[0x0037001F] = std::wstring(L"Grüße – 5 €");                         // PR_SUBJECT
+    stand.props[0x0E070003] = LONG{0x0019};                                         // read, unsent, attached
+    stand.props[0x0FFF0102] = std::vector<BYTE>{0x00, 0xAB, 0x10};                  // PR_ENTRYID
     stand.props[0x800F101F] = std::vector<std::wstring>{L"smtp:b@x", L"SMTP:a@x"};  // proxy addresses
-    stand.recipients = Table({{{0x3001001F, std::wstring(L"Ann")}, {0x3003001F, std::wstring(L"ann@x")},
-                               {0x0C150003, LONG{2}}, {0x0FFF0102, std::vector<BYTE>{1}}, {0x30000003, LONG{0}}},
+    stand.recipients = Table({{{0x3001001F, std::wstring(L"Ann")},
+                               {0x3003001F, std::wstring(L"ann@x")},
+                               {0x0C150003, LONG{2}},
+                               {0x0FFF0102, std::vector<BYTE>{1}},
+                               {0x30000003, LONG{0}}},
                               {{0x3001001F, std::wstring(L"Bob")}, {0x0C150003, LONG{1}}},
                               {{0x3001001F, std::wstring(L"Cy")}, {0x0C150003, LONG{3}}}});
     {
@@ -335,6 +349,16 @@ void CheckSession(Session& stand) {
                "without Outlook's account manager the session has no accounts");
         ExpectFailure([&] { session->Accounts()->Item("Work"); }, platform::errors::MapiNotFound,
                       "an account by a name not there");
+        ExpectFailure([&] { session->GetMessageFromMsgFile("C:\\Introducing.msg"); }, platform::errors::MapiNoSupport,
+                      "a .msg file without MAPI's message-on-storage functions");
+        Library withFiles = library;
+        withFiles.allocateMore = NoMore;
+        withFiles.defaultMalloc = NoMalloc;
+        withFiles.openMsgSession = NoMsgSession;
+        withFiles.closeMsgSession = NoClose;
+        withFiles.openMsgOnStorage = NoMessageOnStorage;
+        ExpectFailure([&] { SessionOf(&stand, withFiles)->GetMessageFromMsgFile("C:\\Introducing.msg"); },
+                      platform::errors::StorageFileNotFound, "a missing .msg file");
         session->Logoff();
         ExpectFailure([&] { session->Stores(); }, platform::errors::MapiLogonFailed, "a session after Logoff");
     }
@@ -349,9 +373,10 @@ int main() {
     CheckMessage(message);
     std::vector<BYTE> exchange{0x54, 0x94, 0xA1, 0xC0, 0x29, 0x7F, 0x10, 0x1B,
                                0xA5, 0x87, 0x08, 0x00, 0x2B, 0x2A, 0x25, 0x17};
-    Session session({{{0x3001001F, std::wstring(L"Archive")}, {0x30090003, LONG{0}}, {0x0FFF0102, std::vector<BYTE>{9}}},
-                     {{0x3001001F, std::wstring(L"Mailbox - Ann")}, {0x30090003, LONG{1}}, {0x34140102, exchange}},
-                     {{0x3001001F, std::wstring(L"Other")}, {0x0FFF0102, std::vector<BYTE>{1, 2}}}});
+    Session session(
+        {{{0x3001001F, std::wstring(L"Archive")}, {0x30090003, LONG{0}}, {0x0FFF0102, std::vector<BYTE>{9}}},
+         {{0x3001001F, std::wstring(L"Mailbox - Ann")}, {0x30090003, LONG{1}}, {0x34140102, exchange}},
+         {{0x3001001F, std::wstring(L"Other")}, {0x0FFF0102, std::vector<BYTE>{1, 2}}}});
     CheckSession(session);
     ExpectFailure([&] { MessageOf(&session, nullptr, library); }, platform::errors::MapiInterfaceNotSupported,
                   "a session is no message");

@@ -21,6 +21,12 @@ struct Library {
     MAPIInitializeFn initialize = nullptr;
     MAPIUninitializeFn uninitialize = nullptr;
     MAPILogonExFn logonEx = nullptr;
+    // For .msg files; without them Session::GetMessageFromMsgFile fails with MAPI_E_NO_SUPPORT.
+    MAPIAllocateMoreFn allocateMore = nullptr;
+    MAPIGetDefaultMallocFn defaultMalloc = nullptr;
+    OpenIMsgSessionFn openMsgSession = nullptr;
+    CloseIMsgSessionFn closeMsgSession = nullptr;
+    OpenIMsgOnIStgFn openMsgOnStorage = nullptr;
 };
 
 // mapi32.dll's functions, loaded on first use and kept for the process. Without Extended

@@ -450,5 +450,17 @@ using MAPILogonExFn = HRESULT(STDMETHODCALLTYPE*)(ULONG_PTR ulUIParam, LPSTR lps
                                                   ULONG flFlags, IMAPISession** lppSession);
 using MAPIAllocateBufferFn = LONG(STDMETHODCALLTYPE*)(ULONG cbSize, void** lppBuffer);
 using MAPIFreeBufferFn = ULONG(STDMETHODCALLTYPE*)(void* lpBuffer);
+using MAPIAllocateMoreFn = LONG(STDMETHODCALLTYPE*)(ULONG cbSize, void* lpObject, void** lppBuffer);
+// Messages on structured storage (.msg files): a message session groups them.
+struct MSGSESS;
+using MsgCallReleaseFn = void(STDMETHODCALLTYPE*)(ULONG ulCallerData, IMessage* lpMessage);  // MSGCALLRELEASE*
+using MAPIGetDefaultMallocFn = IMalloc*(STDMETHODCALLTYPE*)();
+using OpenIMsgSessionFn = LONG(STDMETHODCALLTYPE*)(IMalloc* lpMalloc, ULONG ulFlags, MSGSESS** lppMsgSess);
+using CloseIMsgSessionFn = void(STDMETHODCALLTYPE*)(MSGSESS* lpMsgSess);
+using OpenIMsgOnIStgFn = LONG(STDMETHODCALLTYPE*)(MSGSESS* lpMsgSess, MAPIAllocateBufferFn lpAllocateBuffer,
+                                                  MAPIAllocateMoreFn lpAllocateMore, MAPIFreeBufferFn lpFreeBuffer,
+                                                  IMalloc* lpMalloc, void* lpMapiSup, IStorage* lpStg,
+                                                  MsgCallReleaseFn lpfMsgCallRelease, ULONG ulCallerData,
+                                                  ULONG ulFlags, IMessage** lppMsg);
 
 }  // namespace corvane::commapi
