@@ -36,8 +36,7 @@ public:
 
     mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(entry_.get(), tag, library()); }
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {
-        WriteProp(entry_.get(), tag, value, library());
-        Check(entry_->SaveChanges(flags::KeepOpenReadWrite));
+        WriteAndSave(entry_.get(), tag, value, library());
     }
     std::string Name() override { return ReadText(entry_.get(), tags::DisplayName, library()); }
     std::string Address() override { return ReadText(entry_.get(), tags::EmailAddress, library()); }
@@ -51,16 +50,9 @@ public:
     std::optional<std::vector<std::shared_ptr<mapi::AddressEntry>>> Members() override {
         auto list = entry_.as<IDistList>(iid::IDistList);
         if (!list) return std::nullopt;
-        ComPtr<IMAPITable> table;
-        Check(list->GetContentsTable(flags::MapiUnicode, table.put()));
         std::vector<std::shared_ptr<mapi::AddressEntry>> members;
-        for (const auto& row : ReadRows(table.get(), {tags::EntryId}, library())) {
-            auto id = BinaryOf(Find(row, tags::EntryId));
-            ULONG type = 0;
-            ComPtr<IUnknown> opened;
-            Check(list->OpenEntry(static_cast<ULONG>(id.size()), reinterpret_cast<ENTRYID*>(id.data()), nullptr, 0,
-                                  &type, opened.put()));
-            members.push_back(WrapAddressEntry(opened.as<IMAPIProp>(iid::IMAPIProp), context_));
+        for (const auto& entry : OpenContents(list.get(), 0, library())) {
+            members.push_back(WrapAddressEntry(entry.as<IMAPIProp>(iid::IMAPIProp), context_));
         }
         return members;
     }

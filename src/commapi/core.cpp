@@ -142,6 +142,11 @@ void WriteProp(IMAPIProp* object, mapi::PropTag tag, const mapi::PropValue& valu
     if (problems.get() != nullptr && problems->cProblem > 0) ThrowMapi(problems->aProblem[0].scode);
 }
 
+void WriteAndSave(IMAPIProp* object, mapi::PropTag tag, const mapi::PropValue& value, const Library& library) {
+    WriteProp(object, tag, value, library);
+    Check(object->SaveChanges(flags::KeepOpenReadWrite));
+}
+
 std::string ReadText(IMAPIProp* object, mapi::PropTag tag, const Library& library) {
     auto value = ReadProp(object, tag, library);
     return TextOf(&value);
@@ -257,6 +262,21 @@ ComPtr<IUnknown> OpenEntry(const Context& context, const mapi::Binary& entryId) 
         throw platform::PlatformError(errors::MapiNoSupport);
     }
     return opened;
+}
+
+std::vector<ComPtr<IUnknown>> OpenContents(IMAPIContainer* container, ULONG openFlags, const Library& library) {
+    ComPtr<IMAPITable> table;
+    Check(container->GetContentsTable(flags::MapiUnicode, table.put()));
+    std::vector<ComPtr<IUnknown>> entries;
+    for (const auto& row : ReadRows(table.get(), {mapi::tags::EntryId}, library)) {
+        auto id = BinaryOf(Find(row, mapi::tags::EntryId));
+        ULONG type = 0;
+        ComPtr<IUnknown> opened;
+        Check(container->OpenEntry(static_cast<ULONG>(id.size()), reinterpret_cast<ENTRYID*>(id.data()), nullptr,
+                                   openFlags, &type, opened.put()));
+        entries.push_back(std::move(opened));
+    }
+    return entries;
 }
 
 ComPtr<IMAPIProp> OpenAddressEntry(const Context& context, const mapi::Binary& entryId) {

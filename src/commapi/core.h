@@ -67,6 +67,8 @@ private:
 // Reads one property (empty when the object does not have it) and writes properties.
 mapi::PropValue ReadProp(IMAPIProp* object, mapi::PropTag tag, const Library& library);
 void WriteProp(IMAPIProp* object, mapi::PropTag tag, const mapi::PropValue& value, const Library& library);
+// Writes and saves at once (every object but a message, which waits for Save).
+void WriteAndSave(IMAPIProp* object, mapi::PropTag tag, const mapi::PropValue& value, const Library& library);
 std::string ReadText(IMAPIProp* object, mapi::PropTag tag, const Library& library);
 std::int32_t ReadNumber(IMAPIProp* object, mapi::PropTag tag, const Library& library);
 mapi::Binary ReadBinary(IMAPIProp* object, mapi::PropTag tag, const Library& library);
@@ -99,6 +101,9 @@ struct Context {
 
 // Opens an entry by id through the store, else the session; the object in `iid`'s form.
 ComPtr<IUnknown> OpenEntry(const Context& context, const mapi::Binary& entryId);
+// Every entry of a container's contents table (a folder's messages, a list's members),
+// opened through the container.
+std::vector<ComPtr<IUnknown>> OpenContents(IMAPIContainer* container, ULONG openFlags, const Library& library);
 // Opens an address book entry of the session (nullptr without a session).
 ComPtr<IMAPIProp> OpenAddressEntry(const Context& context, const mapi::Binary& entryId);
 

@@ -33,8 +33,7 @@ public:
 
     mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(folder_.get(), tag, library()); }
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {
-        WriteProp(folder_.get(), tag, value, library());
-        Check(folder_->SaveChanges(flags::KeepOpenReadWrite));
+        WriteAndSave(folder_.get(), tag, value, library());
     }
     std::string Name() override { return ReadText(folder_.get(), tags::DisplayName, library()); }
     std::string EntryID() override { return mapi::HexFromBinary(ReadBinary(folder_.get(), tags::EntryId, library())); }
@@ -63,16 +62,9 @@ public:
         return path;
     }
     std::vector<std::shared_ptr<mapi::Message>> Messages() override {
-        ComPtr<IMAPITable> table;
-        Check(folder_->GetContentsTable(flags::MapiUnicode, table.put()));
         std::vector<std::shared_ptr<mapi::Message>> out;
-        for (const auto& row : ReadRows(table.get(), {tags::EntryId}, library())) {
-            auto id = BinaryOf(Find(row, tags::EntryId));
-            ULONG type = 0;
-            ComPtr<IUnknown> opened;
-            Check(folder_->OpenEntry(static_cast<ULONG>(id.size()), reinterpret_cast<ENTRYID*>(id.data()), nullptr,
-                                     flags::MapiBestAccess, &type, opened.put()));
-            out.push_back(WrapMessage(opened.as<IMessage>(iid::IMessage), context_));
+        for (const auto& entry : OpenContents(folder_.get(), flags::MapiBestAccess, library())) {
+            out.push_back(WrapMessage(entry.as<IMessage>(iid::IMessage), context_));
         }
         return out;
     }

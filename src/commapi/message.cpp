@@ -74,8 +74,7 @@ public:
 
     mapi::PropValue Fields(mapi::PropTag tag) override { return ReadProp(attach(), tag, library()); }
     void SetFields(mapi::PropTag tag, const mapi::PropValue& value) override {
-        WriteProp(attach(), tag, value, library());
-        Check(attach()->SaveChanges(flags::KeepOpenReadWrite));
+        WriteAndSave(attach(), tag, value, library());
     }
     std::string FileName() override {
         auto name = ReadText(attach(), tags::AttachLongFilename, library());
