@@ -177,11 +177,12 @@ private:
     }
     mapi::Binary inboxId() {
         ULONG size = 0;
-        ENTRYID* raw = nullptr;
-        Check(store()->GetReceiveFolder(const_cast<LPWSTR>(L"IPM.Note"), flags::MapiUnicode, &size, &raw, nullptr));
-        mapi::Binary id(reinterpret_cast<BYTE*>(raw), reinterpret_cast<BYTE*>(raw) + size);
-        if (raw != nullptr) library().freeBuffer(raw);
-        return id;
+        MapiBuffer<ENTRYID> raw(library());
+        MapiBuffer<wchar_t> explicitClass(library());
+        Check(store()->GetReceiveFolder(const_cast<LPWSTR>(L"IPM.Note"), flags::MapiUnicode, &size, raw.put(),
+                                        explicitClass.put()));
+        auto* bytes = reinterpret_cast<BYTE*>(raw.get());
+        return bytes != nullptr ? mapi::Binary(bytes, bytes + size) : mapi::Binary();
     }
     std::shared_ptr<mapi::Folder> folderById(const mapi::Binary& id) {
         if (id.empty()) throw platform::PlatformError(errors::MapiNotFound);

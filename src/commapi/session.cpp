@@ -87,10 +87,10 @@ public:
     }
     std::shared_ptr<mapi::AddressEntry> CurrentUser() override {
         ULONG size = 0;
-        ENTRYID* raw = nullptr;
-        Check(session()->QueryIdentity(&size, &raw));
-        mapi::Binary id(reinterpret_cast<BYTE*>(raw), reinterpret_cast<BYTE*>(raw) + size);
-        if (raw != nullptr) context_.library->freeBuffer(raw);
+        MapiBuffer<ENTRYID> raw(*context_.library);
+        Check(session()->QueryIdentity(&size, raw.put()));
+        auto* bytes = reinterpret_cast<BYTE*>(raw.get());
+        mapi::Binary id = bytes != nullptr ? mapi::Binary(bytes, bytes + size) : mapi::Binary();
         auto entry = OpenAddressEntry(context_, id);
         return entry ? WrapAddressEntry(entry, context_) : nullptr;
     }
