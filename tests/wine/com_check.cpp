@@ -101,20 +101,6 @@ std::string CustomUIOf(IRibbonExtensibility* ribbon, const wchar_t* ribbonId) {
     return out;
 }
 
-// Calls the member `name` of `object` by name with one object argument.
-HRESULT CallByName(IDispatch* object, const wchar_t* name, IDispatch* argument) {
-    DISPID id = DISPID_UNKNOWN;
-    auto* names = const_cast<LPOLESTR>(name);
-    HRESULT hr = object->GetIDsOfNames(IID_NULL, &names, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr)) return hr;
-    VARIANT arg;
-    VariantInit(&arg);
-    V_VT(&arg) = VT_DISPATCH;
-    V_DISPATCH(&arg) = argument;
-    DISPPARAMS params{&arg, nullptr, 1, 0};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-}
-
 // What start-up reads is preset where the add-in reads it, so that it shows no dialog: the
 // first-run wizard was shown and the update check is switched off.
 void PresetSettings() {
@@ -207,10 +193,10 @@ void CheckWithoutWindows(ITypeInfo* own, HRESULT(STDAPICALLTYPE* canUnload)()) {
 
     IDispatch* callbacks = nullptr;
     addin->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks));
-    Expect(CallByName(callbacks, L"ribbon_onload", &outlook.ribbonUi) == S_OK, "Ribbon_OnLoad by name (any case)");
+    VARIANT ribbonUi = Object(&outlook.ribbonUi), list;
+    Expect(CallByRef(callbacks, L"ribbon_onload", {&ribbonUi}) == S_OK, "Ribbon_OnLoad by name (any case)");
     Expect(outlook.ribbonUi.refs == 2, "the ribbon is kept");
-    Expect(CallByName(callbacks, L"NoSuchCallback", &outlook.control) == DISP_E_UNKNOWNNAME, "an unknown name fails");
-    VARIANT list;
+    Expect(CallByRef(callbacks, L"NoSuchCallback", {&ribbonUi}) == DISP_E_UNKNOWNNAME, "an unknown name fails");
     VariantInit(&list);
     Expect(CallByRef(callbacks, L"WordEditorVariablesGet", {&list}) == S_OK && V_VT(&list) == VT_DISPATCH &&
                V_DISPATCH(&list) == nullptr,
@@ -251,18 +237,12 @@ void CheckListExchange(ITypeInfo* own) {
     Expect((hr == S_OK && V_BOOL(&cancel) == VARIANT_TRUE) ||
                (hr == DISP_E_EXCEPTION && info.scode == corvane::platform::errors::MapiNoSupport.number),
            "WordEditorVariablesSet takes the list object back with the cancel decision");
-    SysFreeString(info.bstrSource);
-    SysFreeString(info.bstrDescription);
 
-    VARIANT foreign;
-    VariantInit(&foreign);
-    V_VT(&foreign) = VT_DISPATCH, V_DISPATCH(&foreign) = &outlook.control;
-    info = EXCEPINFO{};
+    VARIANT foreign = Object(&outlook.control);
+    info = EXCEPINFO{};  // the texts are left to the end of the program
     Expect(CallByRef(connect, L"WordEditorVariablesSet", {&foreign, &cancel}, &info) == DISP_E_EXCEPTION &&
                info.wCode == 91 && Utf8(info.bstrDescription) == "Object variable or With block variable not set",
            "an object that is no list object fails as the add-in reports it, with its number and text");
-    SysFreeString(info.bstrSource);
-    SysFreeString(info.bstrDescription);
     VariantClear(&list);
     connect->Release();
 
@@ -288,11 +268,6 @@ void CheckButtons() {
     Expect(CallByRef(buttons, L"EmptySubjectCheck", {&item, &cancel}) == S_OK && V_VT(&cancel) == VT_BOOL &&
                V_BOOL(&cancel) == VARIANT_FALSE,
            "EmptySubjectCheck on a message with a subject leaves Cancel alone");
-    EXCEPINFO info{};
-    Expect(CallByRef(buttons, L"EmptySubjectCheck", {&item}, &info) == DISP_E_EXCEPTION && info.wCode == 5,
-           "a call short of arguments fails as an invalid procedure call");
-    SysFreeString(info.bstrSource);
-    SysFreeString(info.bstrDescription);
     buttons->Release();
     Expect(mail.refs == 1, "Buttons keeps no reference on the item");
 }
