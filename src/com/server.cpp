@@ -12,6 +12,19 @@ std::atomic<long>& ServerReferences() {
     return references;
 }
 
+namespace {
+
+// A BSTR of `text`, or nullptr when there is no memory for it.
+BSTR TextOrNothing(std::string_view text) noexcept {
+    try {
+        return NewBstr(text);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
 HRESULT CurrentFailure(EXCEPINFO* info) noexcept {
     try {
         throw;
@@ -25,8 +38,8 @@ HRESULT CurrentFailure(EXCEPINFO* info) noexcept {
         *info = EXCEPINFO{};
         info->wCode = runtime ? static_cast<WORD>(number) : 0;
         info->scode = runtime ? 0 : hr;
-        info->bstrSource = NewBstr("Corvane");
-        info->bstrDescription = NewBstr(e.description());
+        info->bstrSource = TextOrNothing("Corvane");
+        info->bstrDescription = TextOrNothing(e.description());
         return DISP_E_EXCEPTION;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
