@@ -1,9 +1,14 @@
 #include "connect_server.h"
 
 #include <string>
+#include <vector>
 
+#include "addin_core.h"
+#include "arguments.h"
 #include "corvane/com/text.h"
-#include "corvane/menus/ribbon.h"
+#include "corvane/comoutlook/office.h"
+#include "corvane/outlook/addin.h"
+#include "list_object.h"
 
 namespace corvane::com {
 namespace {
@@ -32,56 +37,20 @@ constexpr DispatchMember ExtensibilityMembers[] = {
 
 constexpr DispatchMember RibbonMembers[] = {{L"GetCustomUI", IRibbonExtensibility::DispGetCustomUI}};
 
-// An object argument (Nothing when absent or of another type).
-IDispatch* ObjectArgument(DISPPARAMS& params, unsigned index) {
-    VARIANT* arg = Argument(params, index);
-    if (arg == nullptr) return nullptr;
-    if (V_VT(arg) == VT_DISPATCH) return V_DISPATCH(arg);
-    if (V_VT(arg) == (VT_DISPATCH | VT_BYREF) && V_DISPATCHREF(arg) != nullptr) return *V_DISPATCHREF(arg);
-    return nullptr;
-}
-
-// A number argument; 0 when absent or not a number.
-LONG NumberArgument(DISPPARAMS& params, unsigned index) {
-    VARIANT* arg = Argument(params, index);
-    if (arg == nullptr) return 0;
-    VARIANT number;
-    VariantInit(&number);
-    if (FAILED(VariantChangeType(&number, arg, 0, VT_I4))) return 0;
-    return V_I4(&number);
-}
-
-// A text argument; "" when absent or not text.
-BSTR TextArgument(DISPPARAMS& params, unsigned index) {
-    VARIANT* arg = Argument(params, index);
-    if (arg == nullptr) return nullptr;
-    if (V_VT(arg) == VT_BSTR) return V_BSTR(arg);
-    if (V_VT(arg) == (VT_BSTR | VT_BYREF) && V_BSTRREF(arg) != nullptr) return *V_BSTRREF(arg);
-    return nullptr;
-}
-
-// Keeps `object` in `slot`, letting go of what was there.
-void Keep(IDispatch*& slot, IDispatch* object) {
-    if (object != nullptr) object->AddRef();
-    if (slot != nullptr) slot->Release();
-    slot = object;
-}
-
-// GetCustomUI's answer as an IDispatch result.
-HRESULT ReturnText(BSTR text, VARIANT* result) {
-    if (result == nullptr) {
-        SysFreeString(text);
-        return S_OK;
-    }
-    VariantInit(result);
-    V_VT(result) = VT_BSTR;
-    V_BSTR(result) = text;
-    return S_OK;
+std::string MemberName(DISPID id) {
+    for (const auto& member : ConnectMembers)
+        if (member.id == id) return Utf8(std::wstring(member.name).c_str());
+    return {};
 }
 
 }  // namespace
 
-ConnectServer::~ConnectServer() { releaseOutlookObjects(); }
+ConnectServer::ConnectServer()
+    : process_(AddinProcessHere()),
+      connect_(addin::Connect::Create(process_)),
+      objects_(comoutlook::Objects::Create()) {
+    objects_->setCreator(OwnObjects(process_));
+}
 
 HRESULT ConnectServer::QueryInterface(REFIID iid, void** object) {
     if (object == nullptr) return E_POINTER;
@@ -105,27 +74,54 @@ ULONG ConnectServer::Release() {
     return left;
 }
 
-HRESULT ConnectServer::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch* AddInInst, SAFEARRAY**) {
-    Keep(application_, Application);
-    Keep(addInInst_, AddInInst);
-    return S_OK;
+HRESULT ConnectServer::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch* AddInInst,
+                                    SAFEARRAY**) {
+    return Guarded([&] {
+        connect_->OnConnection(comoutlook::ApplicationIn(*objects_, Application), ConnectMode,
+                               comoutlook::AddInInstanceOf(*objects_, AddInInst));
+        return S_OK;
+    });
 }
 
-HRESULT ConnectServer::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) {
-    releaseOutlookObjects();
-    return S_OK;
+HRESULT ConnectServer::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY**) {
+    HRESULT hr = Guarded([&] {
+        connect_->OnDisconnection(RemoveMode);
+        return S_OK;
+    });
+    // The ribbon is the last of Outlook's objects the add-in keeps: it goes with the
+    // connection too.
+    process_->gobjRibbon.reset();
+    return hr;
+}
+
+HRESULT ConnectServer::OnAddInsUpdate(SAFEARRAY**) {
+    return Guarded([&] {
+        connect_->OnAddInsUpdate();
+        return S_OK;
+    });
+}
+
+HRESULT ConnectServer::OnStartupComplete(SAFEARRAY**) {
+    return Guarded([&] {
+        connect_->OnStartupComplete();
+        return S_OK;
+    });
+}
+
+HRESULT ConnectServer::OnBeginShutdown(SAFEARRAY**) {
+    return Guarded([&] {
+        connect_->OnBeginShutdown();
+        return S_OK;
+    });
 }
 
 HRESULT ConnectServer::GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) {
     if (RibbonXml == nullptr) return E_POINTER;
-    *RibbonXml = NewBstr(menus::CustomUI(Utf8(RibbonID)));
-    return *RibbonXml != nullptr ? S_OK : E_OUTOFMEMORY;
-}
-
-void ConnectServer::releaseOutlookObjects() {
-    Keep(ribbon_, nullptr);
-    Keep(addInInst_, nullptr);
-    Keep(application_, nullptr);
+    *RibbonXml = nullptr;
+    return Guarded([&] {
+        *RibbonXml = NewBstr(connect_->GetCustomUI(Utf8(RibbonID)));
+        return *RibbonXml != nullptr ? S_OK : E_OUTOFMEMORY;
+    });
 }
 
 std::span<const DispatchMember> ConnectServer::membersOf(const IDispatch*) const { return ConnectMembers; }
@@ -134,28 +130,53 @@ std::span<const DispatchMember> ConnectServer::membersOf(const IDTExtensibility2
 }
 std::span<const DispatchMember> ConnectServer::membersOf(const IRibbonExtensibility*) const { return RibbonMembers; }
 
+void ConnectServer::variablesGet(DISPPARAMS& params) {
+    auto list = ListOf(ObjectArgument(params, 0));
+    connect_->WordEditorVariablesGet(list);
+    VARIANT out;
+    VariantInit(&out);
+    V_VT(&out) = VT_DISPATCH;
+    V_DISPATCH(&out) = NewListObject(list);
+    WriteBack(params, 0, out);
+    VariantClear(&out);
+}
+
+void ConnectServer::variablesSet(DISPPARAMS& params) {
+    auto list = ListOf(ObjectArgument(params, 0));
+    bool cancel = FlagArgument(params, 1);
+    connect_->WordEditorVariablesSet(list, cancel);
+    VARIANT flag;
+    VariantInit(&flag);
+    V_VT(&flag) = VT_BOOL;
+    V_BOOL(&flag) = cancel ? VARIANT_TRUE : VARIANT_FALSE;
+    WriteBack(params, 1, flag);
+}
+
+void ConnectServer::ribbonCallback(DISPID id, DISPPARAMS& params) {
+    IDispatch* argument = ObjectArgument(params, 0);
+    std::vector<outlook::Variant> args;
+    if (id == DispRibbon_OnLoad)
+        args.emplace_back(std::shared_ptr<outlook::Dispatch>(comoutlook::RibbonUIOf(*objects_, argument)));
+    else
+        args.emplace_back(std::shared_ptr<outlook::Dispatch>(comoutlook::RibbonControlOf(*objects_, argument)));
+    connect_->InvokeCallback(MemberName(id), args);
+}
+
 HRESULT ConnectServer::invokeOn(const IDispatch*, DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result) {
     if ((flags & DISPATCH_METHOD) == 0) return DISP_E_MEMBERNOTFOUND;
     switch (id) {
-        case DispIRibbonExtensibility_GetCustomUI: {
-            BSTR xml = nullptr;
-            HRESULT hr = GetCustomUI(TextArgument(params, 0), &xml);
-            return SUCCEEDED(hr) ? ReturnText(xml, result) : hr;
-        }
-        case DispRibbon_OnLoad: Keep(ribbon_, ObjectArgument(params, 0)); return S_OK;
-        case DispTutorialScreen:
-        // The six commands run in the add-in's core, which the connection starts once
-        // Outlook's object model is reached over COM; until then a click does nothing.
+        case DispTutorialScreen: connect_->TutorialScreen(); return S_OK;
+        case DispWordEditorVariablesGet: variablesGet(params); return S_OK;
+        case DispWordEditorVariablesSet: variablesSet(params); return S_OK;
+        case DispIRibbonExtensibility_GetCustomUI:
+            return ReturnText(connect_->IRibbonExtensibility_GetCustomUI(Utf8(TextArgument(params, 0))), result);
+        case DispRibbon_OnLoad:
         case DispcbbCVQuenlow_Click:
         case DispcbbCVSettings_Click:
         case DispcmdCheckForUpdatesRibbon_Click:
         case DispcbbCVContactSupport_Click:
         case DispcmdCVHelp_Click:
-        case DispcmdCVAboutCorvane_Click: return S_OK;
-        case DispWordEditorVariablesGet:
-        case DispWordEditorVariablesSet:
-            // The list object crosses into Word's process with the core: not yet.
-            return E_NOTIMPL;
+        case DispcmdCVAboutCorvane_Click: ribbonCallback(id, params); return S_OK;
         default: return DISP_E_MEMBERNOTFOUND;
     }
 }
@@ -168,9 +189,9 @@ HRESULT ConnectServer::invokeOn(const IDTExtensibility2*, DISPID id, WORD flags,
                                 ObjectArgument(params, 2), nullptr);
         case DispOnDisconnection:
             return OnDisconnection(static_cast<ext_DisconnectMode>(NumberArgument(params, 0)), nullptr);
-        case DispOnAddInsUpdate:
-        case DispOnStartupComplete:
-        case DispOnBeginShutdown: return S_OK;
+        case DispOnAddInsUpdate: return OnAddInsUpdate(nullptr);
+        case DispOnStartupComplete: return OnStartupComplete(nullptr);
+        case DispOnBeginShutdown: return OnBeginShutdown(nullptr);
         default: return DISP_E_MEMBERNOTFOUND;
     }
 }
@@ -178,9 +199,7 @@ HRESULT ConnectServer::invokeOn(const IDTExtensibility2*, DISPID id, WORD flags,
 HRESULT ConnectServer::invokeOn(const IRibbonExtensibility*, DISPID id, WORD flags, DISPPARAMS& params,
                                 VARIANT* result) {
     if ((flags & DISPATCH_METHOD) == 0 || id != DispGetCustomUI) return DISP_E_MEMBERNOTFOUND;
-    BSTR xml = nullptr;
-    HRESULT hr = GetCustomUI(TextArgument(params, 0), &xml);
-    return SUCCEEDED(hr) ? ReturnText(xml, result) : hr;
+    return ReturnText(connect_->GetCustomUI(Utf8(TextArgument(params, 0))), result);
 }
 
 }  // namespace corvane::com

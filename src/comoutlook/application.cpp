@@ -62,7 +62,8 @@ public:
     std::shared_ptr<ol::Folders> Folders() override { return WrapFolders(objects(), get("Folders").object()); }
     // Outlook before 2007 has no Accounts: the unknown name fails with NotSupported.
     std::shared_ptr<ol::Accounts> Accounts() override { return WrapAccounts(objects(), get("Accounts").object()); }
-    std::shared_ptr<mapi::Session> MAPIOBJECT() override { NoMapiObject(); }
+    // Outlook 2000 has no MAPIOBJECT here: the unknown name fails with NotSupported.
+    std::shared_ptr<mapi::Session> MAPIOBJECT() override { return commapi::SessionOf(mapiObject().get()); }
 
 private:
     // An empty store identifier leaves the argument out: Outlook then searches every store.

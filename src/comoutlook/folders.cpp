@@ -23,7 +23,7 @@ public:
     int DefaultItemType() override { return number("DefaultItemType"); }
     void MoveTo(const std::shared_ptr<ol::Folder>& destination) override { call("MoveTo", {Pass(destination)}); }
     void Delete() override { call("Delete"); }
-    std::shared_ptr<mapi::Folder> MAPIOBJECT() override { NoMapiObject(); }
+    std::shared_ptr<mapi::Folder> MAPIOBJECT() override { return commapi::FolderOf(mapiObject().get()); }
 };
 
 class ComFolders final : public ol::Folders, public Wrapped {

@@ -39,7 +39,10 @@ public:
     std::shared_ptr<ol::Item> Move(const std::shared_ptr<ol::Folder>& destination) override {
         return objects().item(call("Move", {Pass(destination)}).object());
     }
-    std::shared_ptr<mapi::Message> MAPIOBJECT() override { NoMapiObject(); }
+    std::shared_ptr<mapi::Message> MAPIOBJECT() override {
+        auto message = mapiObject();
+        return commapi::MessageOf(message.get(), MapiSessionOf(late()).get());
+    }
     ol::Connection Advise(std::shared_ptr<ol::ItemEvents> sink) override {
         return AdviseEvents(objects(), dispatch(), sink);
     }

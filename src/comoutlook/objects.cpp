@@ -185,7 +185,16 @@ std::shared_ptr<outlook::Dispatch> Objects::create(std::string_view progId) {
     return any(object);
 }
 
-void NoMapiObject() { throw platform::PlatformError(platform::errors::MapiNoSupport); }
+ComPtr<IUnknown> MapiSessionOf(const LateBound& item) {
+    try {
+        auto session = item.get("Session").object();
+        if (!session) return {};
+        NameCache names;
+        return LateBound(session, names).get("MAPIOBJECT").unknown();
+    } catch (const platform::PlatformError&) {
+        return {};
+    }
+}
 
 std::shared_ptr<outlook::Application> ApplicationOf(IDispatch* application, Objects::Creator creator) {
     auto objects = Objects::Create();

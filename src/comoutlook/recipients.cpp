@@ -55,7 +55,7 @@ public:
     std::shared_ptr<ol::AddressEntries> Members() override {
         return WrapAddressEntries(objects(), get("Members").object());
     }
-    std::shared_ptr<mapi::AddressEntry> MAPIOBJECT() override { NoMapiObject(); }
+    std::shared_ptr<mapi::AddressEntry> MAPIOBJECT() override { return commapi::AddressEntryOf(mapiObject().get()); }
 };
 
 class ComAddressEntries final : public ol::AddressEntries, public Wrapped {

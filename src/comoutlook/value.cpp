@@ -177,6 +177,16 @@ ComPtr<IDispatch> Value::object() const {
     throw platform::PlatformError(platform::errors::TypeMismatch);
 }
 
+ComPtr<IUnknown> Value::unknown() const {
+    switch (type()) {
+        case VT_EMPTY:
+        case VT_NULL: return {};
+        case VT_UNKNOWN: return ComPtr<IUnknown>(V_UNKNOWN(&v_));
+        case VT_DISPATCH: return ComPtr<IUnknown>(V_DISPATCH(&v_));
+        default: throw platform::PlatformError(platform::errors::TypeMismatch);
+    }
+}
+
 std::vector<Value> Value::elements() const {
     if ((type() & VT_ARRAY) == 0) throw platform::PlatformError(platform::errors::TypeMismatch);
     SAFEARRAY* array = (type() & VT_BYREF) != 0 ? *V_ARRAYREF(&v_) : V_ARRAY(&v_);

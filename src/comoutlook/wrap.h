@@ -3,6 +3,7 @@
 // each COM object has one. Each is defined beside its type's wrapper class.
 #include <memory>
 
+#include "corvane/commapi/commapi.h"
 #include "corvane/comoutlook/objects.h"
 #include "corvane/outlook/accounts.h"
 #include "corvane/outlook/application.h"
@@ -75,8 +76,8 @@ outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
 outlook::Connection AdviseEvents(Objects& objects, IDispatch* source,
                                  const std::shared_ptr<outlook::CommandBarButtonEvents>& sink);
 
-// The Extended-MAPI objects behind items, folders, entries and the session are not
-// reached over COM yet: MAPIOBJECT fails as an Outlook without them does.
-[[noreturn]] void NoMapiObject();
+// The session of an item's MAPIOBJECT, through its NameSpace (Item.Session, Outlook 2002
+// and later); nullptr where Outlook does not give it.
+ComPtr<IUnknown> MapiSessionOf(const LateBound& item);
 
 }  // namespace corvane::comoutlook

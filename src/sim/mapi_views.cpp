@@ -18,14 +18,6 @@ namespace tags = mapi::tags;
 
 namespace {
 
-mapi::Binary HexToBinary(std::string_view hex) {
-    mapi::Binary out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        out.push_back(static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    }
-    return out;
-}
-
 // A computed property when the tag asks for one the object derives, else nothing.
 mapi::PropValue Typed(mapi::PropTag tag, const mapi::PropValue& value) {
     return PropTypeMatches(mapi::PropType(tag), value) ? value : mapi::PropValue();
@@ -136,11 +128,11 @@ mapi::PropValue SimMapiMessage::Fields(mapi::PropTag tag) {
     check();
     switch (mapi::PropId(tag)) {
         case mapi::PropId(tags::EntryId):
-            return item_->entryId().empty() ? mapi::PropValue() : Typed(tag, HexToBinary(item_->entryId()));
+            return item_->entryId().empty() ? mapi::PropValue() : Typed(tag, mapi::BinaryFromHex(item_->entryId()));
         case mapi::PropId(tags::StoreEntryId): {
             auto folder = item_->folder();
             auto store = folder ? folder->store() : nullptr;
-            return store ? Typed(tag, HexToBinary(store->storeId())) : mapi::PropValue();
+            return store ? Typed(tag, mapi::BinaryFromHex(store->storeId())) : mapi::PropValue();
         }
         case mapi::PropId(tags::DisplayTo): return Typed(tag, item_->displayLine(ol::olrecipient::To));
         case mapi::PropId(tags::DisplayCc): return Typed(tag, item_->displayLine(ol::olrecipient::CC));
@@ -244,7 +236,7 @@ mapi::PropValue SimMapiFolder::Fields(mapi::PropTag tag) {
     folder_->checkLive();
     switch (mapi::PropId(tag)) {
         case mapi::PropId(tags::DisplayName): return Typed(tag, folder_->name());
-        case mapi::PropId(tags::EntryId): return Typed(tag, HexToBinary(folder_->entryId()));
+        case mapi::PropId(tags::EntryId): return Typed(tag, mapi::BinaryFromHex(folder_->entryId()));
         case mapi::PropId(tags::ObjectType): return Typed(tag, mapi::objtype::Folder);
         default: return {};
     }
@@ -280,7 +272,7 @@ SimMapiStore::SimMapiStore(std::shared_ptr<SimStore> store, bool isDefault)
 mapi::PropValue SimMapiStore::Fields(mapi::PropTag tag) {
     switch (mapi::PropId(tag)) {
         case mapi::PropId(tags::DisplayName): return Typed(tag, store_->name());
-        case mapi::PropId(tags::EntryId): return Typed(tag, HexToBinary(store_->storeId()));
+        case mapi::PropId(tags::EntryId): return Typed(tag, mapi::BinaryFromHex(store_->storeId()));
         case mapi::PropId(tags::ObjectType): return Typed(tag, mapi::objtype::Store);
         default: return {};
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "activation.h"
 #include "corvane/platform/error.h"
 #include "corvane/text/wide.h"
 #include "corvane/ui/controls.h"
@@ -21,14 +22,6 @@ constexpr int KeyEscape = 27;
 constexpr int DropDownRows = 8;
 
 std::wstring Wide(std::string_view text) { return text::WideFromUtf8(text); }
-
-// The module this code is in (Corvane.dll inside Outlook), which makes the windows.
-HINSTANCE PresenterModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&PresenterModule), &module);
-    return module;
-}
 
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
@@ -125,6 +118,7 @@ FormWindow::FormWindow(ui::Form& form) : form_(form) {
 FormWindow::~FormWindow() {
     if (!closed_) form_.setCloseListener(nullptr);
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    dropPageBackgrounds();
 }
 
 int FormWindow::pixelsX(int twips) const { return MulDiv(twips, dpiX_, TwipsPerInch); }
@@ -252,17 +246,12 @@ INT_PTR FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return true;
             });
             return TRUE;
-        case WM_CTLCOLORSTATIC: {
-            // A label's own colour (a link); the system's colours are left to the system.
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            Child* child = childOf(id);
-            auto* label = child ? dynamic_cast<ui::Label*>(child->control) : nullptr;
-            if (!label || (label->foreColor() & 0x80000000u) != 0) return FALSE;
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, label->foreColor());
-            SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return reinterpret_cast<INT_PTR>(
+                controlColors(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+        case WM_THEMECHANGED:
+        case WM_SYSCOLORCHANGE: dropPageBackgrounds(); return FALSE;
         default: return FALSE;
     }
 }
@@ -299,6 +288,94 @@ void FormWindow::create() {
         if (child.hwnd && dynamic_cast<ui::TabStrip*>(child.control)) under.push_back(&child);
     for (Child* child : under)
         SetWindowPos(child->hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    markGroups();
+}
+
+void FormWindow::markGroups() {
+    const ui::OptionButton* previous = nullptr;
+    bool first = true;
+    for (HWND window = GetWindow(hwnd_, GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        const Child* child = childOf(GetDlgCtrlID(window));
+        if (!child) continue;
+        const auto* option = dynamic_cast<const ui::OptionButton*>(child->control);
+        const bool starts = option ? !previous || previous->container() != option->container() : previous != nullptr;
+        if (starts && !first) SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_GROUP);
+        previous = option;
+        first = false;
+    }
+}
+
+const FormWindow::Child* FormWindow::tabUnder(const Child& child) const {
+    const POINT centre{(child.rect.left + child.rect.right) / 2, (child.rect.top + child.rect.bottom) / 2};
+    for (const Child& tab : children_) {
+        if (!tab.hwnd || !dynamic_cast<const ui::TabStrip*>(tab.control) || !IsWindowVisible(tab.hwnd)) continue;
+        RECT page = tab.rect;
+        SendMessageW(tab.hwnd, TCM_ADJUSTRECT, FALSE, Param(&page));
+        if (PtInRect(&page, centre)) return &tab;
+    }
+    return nullptr;
+}
+
+HBRUSH FormWindow::pageBrush(const Child& tab) {
+    const SIZE size{tab.rect.right - tab.rect.left, tab.rect.bottom - tab.rect.top};
+    auto found = std::find_if(pages_.begin(), pages_.end(),
+                              [&](const PageBackground& p) { return p.tab == tab.hwnd; });
+    if (found != pages_.end() && found->size.cx == size.cx && found->size.cy == size.cy) return found->brush;
+    if (found != pages_.end()) {
+        DeleteObject(found->brush);
+        DeleteObject(found->bitmap);
+        pages_.erase(found);
+    }
+    // The strip paints itself (themed or not) into a picture of its own size.
+    HDC screen = GetDC(tab.hwnd);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ReleaseDC(tab.hwnd, screen);
+    if (!memory || !bitmap) {
+        if (memory) DeleteDC(memory);
+        if (bitmap) DeleteObject(bitmap);
+        return nullptr;
+    }
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    Send(tab.hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    if (!brush) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    pages_.push_back({tab.hwnd, size, bitmap, brush});
+    return brush;
+}
+
+void FormWindow::dropPageBackgrounds() {
+    for (const PageBackground& page : pages_) {
+        DeleteObject(page.brush);
+        DeleteObject(page.bitmap);
+    }
+    pages_.clear();
+}
+
+HBRUSH FormWindow::controlColors(HWND control, HDC dc) {
+    const Child* child = childOf(GetDlgCtrlID(control));
+    if (!child) return nullptr;
+    const ui::Control* c = child->control;
+    auto* label = dynamic_cast<const ui::Label*>(c);
+    // The system's colours have the high bit set; a label with a colour of its own is a link.
+    const bool ownColour = label && (label->foreColor() & 0x80000000u) == 0;
+    const bool seeThrough = label || dynamic_cast<const ui::CheckBox*>(c) ||
+                            dynamic_cast<const ui::OptionButton*>(c) || dynamic_cast<const ui::Frame*>(c) ||
+                            dynamic_cast<const ui::PictureBox*>(c) || dynamic_cast<const ui::Image*>(c);
+    const Child* tab = seeThrough ? tabUnder(*child) : nullptr;
+    HBRUSH page = tab ? pageBrush(*tab) : nullptr;
+    if (!ownColour && !page) return nullptr;
+    if (ownColour) SetTextColor(dc, label->foreColor());
+    SetBkMode(dc, TRANSPARENT);
+    if (!page) return GetSysColorBrush(COLOR_BTNFACE);
+    // The picture's corner sits at the strip's corner, seen from the control.
+    SetBrushOrgEx(dc, tab->rect.left - child->rect.left, tab->rect.top - child->rect.top, nullptr);
+    return page;
 }
 
 // The form's Width and Height are the window's outer size; at the design's (0, 0) it is

@@ -48,6 +48,14 @@ private:
         int flag = -1;  // password character, list view tick boxes or timer interval
     };
 
+    // What a tab strip's page looks like, as a brush for the controls lying on it.
+    struct PageBackground {
+        HWND tab = nullptr;
+        SIZE size{};
+        HBITMAP bitmap = nullptr;
+        HBRUSH brush = nullptr;
+    };
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<WORD> dialogTemplate() const;
@@ -73,6 +81,18 @@ private:
     void syncTabs(Child& child);
     void sync();
     void syncFocus(bool initial);
+    // The arrow keys move within a group of option buttons: WS_GROUP on the first of each
+    // group (option buttons of one container next to each other in window order) and on
+    // the control after it.
+    void markGroups();
+    // WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: a label's own colour, and for a label, box,
+    // option, frame or picture lying on a tab strip the strip's page behind it rather than
+    // the dialog's grey; nullptr leaves the colours to the system.
+    HBRUSH controlColors(HWND control, HDC dc);
+    // The tab strip whose page `child` lies on, or nullptr.
+    const Child* tabUnder(const Child& child) const;
+    HBRUSH pageBrush(const Child& tab);
+    void dropPageBackgrounds();
 
     ui::Form& form_;
     HWND hwnd_ = nullptr;
@@ -85,6 +105,7 @@ private:
     int dpiX_ = 96;
     int dpiY_ = 96;
     std::vector<Child> children_;
+    std::vector<PageBackground> pages_;
     std::exception_ptr error_;
 };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "activation.h"
 #include "corvane/text/wide.h"
 #include "form_window.h"
 
@@ -25,7 +26,8 @@ constexpr UINT MessageBoxFlags = 0x001FFFFFu;
 
 }  // namespace
 
-Win32Ui::Win32Ui() {
+Win32Ui::Win32Ui() : controls_(std::make_unique<ControlsContext>()) {
+    const auto active = controls_->activate();
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
 }
@@ -44,6 +46,7 @@ int Win32Ui::messageBox(std::string_view prompt, int buttons, std::string_view t
     UINT flags = static_cast<UINT>(buttons) & MessageBoxFlags;
     // Without an owner it still holds every window of the thread, as the classic box does.
     if (!parent) flags |= MB_TASKMODAL;
+    const auto active = controls_->activate();
     return MessageBoxW(parent, text.c_str(), caption.c_str(), flags);
 }
 
@@ -56,6 +59,7 @@ void Win32Ui::setForegroundWindow(platform::WindowHandle window) { SetForeground
 void Win32Ui::showModal(ui::Form& form) {
     const HWND owner = AsHwnd(ownerWindow());
     {
+        const auto active = controls_->activate();
         FormWindow window(form);
         modal_.push_back(&window);
         struct Pop {
@@ -76,6 +80,7 @@ void Win32Ui::showModeless(ui::Form& form) {
     auto window = std::make_unique<FormWindow>(form);
     FormWindow& shown = *window;
     modeless_.push_back(std::move(window));
+    const auto active = controls_->activate();
     shown.createModeless(AsHwnd(ownerWindow()));
 }
 
@@ -113,6 +118,7 @@ std::optional<std::string> Win32Ui::browseForFolder(std::string_view title) {
     browse.hwndOwner = AsHwnd(ownerWindow());
     browse.lpszTitle = caption.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    const auto active = controls_->activate();
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
     if (!chosen) return std::nullopt;
     std::wstring path(MAX_PATH, L'\0');

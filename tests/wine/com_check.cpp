@@ -1,25 +1,42 @@
 // Checks Corvane.dll under Wine the way Windows and Outlook meet it:
 //   com_check registered user|machine DLL   the hive holds exactly the registration
 //   com_check unregistered user|machine     none of it is left
-//   com_check connect                       Outlook's calls on Corvane.Connect
+//   com_check connect                       Outlook's calls on Corvane.Connect, its start
+//                                           and stop against a stand-in Outlook
 // Prints what differs and exits with 1.
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "corvane/com/classes.h"
 #include "corvane/com/interfaces.h"
 #include "corvane/com/registration.h"
 #include "corvane/com/text.h"
+#include "corvane/comoutlook/event_interfaces.h"
 #include "corvane/menus/ribbon.h"
+#include "corvane/platform/error.h"
+#include "corvane/settings/setting_keys.h"
+#include "corvane/settings/setting_store.h"
 
 #include "expect.h"
+#include "stand_in.h"
 
 using namespace corvane::com;
 
+using corvane::comoutlook::ApplicationEvents_11;
+using corvane::comoutlook::ComPtr;
+using corvane::comoutlook::ExplorersEvents;
+using corvane::comoutlook::InspectorsEvents;
+using corvane::winecheck::AddEvents;
 using corvane::winecheck::Expect;
+using corvane::winecheck::Number;
+using corvane::winecheck::Object;
+using corvane::winecheck::StandIn;
+using corvane::winecheck::Text;
 
 namespace {
 
@@ -73,36 +90,6 @@ void CheckUnregistered(HKEY hive) {
     }
 }
 
-// What Outlook hands to the add-in (the Application, the COMAddIn, the ribbon, a ribbon
-// control): an object that only counts the references taken on it.
-class StandIn final : public IDispatch {
-public:
-    virtual ~StandIn() = default;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch)) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = this;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return DISP_E_UNKNOWNNAME;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    ULONG refs = 1;  // the test's own
-};
-
 std::string CustomUIOf(IRibbonExtensibility* ribbon, const wchar_t* ribbonId) {
     BSTR id = SysAllocString(ribbonId);
     BSTR xml = nullptr;
@@ -114,18 +101,175 @@ std::string CustomUIOf(IRibbonExtensibility* ribbon, const wchar_t* ribbonId) {
     return out;
 }
 
-// Calls the member `name` of `object` by name with one object argument.
-HRESULT CallByName(IDispatch* object, const wchar_t* name, IDispatch* argument) {
+// What start-up reads is preset where the add-in reads it, so that it shows no dialog: the
+// first-run wizard was shown and the update check is switched off.
+void PresetSettings() {
+    const auto wide = [](std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); };
+    const std::wstring key = wide(corvane::settings::UserSettingsPath);
+    const auto set = [&](std::string_view name, std::string_view value) {
+        const std::wstring data = wide(value);
+        RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), wide(name).c_str(), REG_SZ, data.c_str(),
+                        static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    };
+    set(corvane::settings::keys::ShowStartupWizard, "False");
+    set(corvane::settings::keys::LastCheckUpdateDate, corvane::settings::DoNotCheckMarker);
+}
+
+// Calls `name` with `count` arguments (first first), each a VARIANT by reference.
+HRESULT CallByRef(IDispatch* object, const wchar_t* name, std::initializer_list<VARIANT*> args,
+                  EXCEPINFO* info = nullptr) {
     DISPID id = DISPID_UNKNOWN;
     auto* names = const_cast<LPOLESTR>(name);
-    HRESULT hr = object->GetIDsOfNames(IID_NULL, &names, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr)) return hr;
-    VARIANT arg;
-    VariantInit(&arg);
-    V_VT(&arg) = VT_DISPATCH;
-    V_DISPATCH(&arg) = argument;
-    DISPPARAMS params{&arg, nullptr, 1, 0};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    if (FAILED(object->GetIDsOfNames(IID_NULL, &names, 1, LOCALE_USER_DEFAULT, &id))) return DISP_E_UNKNOWNNAME;
+    std::vector<VARIANT> refs(args.size());
+    std::size_t last = args.size();
+    for (VARIANT* arg : args) {
+        VariantInit(&refs[--last]);
+        V_VT(&refs[last]) = VT_VARIANT | VT_BYREF, V_VARIANTREF(&refs[last]) = arg;
+    }
+    DISPPARAMS params{refs.data(), nullptr, static_cast<UINT>(refs.size()), 0};
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, info, nullptr);
+}
+
+// The stand-in Outlook: no Explorer, and one message window or none. Each collection and
+// the Application raise their events through the interfaces of a type library made here.
+struct StandInOutlook {
+    explicit StandInOutlook(ITypeInfo* own, LONG messageWindows)
+        : explorers({{L"Class", Number(60)}, {L"Count", Number(0)}}, ExplorersEvents.iid, own),
+          inspectors({{L"Class", Number(61)}, {L"Count", Number(messageWindows)}}, InspectorsEvents.iid, own),
+          application({{L"Class", Number(0)},
+                       {L"Version", Text(L"15.0.0.4420")},
+                       {L"Explorers", Object(&explorers)},
+                       {L"Inspectors", Object(&inspectors)},
+                       {L"GetNamespace", Object(&mapi)}},
+                      ApplicationEvents_11.iid, own),
+          addInInst({{L"ProgId", Text(L"Corvane.Connect")}, {L"Description", Text(L"Corvane")}}) {}
+
+    StandIn explorers, inspectors;
+    StandIn mapi{{{L"Class", Number(1)}}};
+    StandIn application, addInInst, ribbonUi, control;
+
+    bool allReleased() const {
+        return explorers.refs == 1 && inspectors.refs == 1 && mapi.refs == 1 && application.refs == 1 &&
+               addInInst.refs == 1 && ribbonUi.refs == 1 && control.refs == 1 && explorers.sink == nullptr &&
+               inspectors.sink == nullptr && application.sink == nullptr;
+    }
+};
+
+IDTExtensibility2* NewConnect() {
+    CLSID clsid;
+    CLSIDFromProgID(L"Corvane.Connect", &clsid);
+    IDTExtensibility2* addin = nullptr;
+    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2,
+                                reinterpret_cast<void**>(&addin))))
+        Expect(false, "Corvane.Connect gives IDTExtensibility2");
+    return addin;
+}
+
+// Outlook's order without a window: create by ProgId, connect, ask for the ribbon, start-up
+// complete, load the ribbon; then shut-down begins and the add-in is disconnected.
+void CheckWithoutWindows(ITypeInfo* own, HRESULT(STDAPICALLTYPE* canUnload)()) {
+    StandInOutlook outlook(own, 0);
+    IDTExtensibility2* addin = NewConnect();
+    if (addin == nullptr) return;
+    Expect(canUnload() == S_FALSE, "DllCanUnloadNow is S_FALSE while Connect lives");
+
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    Expect(addin->OnConnection(&outlook.application, ext_cm_Startup, &outlook.addInInst, &custom) == S_OK,
+           "OnConnection");
+    Expect(outlook.explorers.advised == 1 && outlook.inspectors.advised == 1 && outlook.application.advised == 0,
+           "start-up sinks the window collections' events and stops there without a window");
+
+    IRibbonExtensibility* ribbon = nullptr;
+    Expect(SUCCEEDED(addin->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon))),
+           "Corvane.Connect gives IRibbonExtensibility");
+    if (ribbon != nullptr) {
+        Expect(CustomUIOf(ribbon, L"Microsoft.Outlook.Explorer") == corvane::menus::RibbonXml(),
+               "the Explorer's ribbon gets the tab");
+        Expect(CustomUIOf(ribbon, L"Microsoft.Outlook.Mail.Compose").empty(), "a message window gets nothing");
+        ribbon->Release();
+    }
+    Expect(addin->OnStartupComplete(&custom) == S_OK, "OnStartupComplete");
+
+    IDispatch* callbacks = nullptr;
+    addin->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks));
+    VARIANT ribbonUi = Object(&outlook.ribbonUi), list;
+    Expect(CallByRef(callbacks, L"ribbon_onload", {&ribbonUi}) == S_OK, "Ribbon_OnLoad by name (any case)");
+    Expect(outlook.ribbonUi.refs == 2, "the ribbon is kept");
+    Expect(CallByRef(callbacks, L"NoSuchCallback", {&ribbonUi}) == DISP_E_UNKNOWNNAME, "an unknown name fails");
+    VariantInit(&list);
+    Expect(CallByRef(callbacks, L"WordEditorVariablesGet", {&list}) == S_OK && V_VT(&list) == VT_DISPATCH &&
+               V_DISPATCH(&list) == nullptr,
+           "without a window there is no list object: WordEditorVariablesGet gives Nothing");
+    callbacks->Release();
+
+    Expect(addin->OnBeginShutdown(&custom) == S_OK, "OnBeginShutdown");
+    Expect(addin->OnDisconnection(ext_dm_HostShutdown, &custom) == S_OK, "OnDisconnection");
+    Expect(outlook.allReleased(), "every reference the add-in took is released at disconnection");
+    SafeArrayDestroy(custom);
+    Expect(addin->Release() == 0, "Connect ends with the last reference");
+}
+
+// With a message window open start-up makes the list object, which the Word template's
+// code fetches and hands back by reference with its cancel decision.
+void CheckListExchange(ITypeInfo* own) {
+    StandInOutlook outlook(own, 1);
+    IDTExtensibility2* addin = NewConnect();
+    if (addin == nullptr) return;
+    Expect(addin->OnConnection(&outlook.application, ext_cm_Startup, &outlook.addInInst, nullptr) == S_OK,
+           "OnConnection with a message window");
+    Expect(outlook.application.advised == 1, "the Application's events are sinked");
+
+    IDispatch* connect = nullptr;
+    addin->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&connect));
+    VARIANT list, cancel;
+    VariantInit(&list);
+    VariantInit(&cancel);
+    V_VT(&cancel) = VT_BOOL, V_BOOL(&cancel) = VARIANT_TRUE;
+    Expect(CallByRef(connect, L"WordEditorVariablesGet", {&list}) == S_OK && V_VT(&list) == VT_DISPATCH &&
+               V_DISPATCH(&list) != nullptr,
+           "WordEditorVariablesGet gives the list object");
+    // Taking it back reloads the list and the accounts; the accounts need Outlook's MAPI
+    // session, which fails as long as Windows gives the add-in no MAPI subsystem: that
+    // failure (past the list object's own check) is as good a sign it was taken.
+    EXCEPINFO info{};
+    HRESULT hr = CallByRef(connect, L"WordEditorVariablesSet", {&list, &cancel}, &info);
+    Expect((hr == S_OK && V_BOOL(&cancel) == VARIANT_TRUE) ||
+               (hr == DISP_E_EXCEPTION && info.scode == corvane::platform::errors::MapiNoSupport.number),
+           "WordEditorVariablesSet takes the list object back with the cancel decision");
+
+    VARIANT foreign = Object(&outlook.control);
+    info = EXCEPINFO{};  // the texts are left to the end of the program
+    Expect(CallByRef(connect, L"WordEditorVariablesSet", {&foreign, &cancel}, &info) == DISP_E_EXCEPTION &&
+               info.wCode == 91 && Utf8(info.bstrDescription) == "Object variable or With block variable not set",
+           "an object that is no list object fails as the add-in reports it, with its number and text");
+    VariantClear(&list);
+    connect->Release();
+
+    Expect(addin->OnDisconnection(ext_dm_UserClosed, nullptr) == S_OK, "OnDisconnection when switched off");
+    Expect(outlook.allReleased(), "every reference is released at disconnection, the Application's sink too");
+    addin->Release();
+}
+
+// The Word template's macros call Corvane.Buttons by name, each argument by reference.
+void CheckButtons() {
+    CLSID clsid;
+    CLSIDFromProgID(L"Corvane.Buttons", &clsid);
+    IDispatch* buttons = nullptr;
+    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                reinterpret_cast<void**>(&buttons)))) {
+        Expect(false, "Corvane.Buttons gives IDispatch");
+        return;
+    }
+    StandIn mail({{L"Class", Number(43)}, {L"Subject", Text(L"Quarterly figures")}});
+    VARIANT item = Object(&mail), cancel;
+    VariantInit(&cancel);
+    V_VT(&cancel) = VT_BOOL, V_BOOL(&cancel) = VARIANT_FALSE;
+    Expect(CallByRef(buttons, L"EmptySubjectCheck", {&item, &cancel}) == S_OK && V_VT(&cancel) == VT_BOOL &&
+               V_BOOL(&cancel) == VARIANT_FALSE,
+           "EmptySubjectCheck on a message with a subject leaves Cancel alone");
+    buttons->Release();
+    Expect(mail.refs == 1, "Buttons keeps no reference on the item");
 }
 
 void CheckConnect() {
@@ -140,56 +284,29 @@ void CheckConnect() {
                "create " + Narrow(std::wstring(server.progId)));
         if (object != nullptr) object->Release();
     }
-
-    // Outlook's order: create by ProgId, connect, ask for the ribbon, start-up complete,
-    // load the ribbon, a click; then shut-down begins and the add-in is disconnected.
-    CLSID clsid;
-    CLSIDFromProgID(L"Corvane.Connect", &clsid);
-    IDTExtensibility2* addin = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2,
-                                reinterpret_cast<void**>(&addin)))) {
-        Expect(false, "Corvane.Connect gives IDTExtensibility2");
-        return;
-    }
     auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"Corvane.dll"), "DllCanUnloadNow")));
-    Expect(canUnload != nullptr && canUnload() == S_FALSE, "DllCanUnloadNow is S_FALSE while Connect lives");
-
-    StandIn application;
-    StandIn addInInst;
-    StandIn ribbonUi;
-    StandIn control;
-    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-    Expect(addin->OnConnection(&application, ext_cm_Startup, &addInInst, &custom) == S_OK, "OnConnection");
-
-    IRibbonExtensibility* ribbon = nullptr;
-    Expect(SUCCEEDED(addin->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon))),
-           "Corvane.Connect gives IRibbonExtensibility");
-    if (ribbon != nullptr) {
-        Expect(CustomUIOf(ribbon, L"Microsoft.Outlook.Explorer") == corvane::menus::RibbonXml(),
-               "the Explorer's ribbon gets the tab");
-        Expect(CustomUIOf(ribbon, L"Microsoft.Outlook.Mail.Compose").empty(), "a message window gets nothing");
-        ribbon->Release();
+    if (canUnload == nullptr) {
+        Expect(false, "Corvane.dll exports DllCanUnloadNow");
+        return;
     }
 
-    Expect(addin->OnStartupComplete(&custom) == S_OK, "OnStartupComplete");
-
-    IDispatch* callbacks = nullptr;
-    addin->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks));
-    Expect(CallByName(callbacks, L"ribbon_onload", &ribbonUi) == S_OK, "Ribbon_OnLoad by name (any case)");
-    Expect(ribbonUi.refs == 2, "the ribbon is kept");
-    Expect(CallByName(callbacks, L"cbbCVSettings_Click", &control) == S_OK, "cbbCVSettings_Click by name");
-    Expect(control.refs == 1, "the control is not kept");
-    Expect(CallByName(callbacks, L"NoSuchCallback", &control) == DISP_E_UNKNOWNNAME, "an unknown name fails");
-    callbacks->Release();
-
-    Expect(addin->OnBeginShutdown(&custom) == S_OK, "OnBeginShutdown");
-    Expect(addin->OnDisconnection(ext_dm_HostShutdown, &custom) == S_OK, "OnDisconnection");
-    Expect(application.refs == 1 && addInInst.refs == 1 && ribbonUi.refs == 1,
-           "every reference the add-in took is released at disconnection");
-    SafeArrayDestroy(custom);
-    Expect(addin->Release() == 0, "Connect ends with the last reference");
-    Expect(canUnload != nullptr && canUnload() == S_OK, "DllCanUnloadNow is S_OK after");
+    ICreateTypeLib2* library = nullptr;
+    if (FAILED(CreateTypeLib2(SYS_WIN32, const_cast<LPOLESTR>(L"outlook.tlb"), &library))) {
+        Expect(false, "a type library is made in memory");
+        return;
+    }
+    ComPtr<ITypeInfo> own = AddEvents(library, L"_StandIn", GUID{0x5e1f0002, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}}, {});
+    AddEvents(library, L"ExplorersEvents", ExplorersEvents.iid, {{L"NewExplorer", 0xF001}});
+    AddEvents(library, L"InspectorsEvents", InspectorsEvents.iid, {{L"NewInspector", 0xF001}});
+    AddEvents(library, L"ApplicationEvents_11", ApplicationEvents_11.iid,
+              {{L"ItemSend", 0xF002}, {L"Startup", 0xF006}, {L"ItemContextMenuDisplay", 0xFBA6}});
+    CheckWithoutWindows(own.get(), canUnload);
+    CheckListExchange(own.get());
+    CheckButtons();
+    own = ComPtr<ITypeInfo>();
+    library->Release();
+    Expect(canUnload() == S_OK, "DllCanUnloadNow is S_OK after");
 }
 
 }  // namespace
@@ -205,6 +322,7 @@ int wmain(int argc, wchar_t** argv) {
         CheckUnregistered(hive);
     } else if (command == L"connect" && argc == 2) {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        PresetSettings();
         CheckConnect();
         CoUninitialize();
     } else {

@@ -3,8 +3,6 @@
 // (Reminder where Outlook puts ItemSend), so only identifiers read from it reach handlers.
 #include <windows.h>
 
-#include <olectl.h>
-
 #include <stdexcept>
 #include <utility>
 
@@ -14,98 +12,18 @@
 #include "corvane/platform/error.h"
 
 #include "expect.h"
+#include "stand_in.h"
 
 using namespace corvane;
 using comoutlook::ComPtr;
+using corvane::winecheck::AddEvents;
 using corvane::winecheck::Expect;
+using corvane::winecheck::Number;
+using corvane::winecheck::StandIn;
 
 namespace {
 
 constexpr DISPID ItemSendId = 0x1234, NewMailId = 77, ReminderId = 0xF002;
-
-template <class T>
-HRESULT Give(T** out, T* value, HRESULT missing = E_NOINTERFACE) {
-    if ((*out = value) == nullptr) return missing;
-    value->AddRef();
-    return S_OK;
-}
-
-// A dispinterface in `library` with the events at the given identifiers.
-ComPtr<ITypeInfo> AddEvents(ICreateTypeLib2* library, const wchar_t* name, const GUID& iid,
-                            std::initializer_list<std::pair<const wchar_t*, DISPID>> events) {
-    ICreateTypeInfo* made = nullptr;
-    library->CreateTypeInfo(const_cast<LPOLESTR>(name), TKIND_DISPATCH, &made);
-    made->SetGuid(iid);
-    UINT index = 0;
-    for (auto [event, id] : events) {
-        FUNCDESC desc{};
-        desc.memid = id, desc.funckind = FUNC_DISPATCH, desc.invkind = INVOKE_FUNC, desc.callconv = CC_STDCALL;
-        desc.elemdescFunc.tdesc.vt = VT_VOID;
-        made->AddFuncDesc(index, &desc);
-        LPOLESTR names[] = {const_cast<LPOLESTR>(event)};
-        made->SetFuncAndParamNames(index++, names, 1);
-    }
-    made->LayOut();
-    return ComPtr<ICreateTypeInfo>::adopt(made).as<ITypeInfo>();
-}
-
-// An Outlook object of a class raising one event interface; its only property is Class.
-class Source final : public IDispatch, public IConnectionPointContainer, public IConnectionPoint {
-public:
-    Source(int objectClass, const GUID& events, ITypeInfo* typeInfo)
-        : type(typeInfo), class_(objectClass), events_(events) {}
-    ITypeInfo* type;  // nullptr: the source has no type information
-    ULONG refs = 1, typeInfoAsked = 0, advised = 0;
-    bool sinkFreed = false;
-    IDispatch* sink = nullptr;
-
-    HRESULT Fire(DISPID id, VARIANT* lastFirst = nullptr, UINT count = 0) {
-        DISPPARAMS params{lastFirst, nullptr, count, 0};
-        return sink->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        IUnknown* self = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
-        if (iid == IID_IConnectionPointContainer) self = static_cast<IConnectionPointContainer*>(this);
-        return Give(reinterpret_cast<IUnknown**>(out), self);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }  // lives on the test's stack
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) override {
-        ++typeInfoAsked;
-        return Give(out, type, TYPE_E_ELEMENTNOTFOUND);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-        *ids = 1;
-        return std::wstring_view(names[0]) == L"Class" ? S_OK : DISP_E_UNKNOWNNAME;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                     UINT*) override {
-        V_VT(result) = VT_I4;
-        V_I4(result) = class_;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override {
-        return Give(out, iid == events_ ? static_cast<IConnectionPoint*>(this) : nullptr, CONNECT_E_NOCONNECTION);
-    }
-    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Advise(IUnknown* unknown, DWORD* cookie) override {
-        *cookie = ++advised;
-        return unknown->QueryInterface(events_, reinterpret_cast<void**>(&sink));  // as Outlook asks the sink
-    }
-    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
-        if (cookie != advised || sink == nullptr) return CONNECT_E_NOCONNECTION;
-        sinkFreed = std::exchange(sink, nullptr)->Release() == 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
-
-private:
-    int class_;
-    GUID events_;
-};
 
 struct Application final : outlook::ApplicationEvents {
     std::shared_ptr<outlook::Item> sent;
@@ -118,8 +36,8 @@ struct Application final : outlook::ApplicationEvents {
 };
 
 void CheckEvents(ITypeInfo* own) {
-    Source app(outlook::olclass::Application, comoutlook::ApplicationEvents_11.iid, own);
-    Source mail(outlook::olclass::Mail, comoutlook::ItemEvents_10.iid, nullptr);
+    StandIn app({{L"Class", Number(outlook::olclass::Application)}}, comoutlook::ApplicationEvents_11.iid, own);
+    StandIn mail({{L"Class", Number(outlook::olclass::Mail)}}, comoutlook::ItemEvents_10.iid, nullptr);
     {
         auto objects = comoutlook::Objects::Create();
         auto application = std::dynamic_pointer_cast<outlook::Application>(objects->any(ComPtr<IDispatch>(&app)));

@@ -22,9 +22,13 @@ public:
     ui::Label lblStatus{*this, "lblStatus"};
     ui::TextBox txtName{*this, "txtName"};
     ui::CheckBox chkRemember{*this, "chkRemember"};
+    ui::OptionButton optShort{*this, "optShort"};
+    ui::OptionButton optLong{*this, "optLong"};
     ui::ListView lvwRows{*this, "lvwRows"};
     ui::CommandButton cmdApply{*this, "cmdApply"};
     ui::CommandButton cmdOK{*this, "cmdOK"};
+    ui::TabStrip tabPages{*this, "tabPages"};
+    ui::Label lblPage{*this, "lblPage"};
     ui::Timer tmrStart{*this, "tmrStart"};
     std::string tickedRow;
     int okClicks = 0;
@@ -49,7 +53,7 @@ public:
 protected:
     void design() override {
         setCaption("Presenter check");
-        move(0, 0, 5000, 4000);
+        move(0, 0, 5000, 5400);
         lblStatus.setCaption("Waiting");
         lblStatus.move(120, 120, 4000, 240);
         txtName.move(120, 480, 3000, 300);
@@ -65,6 +69,14 @@ protected:
         cmdOK.setCaption("OK");
         cmdOK.setEnabled(false);
         cmdOK.move(3600, 2900, 1000, 360);
+        tabPages.addTab("General");
+        tabPages.move(120, 3400, 4700, 1400);
+        optShort.setCaption("Short");
+        optShort.move(300, 3850, 1800, 300);
+        optLong.setCaption("Long");
+        optLong.move(2300, 3850, 1800, 300);
+        lblPage.setCaption("On the page");
+        lblPage.move(300, 4250, 3000, 240);
         tmrStart.setInterval(20);
     }
 };
@@ -110,10 +122,42 @@ HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text) {
     return found;
 }
 
+bool StartsGroup(HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_GROUP) != 0; }
+
+// The arrow keys stay within the option group, and what lies on the tab strip shows its
+// page rather than grey boxes.
+void CheckLooks(HWND form) {
+    if (!StartsGroup(Child(form, L"Button", L"Short")) || StartsGroup(Child(form, L"Button", L"Long")) ||
+        !StartsGroup(Child(form, WC_LISTVIEWW, nullptr)))
+        Fail("the option group is not marked as a group of its own");
+    HDC dc = CreateCompatibleDC(nullptr);
+    const auto colours = [&](HWND control) {
+        return reinterpret_cast<HBRUSH>(
+            SendMessageW(form, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    };
+    HBRUSH onPage = colours(Child(form, L"Static", L"On the page"));
+    HBRUSH option = colours(Child(form, L"Button", L"Short"));
+    HBRUSH offPage = colours(Child(form, L"Static", nullptr));
+    DeleteDC(dc);
+    if (!onPage || onPage == GetSysColorBrush(COLOR_BTNFACE) || option != onPage)
+        Fail("a label or an option on the tab strip is not painted with the page");
+    if (offPage == onPage) Fail("a label off the tab strip is painted with the page");
+    // The program's manifest gives the presenter the common controls version 6, whose
+    // buttons are not the system's classic class (which this thread, outside the
+    // presenter's activation, sees).
+    WNDCLASSEXW classic{};
+    classic.cbSize = sizeof classic;
+    GetClassInfoExW(nullptr, L"Button", &classic);
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Child(form, L"Button", L"OK"), GWLP_WNDPROC)) ==
+        classic.lpfnWndProc)
+        Fail("the presenter's buttons are the classic controls, not version 6");
+}
+
 // What the user does in the form; every SendMessageW returns after the model ran.
 void AnswerForm() {
     HWND form = WaitForWindow(L"Presenter check");
     WaitFor([form] { return FindWindowExW(form, nullptr, L"Static", L"Started"); }, "the timer did not run");
+    CheckLooks(form);
     HWND ok = Child(form, L"Button", L"OK");
     if (IsWindowEnabled(ok)) Fail("OK is enabled although the model disabled it");
     for (wchar_t typed : std::wstring(L"Ada")) SendMessageW(Child(form, L"Edit", nullptr), WM_CHAR, typed, 1);

@@ -61,8 +61,8 @@ protected:
 };
 
 // The ribbon object Office hands to the onLoad callback (IRibbonUI) and the control it
-// hands to each onAction callback (IRibbonControl) arrive as IDispatch: the add-in keeps
-// the first and ignores the second.
+// hands to each onAction callback (IRibbonControl) arrive as IDispatch and reach the add-in
+// wrapped (corvane/comoutlook/office.h): it keeps the first and ignores the second.
 
 // --- Corvane.Connect: the add-in's own dispatch interface --------------------------------
 

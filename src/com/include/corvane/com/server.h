@@ -30,6 +30,23 @@ struct DispatchMember {
     DISPID id;
 };
 
+// The HRESULT for the exception being handled (call it in a catch block), so that no C++
+// exception crosses a COM boundary: a PlatformError becomes DISP_E_EXCEPTION with its number
+// and text in `info` when the caller passed one (IDispatch::Invoke), else an HRESULT of its
+// own (a runtime error number n as 0x800A0000 + n); bad_alloc is E_OUTOFMEMORY, anything
+// else E_UNEXPECTED.
+HRESULT CurrentFailure(EXCEPINFO* info) noexcept;
+
+// Runs `body` (returning an HRESULT) and turns what it throws into its HRESULT.
+template <class Body>
+HRESULT Guarded(Body&& body, EXCEPINFO* info = nullptr) noexcept {
+    try {
+        return body();
+    } catch (...) {
+        return CurrentFailure(info);
+    }
+}
+
 // IDispatch::GetIDsOfNames over a table: the first name is the member, further names
 // (named arguments) are not supported.
 HRESULT IdsOfNames(std::span<const DispatchMember> members, LPOLESTR* names, UINT count, DISPID* ids);
@@ -54,15 +71,50 @@ public:
         return IdsOfNames(membersOf(static_cast<const Interface*>(this)), names, count, ids);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO*, UINT*) override {
+                                     EXCEPINFO* info, UINT*) override {
         if (params == nullptr) return E_POINTER;
-        return invokeOn(static_cast<const Interface*>(this), id, flags, *params, result);
+        return Guarded([&] { return invokeOn(static_cast<const Interface*>(this), id, flags, *params, result); },
+                       info);
     }
 
 protected:
     ~DispatchOf() = default;
     virtual std::span<const DispatchMember> membersOf(const Interface*) const = 0;
+    // May throw: Invoke answers with the failure.
     virtual HRESULT invokeOn(const Interface*, DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result) = 0;
+};
+
+// IUnknown of an object whose interface is IDispatch (`Self` derives from it): counted
+// references, deleted with the last; `alsoAnswers` names further interface identifiers
+// answered with the same IDispatch.
+template <class Self>
+class DispatchObject : public DispatchOf<IDispatch> {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) return E_POINTER;
+        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) && !alsoAnswers(iid)) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        ULONG left = --refs_;
+        if (left == 0) delete static_cast<Self*>(this);
+        return left;
+    }
+
+protected:
+    DispatchObject() = default;
+    ~DispatchObject() = default;
+    virtual bool alsoAnswers(REFIID) const { return false; }
+
+private:
+    std::atomic<ULONG> refs_{1};
+    ServerReference server_;
 };
 
 // Creates the objects of one class (IClassFactory); `create` makes a new object and asks

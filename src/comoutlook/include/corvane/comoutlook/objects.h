@@ -48,6 +48,8 @@ protected:
     platform::DateTime date(std::string_view name) const { return get(name).date(); }
     void set(std::string_view name, const Value& value) const { late_.put(name, value); }
     Value call(std::string_view name, std::vector<Value> args = {}) const { return late_.call(name, args); }
+    // The Extended-MAPI object behind this one (its MAPIOBJECT property, an IUnknown).
+    ComPtr<IUnknown> mapiObject() const { return get("MAPIOBJECT").unknown(); }
     // The COM object of an object of the seam (see Objects::dispatchOf).
     static Value Pass(const std::shared_ptr<outlook::Dispatch>& object);
 

@@ -51,6 +51,9 @@ public:
     platform::DateTime date() const;
     // The object; nullptr for Nothing and empty. Anything else fails with TypeMismatch.
     ComPtr<IDispatch> object() const;
+    // The object as it is (VT_UNKNOWN or VT_DISPATCH), for interfaces other than
+    // IDispatch (a MAPIOBJECT); nullptr for Nothing and empty, TypeMismatch otherwise.
+    ComPtr<IUnknown> unknown() const;
     // The elements of a one-dimensional array, each as a Value; fails with TypeMismatch
     // for anything else.
     std::vector<Value> elements() const;

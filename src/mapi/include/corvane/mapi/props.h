@@ -4,6 +4,7 @@
 // and PT_UNICODE (001F) tags; text is UTF-8 either way.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -47,6 +48,11 @@ constexpr PropTag String8Tag(PropTag tag) noexcept {
 constexpr PropTag UnicodeTag(PropTag tag) noexcept {
     return PropType(tag) == pt::String8 || PropType(tag) == pt::MvString8 ? tag | PropTag{1} : tag;
 }
+
+// Entry ids and other binary values as the object model shows them: two upper-case
+// hexadecimal digits a byte. Reading stops at the first pair that is not hexadecimal.
+std::string HexFromBinary(const Binary& bytes);
+Binary BinaryFromHex(std::string_view hex);
 
 // The tags the add-in and the host use.
 namespace tags {

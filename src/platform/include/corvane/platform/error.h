@@ -70,12 +70,39 @@ inline constexpr ErrorCode KeyDeleted{
 inline constexpr ErrorCode HttpCannotConnect{12029, "A connection with the server could not be established"};
 inline constexpr ErrorCode HttpTimeout{12002, "The operation timed out"};
 
-// Extended MAPI.
+// Extended MAPI (the first five share their numbers with the COM failures above).
+inline constexpr ErrorCode MapiCallFailed{hresult(0x80004005u), "MAPI_E_CALL_FAILED"};
+inline constexpr ErrorCode MapiInterfaceNotSupported{hresult(0x80004002u), "MAPI_E_INTERFACE_NOT_SUPPORTED"};
+inline constexpr ErrorCode MapiNoAccess{hresult(0x80070005u), "MAPI_E_NO_ACCESS"};
+inline constexpr ErrorCode MapiNotEnoughMemory{hresult(0x8007000Eu), "MAPI_E_NOT_ENOUGH_MEMORY"};
+inline constexpr ErrorCode MapiInvalidParameter{hresult(0x80070057u), "MAPI_E_INVALID_PARAMETER"};
 inline constexpr ErrorCode MapiNoSupport{hresult(0x80040102u), "MAPI_E_NO_SUPPORT"};
+inline constexpr ErrorCode MapiBadCharWidth{hresult(0x80040103u), "MAPI_E_BAD_CHARWIDTH"};
+inline constexpr ErrorCode MapiUnknownFlags{hresult(0x80040106u), "MAPI_E_UNKNOWN_FLAGS"};
+inline constexpr ErrorCode MapiInvalidEntryId{hresult(0x80040107u), "MAPI_E_INVALID_ENTRYID"};
+inline constexpr ErrorCode MapiInvalidObject{hresult(0x80040108u), "MAPI_E_INVALID_OBJECT"};
+inline constexpr ErrorCode MapiObjectChanged{hresult(0x80040109u), "MAPI_E_OBJECT_CHANGED"};
 inline constexpr ErrorCode MapiObjectDeleted{hresult(0x8004010Au), "MAPI_E_OBJECT_DELETED"};
 inline constexpr ErrorCode MapiNotFound{hresult(0x8004010Fu), "MAPI_E_NOT_FOUND"};
 inline constexpr ErrorCode MapiLogonFailed{hresult(0x80040111u), "MAPI_E_LOGON_FAILED"};
+inline constexpr ErrorCode MapiUserCancel{hresult(0x80040113u), "MAPI_E_USER_CANCEL"};
+inline constexpr ErrorCode MapiNetworkError{hresult(0x80040115u), "MAPI_E_NETWORK_ERROR"};
 inline constexpr ErrorCode MapiCorruptData{hresult(0x8004011Bu), "MAPI_E_CORRUPT_DATA"};
+inline constexpr ErrorCode MapiEndOfSession{hresult(0x80040200u), "MAPI_E_END_OF_SESSION"};
+inline constexpr ErrorCode MapiUnknownEntryId{hresult(0x80040201u), "MAPI_E_UNKNOWN_ENTRYID"};
+inline constexpr ErrorCode MapiBadValue{hresult(0x80040301u), "MAPI_E_BAD_VALUE"};
+inline constexpr ErrorCode MapiInvalidType{hresult(0x80040302u), "MAPI_E_INVALID_TYPE"};
+inline constexpr ErrorCode MapiTypeNoSupport{hresult(0x80040303u), "MAPI_E_TYPE_NO_SUPPORT"};
+inline constexpr ErrorCode MapiUnexpectedType{hresult(0x80040304u), "MAPI_E_UNEXPECTED_TYPE"};
+inline constexpr ErrorCode MapiTooBig{hresult(0x80040305u), "MAPI_E_TOO_BIG"};
+inline constexpr ErrorCode MapiTimeout{hresult(0x80040401u), "MAPI_E_TIMEOUT"};
+inline constexpr ErrorCode MapiNotInitialized{hresult(0x80040605u), "MAPI_E_NOT_INITIALIZED"};
+// Outlook's account management.
+inline constexpr ErrorCode AccountNotFound{hresult(0x800C8101u), "E_ACCT_NOT_FOUND"};
+inline constexpr ErrorCode AccountManagerNotInitialized{hresult(0x800C8005u), "E_OLK_NOT_INITIALIZED"};
+// The Windows DLL on a machine without Extended MAPI (ERROR_MOD_NOT_FOUND as an HRESULT).
+inline constexpr ErrorCode MapiNotInstalled{
+    hresult(0x8007007Eu), "Extended MAPI is not installed on this computer: mapi32.dll cannot be loaded"};
 inline constexpr ErrorCode StorageFileNotFound{hresult(0x80030002u), "STG_E_FILENOTFOUND"};
 
 // The Outlook object model.

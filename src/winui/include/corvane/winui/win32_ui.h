@@ -6,7 +6,8 @@
 // controls are created from the form's controls (twips at the screen's DPI, captions,
 // values, Enabled and Visible), the user's gestures passed into the model as the scripted
 // Ui passes them, and the model read back into the window after every handler. Hiding or
-// unloading the form ends the modal loop. Use it on one thread (the one Outlook calls the
+// unloading the form ends the modal loop. Its windows and message boxes get the themed
+// common controls when the module holding it carries its manifest. Use it on one thread (the one Outlook calls the
 // add-in on).
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@
 
 namespace corvane::winui {
 
+class ControlsContext;
 class FormWindow;
 
 class Win32Ui : public platform::Ui {
@@ -42,6 +44,7 @@ private:
     platform::WindowHandle ownerWindow() const;
     void dropClosedModeless();
 
+    std::unique_ptr<ControlsContext> controls_;
     std::vector<FormWindow*> modal_;
     std::vector<std::unique_ptr<FormWindow>> modeless_;
 };

@@ -1,0 +1,67 @@
+#include "addin_core.h"
+
+#include <objbase.h>
+
+#include "corvane/access/factory.h"
+#include "corvane/addin/buttons.h"
+#include "corvane/addin/connect.h"
+#include "corvane/commapi/commapi.h"
+#include "corvane/text/text.h"
+#include "corvane/winhost/windows_host.h"
+#include "corvane/winui/win32_ui.h"
+
+namespace corvane::com {
+
+namespace {
+
+// The core with the machine's services it is built on, destroyed in reverse order.
+struct Core {
+    Core() : process(windows.host(), {}, std::make_shared<access::ComponentFactory>(commapi::SubsystemOf())) {}
+
+    winui::Win32Ui ui;
+    winhost::WindowsHost windows{ui};
+    addin::Process process;
+};
+
+std::weak_ptr<Core>& CurrentCore() {
+    static std::weak_ptr<Core> core;
+    return core;
+}
+
+// "Outlook.Application" on this machine: the running Outlook (Outlook is a single-instance
+// server), or nullptr when it cannot be reached.
+std::shared_ptr<outlook::Application> RunningOutlook(const std::weak_ptr<addin::Process>& process) {
+    CLSID classId{};
+    comoutlook::ComPtr<IDispatch> application;
+    if (FAILED(CLSIDFromProgID(L"Outlook.Application", &classId)) ||
+        FAILED(CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                                reinterpret_cast<void**>(application.put()))))
+        return nullptr;
+    return comoutlook::ApplicationOf(application.get(), OwnObjects(process));
+}
+
+}  // namespace
+
+std::shared_ptr<addin::Process> AddinProcessHere() {
+    auto core = CurrentCore().lock();
+    if (!core) {
+        core = std::make_shared<Core>();
+        CurrentCore() = core;
+        std::weak_ptr<addin::Process> weak = std::shared_ptr<addin::Process>(core, &core->process);
+        core->process.runningOutlook = [weak] { return RunningOutlook(weak); };
+    }
+    return {core, &core->process};
+}
+
+comoutlook::Objects::Creator OwnObjects(std::weak_ptr<addin::Process> process) {
+    // Held weakly: the process holds Outlook's objects, whose map holds this.
+    return [process = std::move(process)](std::string_view progId) -> std::shared_ptr<outlook::Dispatch> {
+        auto p = process.lock();
+        if (!p) return nullptr;
+        if (text::equalsNoCase(progId, addin::ConnectProgId)) return addin::Connect::Create(p);
+        if (text::equalsNoCase(progId, addin::ButtonsProgId)) return std::make_shared<addin::Buttons>(p);
+        return nullptr;
+    };
+}
+
+}  // namespace corvane::com
