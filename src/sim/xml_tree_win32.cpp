@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "corvane/platform/xml_lite.h"
 #include "corvane/text/wide.h"
 #include "xml_tree.h"
 
@@ -54,25 +55,13 @@ std::string HresultText(HRESULT hr) {
     return hex;
 }
 
-// XmlLite's factory, loaded at run time: the cross toolchain has no import library for it.
-HRESULT MakeXmlReader(IXmlReader** out) {
-    using Factory = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-    static const Factory factory = [] {
-        HMODULE module = LoadLibraryW(L"xmllite.dll");
-        return module == nullptr
-                   ? nullptr
-                   : reinterpret_cast<Factory>(reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlReader")));
-    }();
-    return factory == nullptr ? E_NOTIMPL : factory(__uuidof(IXmlReader), reinterpret_cast<void**>(out), nullptr);
-}
-
 }  // namespace
 
 std::variant<std::vector<XmlElement>, XmlProblem> ReadXmlTree(std::string_view xml) {
     XmlCom<IStream> stream;
     *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(xml.data()), static_cast<UINT>(xml.size()));
     XmlCom<IXmlReader> reader;
-    if (stream.get() == nullptr || FAILED(MakeXmlReader(reader.out())) ||
+    if (stream.get() == nullptr || FAILED(platform::CreateXmlLiteReader(reader.out())) ||
         FAILED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
         FAILED(reader->SetInput(stream.get())))
         return ProblemAt(nullptr, "the XML cannot be read");
