@@ -234,8 +234,7 @@ void CheckListExchange(ITypeInfo* own) {
     // failure (past the list object's own check) is as good a sign it was taken.
     EXCEPINFO info{};
     HRESULT hr = CallByRef(connect, L"WordEditorVariablesSet", {&list, &cancel}, &info);
-    Expect((hr == S_OK && V_BOOL(&cancel) == VARIANT_TRUE) ||
-               (hr == DISP_E_EXCEPTION && info.wCode == 438),
+    Expect((hr == S_OK && V_BOOL(&cancel) == VARIANT_TRUE) || (hr == DISP_E_EXCEPTION && info.wCode == 438),
            "WordEditorVariablesSet takes the list object back with the cancel decision");
 
     VARIANT foreign = Object(&outlook.control);
