@@ -230,12 +230,11 @@ void CheckListExchange(ITypeInfo* own) {
                V_DISPATCH(&list) != nullptr,
            "WordEditorVariablesGet gives the list object");
     // Taking it back reloads the list and the accounts; the accounts need Outlook's MAPI
-    // session, which fails as long as Windows gives the add-in no MAPI subsystem: that
+    // session (the namespace's MAPIOBJECT), which the stand-in Outlook does not have: that
     // failure (past the list object's own check) is as good a sign it was taken.
     EXCEPINFO info{};
     HRESULT hr = CallByRef(connect, L"WordEditorVariablesSet", {&list, &cancel}, &info);
-    Expect((hr == S_OK && V_BOOL(&cancel) == VARIANT_TRUE) ||
-               (hr == DISP_E_EXCEPTION && info.scode == corvane::platform::errors::MapiNoSupport.number),
+    Expect((hr == S_OK && V_BOOL(&cancel) == VARIANT_TRUE) || (hr == DISP_E_EXCEPTION && info.wCode == 438),
            "WordEditorVariablesSet takes the list object back with the cancel decision");
 
     VARIANT foreign = Object(&outlook.control);
