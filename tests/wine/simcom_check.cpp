@@ -134,6 +134,11 @@ void QuietSettings() {
     RegCloseKey(key);
 }
 
+void PrintCalls(const simcom::Faces& faces) {
+    for (const auto& [member, times] : faces.callsByMember())
+        std::printf("  %s %llu\n", member.c_str(), static_cast<unsigned long long>(times));
+}
+
 // The calls the add-in makes on Outlook while a message to `count` recipients is sent
 // (each is a crossing into Outlook's process on a real Outlook).
 std::uint64_t CallsToSend(sim::SimApplication& app, simcom::Faces& faces, int count) {
@@ -146,8 +151,7 @@ std::uint64_t CallsToSend(sim::SimApplication& app, simcom::Faces& faces, int co
     std::uint64_t calls = faces.counts().invokes + faces.counts().nameLookups;
     std::printf("ItemSend to %d recipients: %llu calls (%llu name lookups)\n", count,
                 static_cast<unsigned long long>(calls), static_cast<unsigned long long>(faces.counts().nameLookups));
-    for (const auto& [member, times] : faces.callsByMember())
-        std::printf("  %s %llu\n", member.c_str(), static_cast<unsigned long long>(times));
+    PrintCalls(faces);
     return calls;
 }
 
@@ -156,9 +160,12 @@ void CheckStartUp(sim::SimApplication& app, const std::shared_ptr<simcom::Faces>
     app.registerAddin("Corvane.Connect", simcom::ComAddinClient::Create(faces, "Corvane.Connect"));
     StartWithTwoExplorers(app);
     Expect(app.isConnected("Corvane.Connect") && app.explorers().size() == 2, "Corvane.dll starts with Outlook");
+    Expect(!app.ribbonXml("Corvane.Connect", "Microsoft.Outlook.Explorer").empty() && app.ribbonErrors().empty(),
+           "the Explorer's ribbon is read and loaded");
     std::printf("start-up: %llu calls, %llu name lookups, %zu objects held\n",
                 static_cast<unsigned long long>(faces->counts().invokes),
                 static_cast<unsigned long long>(faces->counts().nameLookups), faces->live());
+    PrintCalls(*faces);
     const std::uint64_t ten = CallsToSend(app, *faces, 10);
     const std::uint64_t hundred = CallsToSend(app, *faces, 100);
     const std::uint64_t thousand = CallsToSend(app, *faces, 1000);
