@@ -186,6 +186,32 @@ public:
         };
         return *this;
     }
+    // A method without a result.
+    template <class F>
+    Table& action(std::string_view name, F body) {
+        return method(name, [body](T& self, const Call& call) -> ol::Variant {
+            body(self, call);
+            return std::monostate();
+        });
+    }
+    // A window's Display(Modal) and Close(SaveMode).
+    Table& displayAndClose() {
+        action("Display", [](T& self, const Call& c) { self.Display(c.given(0) && c.flag(0)); });
+        return action("Close", [](T& self, const Call& c) { self.Close(c.number(0)); });
+    }
+    // Remove(Index) of a collection.
+    Table& removable() {
+        return action("Remove", [](T& self, const Call& c) { self.Remove(c.number(0)); });
+    }
+    // What a received item has: its attachments, its sender and time, Reply and Forward.
+    Table& received() {
+        return get("Attachments", &T::Attachments)
+            .get("SenderName", &T::SenderName)
+            .get("SenderEmailAddress", &T::SenderEmailAddress)
+            .get("ReceivedTime", &T::ReceivedTime)
+            .get("Reply", &T::Reply)
+            .get("Forward", &T::Forward);
+    }
     // Count and Item(index) of a collection.
     Table& collection() {
         get("Count", &T::Count);
@@ -266,16 +292,7 @@ std::vector<Kind> BuildKinds() {
                         .get("IsWordMail", &ol::Inspector::IsWordMail)
                         .get("WordEditor", &ol::Inspector::WordEditor)
                         .get("Activate", &ol::Inspector::Activate)
-                        .method("Display",
-                                [](auto& self, const Call& c) {
-                                    self.Display(c.given(0) && c.flag(0));
-                                    return ol::Variant();
-                                })
-                        .method("Close",
-                                [](auto& self, const Call& c) {
-                                    self.Close(c.number(0));
-                                    return ol::Variant();
-                                })
+                        .displayAndClose()
                         .done());
     kinds.push_back(
         Table<ol::Item>("_Item")
@@ -290,21 +307,13 @@ std::vector<Kind> BuildKinds() {
             .get("UserProperties", &ol::Item::UserProperties)
             .get("GetInspector", &ol::Item::GetInspector)
             .get("Save", &ol::Item::Save)
-            .method("Display",
-                    [](auto& self, const Call& c) {
-                        self.Display(c.given(0) && c.flag(0));
-                        return ol::Variant();
-                    })
-            .method("Close",
-                    [](auto& self, const Call& c) {
-                        self.Close(c.number(0));
-                        return ol::Variant();
-                    })
+            .displayAndClose()
             .get("Delete", &ol::Item::Delete)
             .method("Move", [](auto& self, const Call& c) { return Out(self.Move(c.objectAs<ol::Folder>(0))); })
             .done());
     kinds.push_back(
         Table<ol::MailItem>("_MailItem")
+            .received()
             .prop("To", &ol::MailItem::To, &ol::MailItem::SetTo)
             .prop("CC", &ol::MailItem::CC, &ol::MailItem::SetCC)
             .prop("BCC", &ol::MailItem::BCC, &ol::MailItem::SetBCC)
@@ -312,40 +321,24 @@ std::vector<Kind> BuildKinds() {
             .get("BodyFormat", &ol::MailItem::BodyFormat)
             .get("Recipients", &ol::MailItem::Recipients)
             .get("ReplyRecipients", &ol::MailItem::ReplyRecipients)
-            .get("Attachments", &ol::MailItem::Attachments)
-            .get("SenderName", &ol::MailItem::SenderName)
-            .get("SenderEmailAddress", &ol::MailItem::SenderEmailAddress)
             .get("SenderEmailType", &ol::MailItem::SenderEmailType)
             .get("SentOnBehalfOfName", &ol::MailItem::SentOnBehalfOfName)
-            .get("ReceivedTime", &ol::MailItem::ReceivedTime)
             .get("SentOn", &ol::MailItem::SentOn)
             .prop("DeferredDeliveryTime", &ol::MailItem::DeferredDeliveryTime, &ol::MailItem::SetDeferredDeliveryTime)
             .get("Sent", &ol::MailItem::Sent)
             .get("Submitted", &ol::MailItem::Submitted)
-            .get("Reply", &ol::MailItem::Reply)
             .get("ReplyAll", &ol::MailItem::ReplyAll)
-            .get("Forward", &ol::MailItem::Forward)
             .get("Send", &ol::MailItem::Send)
             .done());
     kinds.push_back(Table<ol::PostItem>("_PostItem")
+                        .received()
                         .prop("HTMLBody", &ol::PostItem::HTMLBody, &ol::PostItem::SetHTMLBody)
-                        .get("Attachments", &ol::PostItem::Attachments)
-                        .get("SenderName", &ol::PostItem::SenderName)
-                        .get("SenderEmailAddress", &ol::PostItem::SenderEmailAddress)
-                        .get("ReceivedTime", &ol::PostItem::ReceivedTime)
-                        .get("Reply", &ol::PostItem::Reply)
-                        .get("Forward", &ol::PostItem::Forward)
                         .get("Post", &ol::PostItem::Post)
                         .done());
     kinds.push_back(Table<ol::MeetingItem>("_MeetingItem")
+                        .received()
                         .get("Recipients", &ol::MeetingItem::Recipients)
-                        .get("Attachments", &ol::MeetingItem::Attachments)
-                        .get("SenderName", &ol::MeetingItem::SenderName)
-                        .get("SenderEmailAddress", &ol::MeetingItem::SenderEmailAddress)
-                        .get("ReceivedTime", &ol::MeetingItem::ReceivedTime)
-                        .get("Reply", &ol::MeetingItem::Reply)
                         .get("ReplyAll", &ol::MeetingItem::ReplyAll)
-                        .get("Forward", &ol::MeetingItem::Forward)
                         .get("Send", &ol::MeetingItem::Send)
                         .done());
     kinds.push_back(Table<ol::ContactItem>("_ContactItem")
@@ -355,11 +348,7 @@ std::vector<Kind> BuildKinds() {
     kinds.push_back(Table<ol::Recipients>("Recipients")
                         .collection()
                         .method("Add", [](auto& self, const Call& c) { return Out(self.Add(c.text(0))); })
-                        .method("Remove",
-                                [](auto& self, const Call& c) {
-                                    self.Remove(c.number(0));
-                                    return ol::Variant();
-                                })
+                        .removable()
                         .get("ResolveAll", &ol::Recipients::ResolveAll)
                         .done());
     kinds.push_back(Table<ol::Recipient>("Recipient")
@@ -382,11 +371,7 @@ std::vector<Kind> BuildKinds() {
     kinds.push_back(Table<ol::Attachments>("Attachments")
                         .collection()
                         .method("Add", [](auto& self, const Call& c) { return Out(self.Add(c.text(0))); })
-                        .method("Remove",
-                                [](auto& self, const Call& c) {
-                                    self.Remove(c.number(0));
-                                    return ol::Variant();
-                                })
+                        .removable()
                         .done());
     kinds.push_back(Table<ol::Attachment>("Attachment")
                         .get("FileName", &ol::Attachment::FileName)
@@ -398,11 +383,7 @@ std::vector<Kind> BuildKinds() {
                         .collection()
                         .method("Add", [](auto& self, const Call& c) { return Out(self.Add(c.text(0), c.number(1))); })
                         .method("Find", [](auto& self, const Call& c) { return Out(self.Find(c.text(0))); })
-                        .method("Remove",
-                                [](auto& self, const Call& c) {
-                                    self.Remove(c.number(0));
-                                    return ol::Variant();
-                                })
+                        .removable()
                         .done());
     kinds.push_back(Table<ol::UserProperty>("UserProperty")
                         .get("Name", &ol::UserProperty::Name)
@@ -419,11 +400,7 @@ std::vector<Kind> BuildKinds() {
                         .get("Folders", &ol::Folder::Folders)
                         .get("Items", &ol::Folder::Items)
                         .get("DefaultItemType", &ol::Folder::DefaultItemType)
-                        .method("MoveTo",
-                                [](auto& self, const Call& c) {
-                                    self.MoveTo(c.objectAs<ol::Folder>(0));
-                                    return ol::Variant();
-                                })
+                        .action("MoveTo", [](auto& self, const Call& c) { self.MoveTo(c.objectAs<ol::Folder>(0)); })
                         .get("Delete", &ol::Folder::Delete)
                         .done());
     kinds.push_back(
@@ -483,14 +460,11 @@ std::vector<Kind> BuildKinds() {
                         .get("ProgId", &ol::AddInInstance::ProgId)
                         .get("Description", &ol::AddInInstance::Description)
                         .done());
-    kinds.push_back(Table<ol::RibbonUI>("IRibbonUI")
-                        .get("Invalidate", &ol::RibbonUI::Invalidate)
-                        .method("InvalidateControl",
-                                [](auto& self, const Call& c) {
-                                    self.InvalidateControl(c.text(0));
-                                    return ol::Variant();
-                                })
-                        .done());
+    kinds.push_back(
+        Table<ol::RibbonUI>("IRibbonUI")
+            .get("Invalidate", &ol::RibbonUI::Invalidate)
+            .action("InvalidateControl", [](auto& self, const Call& c) { self.InvalidateControl(c.text(0)); })
+            .done());
     kinds.push_back(Table<ol::RibbonControl>("IRibbonControl")
                         .get("Id", &ol::RibbonControl::Id)
                         .get("Tag", &ol::RibbonControl::Tag)
@@ -502,13 +476,12 @@ std::vector<Kind> BuildKinds() {
                         .done());
     // Run(MacroName, varg1, ...): what the macro leaves in its arguments goes back by reference.
     kinds.push_back(Table<word::Application>("word.Application")
-                        .method("Run",
+                        .action("Run",
                                 [](auto& self, const Call& c) {
                                     std::vector<ol::Variant> args;
                                     for (std::size_t i = 1; i < c.count(); ++i) args.push_back(c.variant(i));
                                     self.Run(c.text(0), args);
                                     for (std::size_t i = 0; i < args.size(); ++i) c.writeBack(i + 1, args[i]);
-                                    return ol::Variant();
                                 })
                         .get("AddIns", &word::Application::AddIns)
                         .get("Templates", &word::Application::Templates)
