@@ -97,8 +97,9 @@ AddressLook LookAt(std::string_view s) {
             v = std::endian::native == std::endian::little ? v >> (8 * (8 - left)) : v << (8 * (8 - left));
         } else {
             for (std::size_t i = left; i-- > 0;)
-                v = std::endian::native == std::endian::little ? v << 8 | static_cast<unsigned char>(s[at + i])
-                                                               : v | std::uint64_t{static_cast<unsigned char>(s[at + i])} << (56 - 8 * i);
+                v = std::endian::native == std::endian::little
+                        ? v << 8 | static_cast<unsigned char>(s[at + i])
+                        : v | std::uint64_t{static_cast<unsigned char>(s[at + i])} << (56 - 8 * i);
         }
         if (at < 16) first[at / 8] = v;
         high |= v;

@@ -16,13 +16,6 @@ std::string_view LocalName(const char* name) {
     return local;
 }
 
-// Whether a name held as a C string is the given one, read no further than needed.
-bool NameIs(const char* name, std::string_view wanted) {
-    for (char c : wanted)
-        if (*name++ != c) return false;
-    return *name == '\0';
-}
-
 std::string_view View(const pugi::xml_attribute& a) {
     const char* value = a.value();
     return {value, std::strlen(value)};
@@ -38,17 +31,15 @@ void ReadRows(pugi::xml_node parent, std::vector<ListRecordView>& out) {
             if (node.type() == pugi::node_null) return;
             continue;
         }
-        // The rows lie one after another in the text: the next few are fetched ahead.
-        __builtin_prefetch(name + 512);
         const auto local = LocalName(name);
         if (local == "row") {
             ListRecordView& r = out.emplace_back();
             for (auto a = node.first_attribute();; a = a.next_attribute()) {
                 const char* field = a.name();
                 if (*field == '\0') break;
-                if (NameIs(field, "strEmailAddress"))
+                if (std::strcmp(field, "strEmailAddress") == 0)
                     r.strEmailAddress = View(a);
-                else if (NameIs(field, "strAccount"))
+                else if (std::strcmp(field, "strAccount") == 0)
                     r.strAccount = View(a);
             }
         } else if (local == "insert") {
