@@ -16,6 +16,15 @@ std::string_view LocalName(const char* name) {
     return local;
 }
 
+// Whether an attribute's name, read where it lies in the text (which ends at `end`), is the
+// given one: compared with its terminating NUL in one fixed-length comparison when the
+// text goes on that far, as it does but for the last bytes of a text.
+template <std::size_t N>
+bool FieldIs(const char* name, const char* end, const char (&wanted)[N]) {
+    if (end - name >= static_cast<std::ptrdiff_t>(N)) return std::memcmp(name, wanted, N) == 0;
+    return std::strcmp(name, wanted) == 0;
+}
+
 std::string_view View(const pugi::xml_attribute& a) {
     const char* value = a.value();
     return {value, std::strlen(value)};
@@ -24,7 +33,7 @@ std::string_view View(const pugi::xml_attribute& a) {
 // Every call on a pugixml node or attribute is a call into the library, made here as few
 // times as the walk allows: a null node or attribute answers an empty name, and with the
 // parse options used every node with a name is an element (text between rows has none).
-void ReadRows(pugi::xml_node parent, std::vector<ListRecordView>& out) {
+void ReadRows(pugi::xml_node parent, const char* end, std::vector<ListRecordView>& out) {
     for (auto node = parent.first_child();; node = node.next_sibling()) {
         const char* name = node.name();
         if (*name == '\0') {
@@ -37,13 +46,13 @@ void ReadRows(pugi::xml_node parent, std::vector<ListRecordView>& out) {
             for (auto a = node.first_attribute();; a = a.next_attribute()) {
                 const char* field = a.name();
                 if (*field == '\0') break;
-                if (std::strcmp(field, "strEmailAddress") == 0)
+                if (FieldIs(field, end, "strEmailAddress"))
                     r.strEmailAddress = View(a);
-                else if (std::strcmp(field, "strAccount") == 0)
+                else if (FieldIs(field, end, "strAccount"))
                     r.strAccount = View(a);
             }
         } else if (local == "insert") {
-            ReadRows(node, out);
+            ReadRows(node, end, out);
         }
     }
 }
@@ -71,7 +80,7 @@ RowsetText ReadRowsetInPlace(std::string text) {
     // Room for as many records as a text this long holds in the add-in's format (each
     // row taking some fifty characters and more), made once rather than grown.
     read.records.reserve(buffer.size() / 48 + 16);
-    ReadRows(data, read.records);
+    ReadRows(data, buffer.data() + buffer.size() + 1, read.records);
     return read;
 }
 
