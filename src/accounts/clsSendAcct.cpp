@@ -2,9 +2,6 @@
 #include "corvane/accounts/clsSendAcct.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 #include <deque>
 
 #include "corvane/access/rdo_session.h"
@@ -19,6 +16,7 @@
 #include "corvane/resources/resource_defaults.h"
 #include "corvane/text/text.h"
 #include "folder_lookup.h"
+#include "list_order.h"
 
 namespace corvane::accounts {
 namespace {
@@ -53,125 +51,6 @@ ListRecord Owned(const ListRecordView& r) {
 
 bool SameRecord(const ListRecordView& r, const ListRecord& other) {
     return r.strEmailAddress == other.strEmailAddress && r.strAccount == other.strAccount;
-}
-
-// Sorts by address ignoring case, records without an address first, records with equal
-// keys in their order. An address with letters beyond ASCII is compared by its lowercase
-// form, made once; any other is compared where it lies, its capitals folded as the bytes
-// are compared. The key's first sixteen bytes, folded and held as two numbers, decide
-// most comparisons without reaching the text.
-struct AddressSortKey {
-    std::uint64_t head[2];
-    std::uint32_t row;
-    // NoAddress, Plain, Capitals, or Folded + the index of the address's lowercase form.
-    std::uint32_t kind;
-};
-enum : std::uint32_t { NoAddress, Plain, Capitals, Folded };
-
-constexpr std::uint64_t EachByte = 0x0101010101010101ULL;
-
-// The eight bytes from `at` (fewer at the end of the text, the rest zero) in text order,
-// the first the most significant.
-std::uint64_t EightBytes(std::string_view text, std::size_t at) {
-    std::uint64_t v = 0;
-    if (at + 8 <= text.size()) {
-        std::memcpy(&v, text.data() + at, 8);
-        if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
-        return v;
-    }
-    for (std::size_t i = 0; i < 8; ++i)
-        v = v << 8 | (at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0U);
-    return v;
-}
-
-// The ASCII capitals among eight ASCII bytes, as their 0x80 bits.
-std::uint64_t CapitalBits(std::uint64_t v) {
-    const std::uint64_t atLeastA = v + EachByte * (0x80 - 'A');
-    const std::uint64_t beyondZ = v + EachByte * (0x80 - 'Z' - 1);
-    return atLeastA & ~beyondZ & EachByte * 0x80;
-}
-
-unsigned char FoldAscii(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b - 'A' + 'a') : b;
-}
-
-bool FoldedLess(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char x = FoldAscii(a[i]);
-        const unsigned char y = FoldAscii(b[i]);
-        if (x != y) return x < y;
-    }
-    return a.size() < b.size();
-}
-
-AddressSortKey MakeAddressSortKey(std::string_view text, std::uint32_t row, std::uint32_t kind) {
-    AddressSortKey key{{EightBytes(text, 0), EightBytes(text, 8)}, row, kind};
-    if (kind == Capitals)
-        for (auto& h : key.head) h |= CapitalBits(h) >> 2;
-    return key;
-}
-
-// Whether the text has bytes beyond ASCII, and whether it has ASCII capitals.
-std::pair<bool, bool> AddressShape(std::string_view s) {
-    std::uint64_t high = 0;
-    std::uint64_t capitals = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        std::uint64_t v = 0;
-        std::memcpy(&v, s.data() + i, 8);
-        high |= v;
-        capitals |= CapitalBits(v & ~(EachByte * 0x80));
-    }
-    for (; i < s.size(); ++i) {
-        high |= static_cast<unsigned char>(s[i]);
-        capitals |= s[i] >= 'A' && s[i] <= 'Z';
-    }
-    return {(high & EachByte * 0x80) != 0, capitals != 0};
-}
-
-void SortByAddress(std::vector<ListRecordView>& rows) {
-    std::vector<std::string> folded;
-    std::vector<AddressSortKey> keys;
-    keys.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto row = static_cast<std::uint32_t>(i);
-        if (!rows[i].strEmailAddress) {
-            keys.push_back({{0, 0}, row, NoAddress});
-            continue;
-        }
-        const std::string_view s = *rows[i].strEmailAddress;
-        const auto [beyondAscii, capitals] = AddressShape(s);
-        if (beyondAscii) {
-            folded.push_back(text::toLower(s));
-            keys.push_back(
-                MakeAddressSortKey(folded.back(), row, Folded + static_cast<std::uint32_t>(folded.size() - 1)));
-        } else {
-            keys.push_back(MakeAddressSortKey(s, row, capitals ? Capitals : Plain));
-        }
-    }
-    const auto textOf = [&](const AddressSortKey& k) -> std::string_view {
-        return k.kind >= Folded ? std::string_view(folded[k.kind - Folded]) : *rows[k.row].strEmailAddress;
-    };
-    const auto before = [&](const AddressSortKey& a, const AddressSortKey& b) {
-        if ((a.kind == NoAddress) != (b.kind == NoAddress)) return a.kind == NoAddress;
-        if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
-        if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
-        if (a.kind == NoAddress) return false;
-        if (a.kind == Capitals || b.kind == Capitals) return FoldedLess(textOf(a), textOf(b));
-        return textOf(a) < textOf(b);
-    };
-    // A list this object saved is sorted but for the records added since it was loaded:
-    // only those are sorted, then merged in.
-    const auto sortedEnd = std::is_sorted_until(keys.begin(), keys.end(), before);
-    if (sortedEnd == keys.end()) return;
-    std::stable_sort(sortedEnd, keys.end(), before);
-    std::inplace_merge(keys.begin(), sortedEnd, keys.end(), before);
-    std::vector<ListRecordView> sorted;
-    sorted.reserve(rows.size());
-    for (const auto& k : keys) sorted.push_back(rows[k.row]);
-    rows = std::move(sorted);
 }
 
 std::shared_ptr<access::RDOSession> BoundSession(core::AddinProcess& p) {

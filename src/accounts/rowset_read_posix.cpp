@@ -16,11 +16,13 @@ std::string_view LocalName(const char* name) {
     return local;
 }
 
-// Whether a name held as a C string is the given one, read no further than needed.
-bool NameIs(const char* name, std::string_view wanted) {
-    for (char c : wanted)
-        if (*name++ != c) return false;
-    return *name == '\0';
+// Whether an attribute's name, read where it lies in the text (which ends at `end`), is the
+// given one: compared with its terminating NUL in one fixed-length comparison when the
+// text goes on that far, as it does but for the last bytes of a text.
+template <std::size_t N>
+bool FieldIs(const char* name, const char* end, const char (&wanted)[N]) {
+    if (end - name >= static_cast<std::ptrdiff_t>(N)) return std::memcmp(name, wanted, N) == 0;
+    return std::strcmp(name, wanted) == 0;
 }
 
 std::string_view View(const pugi::xml_attribute& a) {
@@ -28,20 +30,29 @@ std::string_view View(const pugi::xml_attribute& a) {
     return {value, std::strlen(value)};
 }
 
-void ReadRows(const pugi::xml_node& parent, std::vector<ListRecordView>& out) {
-    for (auto node = parent.first_child(); node; node = node.next_sibling()) {
-        if (node.type() != pugi::node_element) continue;
-        const auto local = LocalName(node.name());
+// Every call on a pugixml node or attribute is a call into the library, made here as few
+// times as the walk allows: a null node or attribute answers an empty name, and with the
+// parse options used every node with a name is an element (text between rows has none).
+void ReadRows(pugi::xml_node parent, const char* end, std::vector<ListRecordView>& out) {
+    for (auto node = parent.first_child();; node = node.next_sibling()) {
+        const char* name = node.name();
+        if (*name == '\0') {
+            if (node.type() == pugi::node_null) return;
+            continue;
+        }
+        const auto local = LocalName(name);
         if (local == "row") {
             ListRecordView& r = out.emplace_back();
-            for (auto a = node.first_attribute(); a; a = a.next_attribute()) {
-                if (NameIs(a.name(), "strEmailAddress"))
+            for (auto a = node.first_attribute();; a = a.next_attribute()) {
+                const char* field = a.name();
+                if (*field == '\0') break;
+                if (FieldIs(field, end, "strEmailAddress"))
                     r.strEmailAddress = View(a);
-                else if (NameIs(a.name(), "strAccount"))
+                else if (FieldIs(field, end, "strAccount"))
                     r.strAccount = View(a);
             }
         } else if (local == "insert") {
-            ReadRows(node, out);
+            ReadRows(node, end, out);
         }
     }
 }
@@ -69,7 +80,7 @@ RowsetText ReadRowsetInPlace(std::string text) {
     // Room for as many records as a text this long holds in the add-in's format (each
     // row taking some fifty characters and more), made once rather than grown.
     read.records.reserve(buffer.size() / 48 + 16);
-    ReadRows(data, read.records);
+    ReadRows(data, buffer.data() + buffer.size() + 1, read.records);
     return read;
 }
 

@@ -1,6 +1,11 @@
 // The preference list: its text, its record cursor over the list message, list entries.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <random>
+
 #include "corvane/accounts/preferred_account.h"
 #include "corvane/profile/mailbox.h"
 #include "corvane/sim/folder.h"
@@ -111,6 +116,7 @@ protected:
     MixedCaseList()
         : PreferenceList(Saved("<z:row strEmailAddress='LongAddress-Prefix-B@x.example'/>"
                                "<z:row strEmailAddress='longaddress-prefix-a@x.example'/>"
+                               "<z:row strEmailAddress='\xE3\x83\xA0@x.example'/>"
                                "<z:row strEmailAddress='\xC3\x89mile@x.example'/><z:row strAccount='Work'/>"
                                "<z:row strEmailAddress='LONGADDRESS-PREFIX-A@x.example'/>")) {}
 };
@@ -122,7 +128,55 @@ TEST_F(MixedCaseList, SortsIgnoringCaseBeyondTheKeysHead) {
     ASSERT_TRUE(list->LoadList());
     EXPECT_EQ(Addresses(*list),
               (std::vector<std::string>{"", "longaddress-prefix-a@x.example", "LONGADDRESS-PREFIX-A@x.example",
-                                        "LongAddress-Prefix-B@x.example", "\xC3\x89mile@x.example"}));
+                                        "LongAddress-Prefix-B@x.example", "\xC3\x89mile@x.example",
+                                        "\xE3\x83\xA0@x.example"}));
+}
+
+// Lists long enough to be sorted by the bytes of their keys, in no order or as a few runs
+// in order, load in the order their whole addresses give: capitals folded, addresses
+// alike in their first twelve bytes told apart, equal ones in their order.
+TEST_F(PreferenceList, LongListsLoadInTheOrderOfTheirWholeAddresses) {
+    std::mt19937 random(11);
+    const std::array<std::string, 3> starts = {"", "shared.prefix.", "Shared.PREFIX."};
+    std::vector<ListRecord> records;
+    for (int i = 0; i < 3000; ++i) {
+        std::optional<std::string> address;
+        if (i % 97 != 0) {
+            address = starts[random() % starts.size()];
+            for (auto n = random() % 13 + 1; n > 0; --n) *address += "aAb"[random() % 3];
+            *address += random() % 2 ? "@x.example" : "@y";
+        }
+        records.push_back({address, std::to_string(i)});
+    }
+    const auto folded = [](const ListRecord& r) {
+        std::string s = r.strEmailAddress.value_or("");
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    const auto before = [&](const ListRecord& a, const ListRecord& b) {
+        if (a.strEmailAddress.has_value() != b.strEmailAddress.has_value()) return !a.strEmailAddress;
+        return folded(a) < folded(b);
+    };
+    auto inRuns = records;
+    for (auto run = inRuns.begin(); run != inRuns.end(); run += 1000) std::stable_sort(run, run + 1000, before);
+    for (const auto& list : {records, inRuns}) {
+        profile::FindFolder(*app->profile(), "Brackenfold Settings/Corvane")
+            ->items()
+            .front()
+            ->setBody(WriteRowset(list));
+        auto sorted = list;
+        std::stable_sort(sorted.begin(), sorted.end(), before);
+        std::vector<std::pair<std::string, std::string>> expected;
+        for (const auto& r : sorted) expected.emplace_back(r.strEmailAddress.value_or(""), *r.strAccount);
+        auto cursor = open();
+        ASSERT_TRUE(cursor->LoadList());
+        std::vector<std::pair<std::string, std::string>> loaded;
+        for (long i = 1; i <= cursor->count(); ++i) {
+            cursor->AbsolutePosition(std::to_string(i));
+            loaded.emplace_back(cursor->strEmailAddress(), cursor->strAccount());
+        }
+        EXPECT_EQ(loaded, expected);
+    }
 }
 
 TEST_F(PreferenceList, ChangesAreRefusedWithTheirReasonAndWriteNothing) {
