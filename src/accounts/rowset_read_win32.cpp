@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "corvane/accounts/rowset.h"
+#include "corvane/platform/xml_lite.h"
 #include "corvane/text/wide.h"
 
 namespace corvane::accounts {
@@ -41,20 +42,6 @@ std::wstring_view LocalName(IXmlReader& reader) {
     return {name, length};
 }
 
-// XmlLite's reader factory, loaded at run time: the cross toolchain has no import library
-// for xmllite.dll, which every supported Windows has. The DLL stays loaded.
-HRESULT CreateReader(IXmlReader** reader) {
-    using Factory = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
-    static const Factory factory = [] {
-        HMODULE xmllite = LoadLibraryW(L"xmllite.dll");
-        return xmllite != nullptr
-                   ? reinterpret_cast<Factory>(reinterpret_cast<void*>(GetProcAddress(xmllite, "CreateXmlReader")))
-                   : nullptr;
-    }();
-    if (factory == nullptr) return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
-    return factory(__uuidof(IXmlReader), reinterpret_cast<void**>(reader), nullptr);
-}
-
 void Check(HRESULT hr, const char* what) {
     if (FAILED(hr)) throw RowsetError(std::string(what) + " (HRESULT " + std::to_string(static_cast<long>(hr)) + ")");
 }
@@ -66,7 +53,7 @@ RowsetText ReadRowsetInPlace(std::string text) {
     *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(text.data()), static_cast<UINT>(text.size()));
     if (!stream.get()) throw RowsetError("out of memory");
     Com<IXmlReader> reader;
-    Check(CreateReader(reader.out()), "no XML reader");
+    Check(platform::CreateXmlLiteReader(reader.out()), "no XML reader");
     Check(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit), "no XML reader");
     Check(reader->SetInput(stream.get()), "no XML reader");
 

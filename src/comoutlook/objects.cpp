@@ -117,6 +117,14 @@ IDispatch* Objects::dispatchOf(const std::shared_ptr<outlook::Dispatch>& object)
 }
 
 outlook::Variant Objects::toVariant(const Value& value) {
+    return VariantOf(value, [this](const ComPtr<IDispatch>& object) { return any(object); });
+}
+
+Value Objects::fromVariant(const outlook::Variant& value) {
+    return ValueOf(value, [](const std::shared_ptr<outlook::Dispatch>& object) { return Value(dispatchOf(object)); });
+}
+
+outlook::Variant Objects::VariantOf(const Value& value, const ObjectOfCom& objectOf) {
     switch (value.type()) {
         case VT_EMPTY:
         case VT_NULL: return std::monostate();
@@ -138,27 +146,29 @@ outlook::Variant Objects::toVariant(const Value& value) {
         case VT_BSTR: return value.text();
         case VT_DATE: return value.date();
         case VT_DISPATCH:
-        case VT_UNKNOWN: return any(value.object());
+        case VT_UNKNOWN: return objectOf(value.object());
         default: break;
     }
     if ((value.type() & VT_BYREF) != 0 && (value.type() & VT_ARRAY) == 0) {
         Value direct;
-        if (SUCCEEDED(VariantCopyInd(&direct.raw(), const_cast<VARIANT*>(&value.raw())))) return toVariant(direct);
+        if (SUCCEEDED(VariantCopyInd(&direct.raw(), const_cast<VARIANT*>(&value.raw()))))
+            return VariantOf(direct, objectOf);
     }
     throw platform::PlatformError(platform::errors::TypeMismatch);
 }
 
-Value Objects::fromVariant(const outlook::Variant& value) {
+Value Objects::ValueOf(const outlook::Variant& value, const ComOfObject& comOf) {
     struct Visitor {
+        const ComOfObject& comOf;
         Value operator()(std::monostate) const { return Value(); }
         Value operator()(bool v) const { return Value(v); }
         Value operator()(std::int32_t v) const { return Value(v); }
         Value operator()(double v) const { return Value(v); }
         Value operator()(const std::string& v) const { return Value(std::string_view(v)); }
         Value operator()(const platform::DateTime& v) const { return Value(v); }
-        Value operator()(const std::shared_ptr<outlook::Dispatch>& v) const { return Value(dispatchOf(v)); }
+        Value operator()(const std::shared_ptr<outlook::Dispatch>& v) const { return comOf(v); }
     };
-    return std::visit(Visitor{}, value);
+    return std::visit(Visitor{comOf}, value);
 }
 
 std::shared_ptr<outlook::Dispatch> Objects::create(std::string_view progId) {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <pugixml.hpp>
 #include <set>
+
+#include "xml_tree.h"
 
 namespace corvane::sim {
 namespace {
@@ -48,94 +49,75 @@ std::string_view LocalName(std::string_view name) {
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-struct Problem {
-    std::ptrdiff_t offset;
-    std::string what;
-};
-
-std::string At(std::string_view xml, std::ptrdiff_t offset, const std::string& what) {
-    int line = 1;
-    int column = 1;
-    const auto end = std::min(static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)), xml.size());
-    for (std::size_t i = 0; i < end; ++i) {
-        if (xml[i] == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
+std::string At(int line, int column, const std::string& what) {
     return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + what;
 }
+std::string At(const XmlElement& element, const std::string& what) { return At(element.line, element.column, what); }
 
-std::optional<Problem> CheckElements(const pugi::xml_node& node, const std::string& prefix,
-                                     std::set<std::string>& ids) {
-    for (auto child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element) continue;
-        const std::string_view name = child.name();
+std::optional<std::string> CheckElements(const XmlElement& node, const std::string& prefix,
+                                         std::set<std::string>& ids) {
+    for (const auto& child : node.children) {
+        const std::string_view name = child.name;
         const bool inSchema = prefix.empty() ? name.find(':') == std::string_view::npos
                                              : name.starts_with(prefix + ":");
         if (!inSchema || std::find(KnownElements.begin(), KnownElements.end(), LocalName(name)) == KnownElements.end())
-            return Problem{child.offset_debug(), "the element \"" + std::string(name) + "\" is not expected in \"" +
-                                                     std::string(node.name()) + "\""};
+            return At(child, "the element \"" + std::string(name) + "\" is not expected in \"" + node.name + "\"");
         for (const char* idName : {"id", "idQ"}) {
             auto id = child.attribute(idName);
             if (!id) continue;
-            if (std::string_view(id.value()).empty())
-                return Problem{child.offset_debug(),
-                               "the " + std::string(idName) + " of \"" + std::string(name) + "\" is empty"};
-            if (!ids.insert(id.value()).second)
-                return Problem{child.offset_debug(), "the id \"" + std::string(id.value()) + "\" is used twice"};
+            if (id->empty())
+                return At(child, "the " + std::string(idName) + " of \"" + std::string(name) + "\" is empty");
+            if (!ids.emplace(*id).second) return At(child, "the id \"" + std::string(*id) + "\" is used twice");
         }
         if (auto problem = CheckElements(child, prefix, ids)) return problem;
     }
     return std::nullopt;
 }
 
+// The onAction of the first element, in document order, with the id (or the idQ's local id).
+std::optional<std::string> ActionOf(const XmlElement& node, std::string_view controlId) {
+    const auto id = node.attribute("id");
+    const auto idQ = node.attribute("idQ");
+    if ((id && *id == controlId) || (idQ && !idQ->empty() && LocalName(*idQ) == controlId))
+        return std::string(node.attribute("onAction").value_or(""));
+    for (const auto& child : node.children)
+        if (auto found = ActionOf(child, controlId)) return found;
+    return std::nullopt;
+}
+
 }  // namespace
 
 struct CustomUI::Doc {
-    pugi::xml_document xml;
+    XmlElement root;
 };
 
 CustomUI::CustomUI(std::unique_ptr<Doc> doc) : doc_(std::move(doc)) {}
 CustomUI::~CustomUI() = default;
 
 std::variant<std::shared_ptr<const CustomUI>, std::string> CustomUI::Load(std::string_view xml, int major) {
-    auto doc = std::make_unique<Doc>();
-    const auto parsed = doc->xml.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
-    if (!parsed)
-        return At(xml, parsed.offset, std::string("the XML is not well formed (") + parsed.description() + ")");
-    const auto root = doc->xml.document_element();
-    for (auto extra = root.next_sibling(); extra; extra = extra.next_sibling())
-        if (extra.type() == pugi::node_element)
-            return At(xml, extra.offset_debug(),
-                      "the XML has a second root element \"" + std::string(extra.name()) + "\"");
-    const std::string_view rootName = root.name();
+    auto read = ReadXmlTree(xml);
+    if (const auto* problem = std::get_if<XmlProblem>(&read)) return At(problem->line, problem->column, problem->what);
+    auto& roots = std::get<std::vector<XmlElement>>(read);
+    if (roots.empty()) return At(1, 1, "the XML has no root element");
+    if (roots.size() > 1) return At(roots[1], "the XML has a second root element \"" + roots[1].name + "\"");
+    auto doc = std::make_unique<Doc>(Doc{std::move(roots.front())});
+    const XmlElement& root = doc->root;
+    const std::string_view rootName = root.name;
     const auto colon = rootName.find(':');
     const std::string prefix(colon == std::string_view::npos ? std::string_view() : rootName.substr(0, colon));
-    if (LocalName(rootName) != "customUI")
-        return At(xml, root.offset_debug(), "the root element is \"" + std::string(rootName) + "\", not customUI");
-    const std::string_view ns = root.attribute(prefix.empty() ? "xmlns" : ("xmlns:" + prefix).c_str()).value();
+    if (LocalName(rootName) != "customUI") return At(root, "the root element is \"" + root.name + "\", not customUI");
+    const std::string_view ns = root.attribute(prefix.empty() ? "xmlns" : "xmlns:" + prefix).value_or("");
     if (ns != CustomUi2007Namespace && !(ns == CustomUi2010Namespace && major >= 14))
-        return At(xml, root.offset_debug(),
-                  "customUI is not in a custom UI namespace this Outlook reads (\"" + std::string(ns) + "\")");
+        return At(root, "customUI is not in a custom UI namespace this Outlook reads (\"" + std::string(ns) + "\")");
     std::set<std::string> ids;
-    if (auto problem = CheckElements(root, prefix, ids)) return At(xml, problem->offset, problem->what);
+    if (auto problem = CheckElements(root, prefix, ids)) return *problem;
     return std::shared_ptr<const CustomUI>(new CustomUI(std::move(doc)));
 }
 
-std::string CustomUI::onLoad() const { return doc_->xml.document_element().attribute("onLoad").value(); }
+std::string CustomUI::onLoad() const { return std::string(doc_->root.attribute("onLoad").value_or("")); }
 
 std::optional<std::string> CustomUI::onAction(std::string_view controlId) const {
-    for (const auto& found : doc_->xml.select_nodes("//*[@id or @idQ]")) {
-        const auto node = found.node();
-        const std::string_view id = node.attribute("id").value();
-        const std::string_view idQ = node.attribute("idQ").value();
-        if (id == controlId || (!idQ.empty() && LocalName(idQ) == controlId))
-            return std::string(node.attribute("onAction").value());
-    }
-    return std::nullopt;
+    return ActionOf(doc_->root, controlId);
 }
 
 }  // namespace corvane::sim

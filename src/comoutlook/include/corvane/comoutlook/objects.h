@@ -96,6 +96,12 @@ public:
     // object; one that is no COM object fails with errors::TypeMismatch.
     outlook::Variant toVariant(const Value& value);
     static Value fromVariant(const outlook::Variant& value);
+    // The same conversions with the objects mapped by the caller (a value of another
+    // VARIANT type fails with errors::TypeMismatch).
+    using ObjectOfCom = std::function<std::shared_ptr<outlook::Dispatch>(const ComPtr<IDispatch>&)>;
+    using ComOfObject = std::function<Value(const std::shared_ptr<outlook::Dispatch>&)>;
+    static outlook::Variant VariantOf(const Value& value, const ObjectOfCom& objectOf);
+    static Value ValueOf(const outlook::Variant& value, const ComOfObject& comOf);
 
     // The COM object behind an object of the seam; nullptr for Nothing. One that is no
     // COM object fails with errors::TypeMismatch.
