@@ -7,9 +7,10 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "corvane/comoutlook/com_ptr.h"
+#include "corvane/comoutlook/value.h"
 
 #include "expect.h"
 #include "mapi_stand_in.h"
@@ -17,21 +18,21 @@
 
 using namespace corvane::winecheck;
 using corvane::comoutlook::ComPtr;
+using corvane::comoutlook::Value;
 
 namespace {
 
 ComPtr<IDispatch> Create(const wchar_t* progId) {
     CLSID clsid{};
     ComPtr<IDispatch> made;
-    if (FAILED(CLSIDFromProgID(progId, &clsid)) ||
-        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                reinterpret_cast<void**>(made.put()))))
-        Expect(false, "created by ProgId");
+    CLSIDFromProgID(progId, &clsid);
+    CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(made.put()));
+    Expect(static_cast<bool>(made), "created by ProgId");
     return made;
 }
 
 // A call by name: a method or property read, or (with `assigned`) a property put. The
-// arguments are given first first; `result` and `info` are the caller's to clear.
+// arguments are given first first.
 HRESULT Call(IDispatch* object, const wchar_t* name, std::vector<VARIANT> args, VARIANT* result,
              const VARIANT* assigned = nullptr, EXCEPINFO* info = nullptr) {
     DISPID id = DISPID_UNKNOWN;
@@ -42,31 +43,16 @@ HRESULT Call(IDispatch* object, const wchar_t* name, std::vector<VARIANT> args, 
     if (assigned != nullptr) args.insert(args.begin(), *assigned);
     DISPPARAMS params{args.data(), assigned != nullptr ? &put : nullptr, static_cast<UINT>(args.size()),
                       assigned != nullptr ? 1u : 0u};
-    if (result != nullptr) VariantInit(result);
     WORD flags = assigned != nullptr ? DISPATCH_PROPERTYPUT : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
     return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, info, nullptr);
 }
 
-std::wstring TextOf(VARIANT& value) {
-    std::wstring text = V_VT(&value) == VT_BSTR && V_BSTR(&value) != nullptr ? V_BSTR(&value) : L"";
-    VariantClear(&value);
-    return text;
-}
-
-LONG NumberOf(VARIANT& value) {
-    LONG number = V_VT(&value) == VT_I4 ? V_I4(&value) : -1;
-    VariantClear(&value);
-    return number;
-}
-
-// The member's object result, held.
-ComPtr<IDispatch> ObjectOf(IDispatch* object, const wchar_t* name, std::vector<VARIANT> args = {}) {
+// A member's value (a property read or a method's result).
+Value Get(IDispatch* object, const wchar_t* name, std::vector<VARIANT> args = {}) {
     VARIANT result;
+    VariantInit(&result);
     Call(object, name, std::move(args), &result);
-    ComPtr<IDispatch> out = V_VT(&result) == VT_DISPATCH ? ComPtr<IDispatch>(V_DISPATCH(&result))
-                                                         : ComPtr<IDispatch>();
-    VariantClear(&result);
-    return out;
+    return Value::adopt(result);
 }
 
 VARIANT Unknown(IUnknown* value) {
@@ -75,24 +61,14 @@ VARIANT Unknown(IUnknown* value) {
     return v;
 }
 
-// The failure of a call that must fail: the runtime error number (wCode) or the HRESULT
-// (scode), and the text.
-struct Failure {
-    LONG number = 0;
-    std::wstring text;
-};
-Failure FailureOf(IDispatch* object, const wchar_t* name) {
+// The error a call raises: its runtime error number (wCode) or HRESULT (scode), and its text.
+std::pair<LONG, std::wstring> ErrorOf(IDispatch* object, const wchar_t* name) {
     EXCEPINFO info{};
-    VARIANT result;
-    HRESULT hr = Call(object, name, {}, &result, nullptr, &info);
-    VariantClear(&result);
-    Expect(hr == DISP_E_EXCEPTION, "a failing call answers DISP_E_EXCEPTION");
-    Failure failure{info.wCode != 0 ? info.wCode : info.scode,
-                    info.bstrDescription != nullptr ? info.bstrDescription : L""};
-    SysFreeString(info.bstrSource);
-    SysFreeString(info.bstrDescription);
-    SysFreeString(info.bstrHelpFile);
-    return failure;
+    Expect(Call(object, name, {}, nullptr, nullptr, &info) == DISP_E_EXCEPTION, "a failing call raises an error");
+    std::pair<LONG, std::wstring> error{info.wCode != 0 ? info.wCode : info.scode,
+                                        info.bstrDescription != nullptr ? info.bstrDescription : L""};
+    SysFreeString(info.bstrSource), SysFreeString(info.bstrDescription), SysFreeString(info.bstrHelpFile);
+    return error;
 }
 
 // A Safe mail item over an Outlook item: unbound it fails as an unset object; bound it
@@ -101,7 +77,6 @@ void CheckSafeMailItem() {
     Message message;
     message.props[0x0C1E001F] = std::wstring(L"EX");                                      // sender address type
     message.props[0x800F101F] = std::vector<std::wstring>{L"smtp:old@x", L"SMTP:ann@x"};  // proxy addresses
-    message.props[0x0E070003] = LONG{0x0008};
     StandIn recipients({{L"Class", Number(17)}, {L"Count", Number(3)}});
     StandIn item({{L"Class", Number(43)},
                   {L"Subject", Text(L"Quarterly figures")},
@@ -110,34 +85,21 @@ void CheckSafeMailItem() {
     {
         auto safe = Create(L"cvRedemption.cvSafeMailItem");
         if (!safe) return;
-        Failure unbound = FailureOf(safe.get(), L"Subject");
-        Expect(unbound.number == 91 && unbound.text.find(L"SafeMailItem.Item") != std::wstring::npos,
+        auto [number, text] = ErrorOf(safe.get(), L"Subject");
+        Expect(number == 91 && text.find(L"SafeMailItem.Item") != std::wstring::npos,
                "a member called before Item is set fails as an unset object variable");
 
-        VARIANT bound = Object(&item), result;
+        VARIANT bound = Object(&item);
         Expect(Call(safe.get(), L"Item", {}, nullptr, &bound) == S_OK, "Item takes an Outlook item");
-        Call(safe.get(), L"subject", {}, &result);
-        Expect(TextOf(result) == L"Quarterly figures", "Subject is the item's own");
-        Call(safe.get(), L"Fields", {Number(0x0C1E001E)}, &result);
-        Expect(TextOf(result) == L"EX", "Fields of a PT_STRING8 tag reads the text property");
-        Call(safe.get(), L"Fields", {Number(static_cast<LONG>(0x800F101E))}, &result);
-        LONG upper = -1;
-        Expect(V_VT(&result) == (VT_ARRAY | VT_VARIANT) &&
-                   SUCCEEDED(SafeArrayGetUBound(V_ARRAY(&result), 1, &upper)) && upper == 1,
+        Expect(Get(safe.get(), L"subject").text() == "Quarterly figures", "Subject is the item's own");
+        Expect(Get(safe.get(), L"Fields", {Number(0x0C1E001E)}).text() == "EX",
+               "Fields of a PT_STRING8 tag reads the text property");
+        auto proxies = Get(safe.get(), L"Fields", {Number(static_cast<LONG>(0x800F101E))}).elements();
+        Expect(proxies.size() == 2 && proxies[1].text() == "SMTP:ann@x",
                "Fields of a multi-valued tag (a negative Long) is an array of texts");
-        VariantClear(&result);
-        Call(safe.get(), L"Fields", {Number(0x0E060040)}, &result);
-        Expect(V_VT(&result) == VT_EMPTY, "a property the message lacks is Empty");
-        Call(safe.get(), L"UnRead", {}, &result);
-        Expect(V_VT(&result) == VT_BOOL && V_BOOL(&result) == VARIANT_TRUE, "UnRead reads the message flags");
-
-        auto list = ObjectOf(safe.get(), L"Recipients");
-        Expect(static_cast<bool>(list), "Recipients is an object of its own");
-        if (list) {
-            Call(list.get(), L"Count", {}, &result);
-            Expect(NumberOf(result) == 3, "Recipients.Count counts the item's recipients");
-        }
-        Expect(Call(safe.get(), L"NoSuchMember", {}, &result) == DISP_E_UNKNOWNNAME, "only the listed members");
+        Expect(Get(safe.get(), L"Fields", {Number(0x0E060040)}).empty(), "a property the message lacks is Empty");
+        auto list = Get(safe.get(), L"Recipients").object();
+        Expect(list && Get(list.get(), L"Count").number() == 3, "Recipients.Count counts the item's recipients");
     }
     Expect(item.refs == 1 && recipients.refs == 1 && message.refs == 1,
            "the item, its recipients and its message are released with the Safe item");
@@ -153,20 +115,17 @@ void CheckSession() {
     {
         auto session = Create(L"cvRedemption.cvRDOSession");
         if (!session) return;
-        Expect(FailureOf(session.get(), L"Stores").number == static_cast<LONG>(0x80040111),
+        Expect(ErrorOf(session.get(), L"Stores").first == static_cast<LONG>(0x80040111),
                "Stores before MAPIOBJECT or Logon fails with MAPI_E_LOGON_FAILED");
-        VARIANT mapiObject = Unknown(&stand), result;
+        VARIANT mapiObject = Unknown(&stand);
         Expect(Call(session.get(), L"MAPIOBJECT", {}, nullptr, &mapiObject) == S_OK,
                "MAPIOBJECT takes Outlook's MAPI session");
-        Call(session.get(), L"LoggedOn", {}, &result);
-        Expect(V_VT(&result) == VT_BOOL && V_BOOL(&result) == VARIANT_TRUE, "LoggedOn once bound");
-        if (auto stores = ObjectOf(session.get(), L"Stores")) {
-            Call(stores.get(), L"Count", {}, &result);
-            Expect(NumberOf(result) == 2, "Stores.Count");
-            auto store = ObjectOf(stores.get(), L"Item", {Number(2)});
-            if (store) Call(store.get(), L"StoreKind", {}, &result);
-            Expect(store && NumberOf(result) == 3, "Stores.Item(2).StoreKind is the primary Exchange mailbox");
-        }
+        Expect(Get(session.get(), L"LoggedOn").boolean(), "LoggedOn once bound");
+        auto stores = Get(session.get(), L"Stores").object();
+        Expect(stores && Get(stores.get(), L"Count").number() == 2, "Stores.Count");
+        auto store = stores ? Get(stores.get(), L"Item", {Number(2)}).object() : ComPtr<IDispatch>();
+        Expect(store && Get(store.get(), L"StoreKind").number() == 3,
+               "Stores.Item(2).StoreKind is the primary Exchange mailbox");
     }
     Expect(stand.refs == 1 && stand.stores.refs == 1, "the MAPI session and its table are released");
 }
