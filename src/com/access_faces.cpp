@@ -184,30 +184,31 @@ std::shared_ptr<T> ObjectOf(const comoutlook::ComPtr<IDispatch>& dispatch) {
     return face->object();
 }
 
-// What a member gives, as the VARIANT a late-bound caller reads.
-Value ToValue(Call&, const std::string& text) { return Value(std::string_view(text)); }
-Value ToValue(Call&, int number) { return Value(static_cast<std::int32_t>(number)); }
-Value ToValue(Call&, bool flag) { return Value(flag); }
-Value ToValue(Call&, const platform::DateTime& date) { return Value(date); }
+// What a member gives, as the VARIANT a late-bound caller reads: a text, a number, a flag
+// or a date as Outlook's own values cross.
+template <class S>
+requires(std::is_same_v<S, std::string> || std::is_same_v<S, int> || std::is_same_v<S, bool> ||
+         std::is_same_v<S, platform::DateTime>) Value ToValue(Call&, const S& scalar) {
+    return comoutlook::Objects::fromVariant(outlook::Variant(scalar));
+}
 
-// A MAPI property: empty, a number, a flag, a text, a date, an array of texts, binary as
-// hexadecimal text.
+// A MAPI property: empty, a scalar, an array of texts, binary as hexadecimal text.
 Value ToValue(Call&, const mapi::PropValue& property) {
-    struct Visitor {
-        Value operator()(std::monostate) const { return Value(); }
-        Value operator()(std::int32_t v) const { return Value(v); }
-        Value operator()(bool v) const { return Value(v); }
-        Value operator()(const std::string& v) const { return Value(std::string_view(v)); }
-        Value operator()(const platform::DateTime& v) const { return Value(v); }
-        Value operator()(const std::vector<std::string>& v) const {
-            std::vector<Value> texts;
-            texts.reserve(v.size());
-            for (const auto& text : v) texts.emplace_back(std::string_view(text));
-            return Value::Array(texts);
-        }
-        Value operator()(const mapi::Binary& v) const { return Value(std::string_view(mapi::HexFromBinary(v))); }
-    };
-    return std::visit(Visitor{}, property);
+    return std::visit(
+        [](const auto& value) -> Value {
+            using V = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<V, std::vector<std::string>>) {
+                std::vector<Value> texts;
+                texts.reserve(value.size());
+                for (const auto& text : value) texts.emplace_back(std::string_view(text));
+                return Value::Array(texts);
+            } else if constexpr (std::is_same_v<V, mapi::Binary>) {
+                return Value(std::string_view(mapi::HexFromBinary(value)));
+            } else {
+                return comoutlook::Objects::fromVariant(outlook::Variant(value));
+            }
+        },
+        property);
 }
 
 // An object of the component as a face of its own; one of Outlook's or Word's as its own
@@ -300,6 +301,10 @@ struct Of {
     static constexpr Member<T> ItemMember() { return {{L"Item", DISPID_VALUE}, &Item}; }
 };
 
+// A collection: Count and Item(i), 1-based.
+template <class C>
+constexpr Member<C> CollectionMembers[] = {Of<C>::CountMember(), Of<C>::ItemMember()};
+
 // Item = an Outlook item (Nothing unbinds); reading it gives the item back.
 template <class T>
 void SetItem(T& safe, Call& call, const Value& value) {
@@ -366,9 +371,6 @@ constexpr Member<SafeRecipient> RecipientMembers[] = {
     RecipientOf::FieldsMember(5),
 };
 
-using AttachmentsOf = Of<access::SafeAttachments>;
-constexpr Member<access::SafeAttachments> AttachmentsMembers[] = {AttachmentsOf::CountMember(),
-                                                                  AttachmentsOf::ItemMember()};
 constexpr Member<access::SafeAttachment> AttachmentMembers[] = {
     {{L"FileName", 1}, &Of<access::SafeAttachment>::Get<&access::SafeAttachment::FileName>},
 };
@@ -384,8 +386,6 @@ constexpr Member<AddressEntry> EntryMembers[] = {
     {{L"DisplayType", 6}, &EntryOf::Get<&AddressEntry::DisplayType>},
     EntryOf::FieldsMember(7),
 };
-constexpr Member<access::AddressEntries> EntriesMembers[] = {Of<access::AddressEntries>::CountMember(),
-                                                             Of<access::AddressEntries>::ItemMember()};
 
 using InspectorOf = Of<access::SafeInspector>;
 constexpr Member<access::SafeInspector> InspectorMembers[] = {
@@ -424,9 +424,6 @@ constexpr Member<RDOSession> SessionMembers[] = {
      [](RDOSession& session, Call& call) { return ToValue(call, session.GetMessageFromMsgFile(call.arg(0).text())); }},
 };
 
-constexpr Member<access::RDOStores> StoresMembers[] = {Of<access::RDOStores>::CountMember(),
-                                                       Of<access::RDOStores>::ItemMember()};
-
 using StoreOf = Of<access::RDOStore>;
 using access::RDOStore;
 constexpr Member<RDOStore> StoreMembers[] = {
@@ -446,7 +443,6 @@ constexpr Member<access::RDOAccounts> AccountsMembers[] = {
                                                             accounts.GetOrder(call.arg(0).number())));
      }},
 };
-constexpr Member<AccountList> AccountListMembers[] = {Of<AccountList>::CountMember(), Of<AccountList>::ItemMember()};
 
 using AccountOf = Of<access::RDOAccount>;
 constexpr Member<access::RDOAccount> AccountMembers[] = {
@@ -480,19 +476,23 @@ std::span<const Member<access::SafeReportItem>> MembersOf(const access::SafeRepo
 std::span<const Member<access::SafeRecipients>> MembersOf(const access::SafeRecipients*) { return RecipientsMembers; }
 std::span<const Member<access::SafeRecipient>> MembersOf(const access::SafeRecipient*) { return RecipientMembers; }
 std::span<const Member<access::SafeAttachments>> MembersOf(const access::SafeAttachments*) {
-    return AttachmentsMembers;
+    return CollectionMembers<access::SafeAttachments>;
 }
 std::span<const Member<access::SafeAttachment>> MembersOf(const access::SafeAttachment*) { return AttachmentMembers; }
 std::span<const Member<access::AddressEntry>> MembersOf(const access::AddressEntry*) { return EntryMembers; }
-std::span<const Member<access::AddressEntries>> MembersOf(const access::AddressEntries*) { return EntriesMembers; }
+std::span<const Member<access::AddressEntries>> MembersOf(const access::AddressEntries*) {
+    return CollectionMembers<access::AddressEntries>;
+}
 std::span<const Member<access::SafeInspector>> MembersOf(const access::SafeInspector*) { return InspectorMembers; }
 std::span<const Member<access::MAPIUtils>> MembersOf(const access::MAPIUtils*) { return UtilsMembers; }
 std::span<const Member<access::RDOSession>> MembersOf(const access::RDOSession*) { return SessionMembers; }
-std::span<const Member<access::RDOStores>> MembersOf(const access::RDOStores*) { return StoresMembers; }
+std::span<const Member<access::RDOStores>> MembersOf(const access::RDOStores*) {
+    return CollectionMembers<access::RDOStores>;
+}
 std::span<const Member<access::RDOStore>> MembersOf(const access::RDOStore*) { return StoreMembers; }
 std::span<const Member<access::RDOFolder>> MembersOf(const access::RDOFolder*) { return FolderMembers; }
 std::span<const Member<access::RDOAccounts>> MembersOf(const access::RDOAccounts*) { return AccountsMembers; }
-std::span<const Member<AccountList>> MembersOf(const AccountList*) { return AccountListMembers; }
+std::span<const Member<AccountList>> MembersOf(const AccountList*) { return CollectionMembers<AccountList>; }
 std::span<const Member<access::RDOAccount>> MembersOf(const access::RDOAccount*) { return AccountMembers; }
 std::span<const Member<access::RDOMail>> MembersOf(const access::RDOMail*) { return MessageMembers; }
 
