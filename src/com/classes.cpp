@@ -1,8 +1,13 @@
 #include "corvane/com/classes.h"
 
+#include "access_faces.h"
 #include "addin_core.h"
 #include "arguments.h"
 #include "connect_server.h"
+#include "corvane/access/mapi_utils.h"
+#include "corvane/access/rdo_session.h"
+#include "corvane/access/safe_inspector.h"
+#include "corvane/access/safe_mail_item.h"
 #include "corvane/addin/buttons.h"
 #include "corvane/com/interfaces.h"
 #include "corvane/com/text.h"
@@ -51,20 +56,6 @@ private:
     std::shared_ptr<comoutlook::Objects> objects_;  // the items the macros pass
 };
 
-// A class whose members come with the object model over COM, which the DLL does not serve
-// yet: the secure mail access component's classes. Every call answers E_NOTIMPL.
-class PendingServer final : public DispatchObject<PendingServer> {
-public:
-    PendingServer() = default;
-    virtual ~PendingServer() = default;
-    PendingServer(const PendingServer&) = delete;
-    PendingServer& operator=(const PendingServer&) = delete;
-
-private:
-    std::span<const DispatchMember> membersOf(const IDispatch*) const override { return {}; }
-    HRESULT invokeOn(const IDispatch*, DISPID, WORD, DISPPARAMS&, VARIANT*) override { return E_NOTIMPL; }
-};
-
 constexpr CLSID Clsid(unsigned long a, unsigned short b, unsigned short c, unsigned long long d) {
     return {a,
             b,
@@ -81,17 +72,17 @@ const ServerClass Classes[] = {
     {L"Corvane.Buttons", Clsid(0x2AF05922, 0x681A, 0x4909, 0x8AAA658CBABA4559), L"Corvane prompts for Word",
      &CreateObject<ButtonsServer>},
     {L"cvRedemption.cvSafeMailItem", Clsid(0xF85E55C9, 0x35C6, 0x49C5, 0x815C36B184069B9E),
-     L"Corvane secure mail item", &CreateObject<PendingServer>},
+     L"Corvane secure mail item", &CreateAccessClass<access::SafeMailItem>},
     {L"cvRedemption.cvSafePostItem", Clsid(0x6831322E, 0x9A3A, 0x4026, 0x90F6A3DF00614CD9),
-     L"Corvane secure post item", &CreateObject<PendingServer>},
+     L"Corvane secure post item", &CreateAccessClass<access::SafePostItem>},
     {L"cvRedemption.cvSafeReportItem", Clsid(0xF2094425, 0x260C, 0x49FF, 0xA39A9D2673AB49A1),
-     L"Corvane secure report item", &CreateObject<PendingServer>},
+     L"Corvane secure report item", &CreateAccessClass<access::SafeReportItem>},
     {L"cvRedemption.cvSafeInspector", Clsid(0x401A2FD4, 0x5A72, 0x4778, 0x8D323F7E37E6DC20),
-     L"Corvane secure inspector", &CreateObject<PendingServer>},
+     L"Corvane secure inspector", &CreateAccessClass<access::SafeInspector>},
     {L"cvRedemption.cvMAPIUtils", Clsid(0x73404184, 0x415C, 0x46C4, 0xAEAC4D26855E2272), L"Corvane MAPI utilities",
-     &CreateObject<PendingServer>},
+     &CreateAccessClass<access::MAPIUtils>},
     {L"cvRedemption.cvRDOSession", Clsid(0x906F79B7, 0xABC5, 0x48FB, 0x947FAD6B406545EC), L"Corvane MAPI session",
-     &CreateObject<PendingServer>},
+     &CreateAccessClass<access::RDOSession>},
 };
 
 }  // namespace
