@@ -83,7 +83,7 @@ struct ListMember {
 using ListRef = core::SendAcct;
 using CallRef = ListCall;
 
-// Every member the add-in calls on its list, in the class's slot order.
+// Every member the add-in and its list dialogs call on the list.
 constexpr ListMember ListMembers[] = {
     {L"strMailFolderPath", [](ListRef& l, CallRef& c) { c.returns(l.strMailFolderPath()); },
      [](ListRef& l, CallRef& c) { l.strMailFolderPath(c.text(0)); }},
