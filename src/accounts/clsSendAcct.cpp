@@ -442,9 +442,9 @@ bool clsSendAcct::Find(const std::string& strEmailAddress) {
     return false;
 }
 
-long clsSendAcct::count() const { return open_ ? static_cast<long>(rows_.size()) : 0; }
+long clsSendAcct::count() { return open_ ? static_cast<long>(rows_.size()) : 0; }
 
-std::string clsSendAcct::AbsolutePosition() const {
+std::string clsSendAcct::AbsolutePosition() {
     if (!open_) return "-1";
     if (rows_.empty()) return "-1";
     if (pos_ < 0) return "-2";

@@ -11,7 +11,9 @@
 
 namespace corvane::accounts {
 
-clsSendAcct& SendAcctOf(core::AddinProcess& p) {
+core::SendAcct& SendAcctOf(core::AddinProcess& p) { return *core::vb::Need(p.gSendAcct); }
+
+clsSendAcct& OwnSendAcct(core::AddinProcess& p) {
     auto* list = dynamic_cast<clsSendAcct*>(core::vb::Need(p.gSendAcct).get());
     if (!list) throw platform::PlatformError(platform::errors::NotSupported);
     return *list;
@@ -36,16 +38,16 @@ std::vector<std::shared_ptr<access::RDOAccount>> OrderedAccounts(core::AddinProc
     return accounts;
 }
 
-std::string ListedAddresses(core::AddinProcess& p) { return SendAcctOf(p).ListedAddresses(); }
+std::string ListedAddresses(core::AddinProcess& p) { return OwnSendAcct(p).ListedAddresses(); }
 
 bool IsFirstRecipientListed(core::AddinProcess& p, std::string&, const std::shared_ptr<outlook::Item>& item,
                             std::string& address) {
     address = RecipientSmtpAddress(p, item, 1, true);
-    return text::containsNoCase(SendAcctOf(p).ListedAddresses(), address);
+    return text::containsNoCase(OwnSendAcct(p).ListedAddresses(), address);
 }
 
 std::string PrefAccountFor(core::AddinProcess& p, const std::string& address) {
-    return SendAcctOf(p).PrefAccountFor(address);
+    return OwnSendAcct(p).PrefAccountFor(address);
 }
 
 std::string EntryAddress(std::string_view entry) {

@@ -11,10 +11,11 @@
 namespace corvane::addin {
 namespace {
 
-// A Connect living in Outlook's process, created through Outlook.
-std::shared_ptr<Connect> ConnectInOutlook(Process& p) {
+// A Connect living in Outlook's process, created through Outlook: the add-in's own object
+// where Outlook runs in this process, else one reached over COM.
+std::shared_ptr<core::WordEditorVariables> ConnectInOutlook(Process& p) {
     auto object = core::EnsureOutlook(p)->CreateObject(ConnectProgId);
-    return core::vb::Need(std::dynamic_pointer_cast<Connect>(object));
+    return core::vb::Need(std::dynamic_pointer_cast<core::WordEditorVariables>(object));
 }
 
 // A by-reference item argument: the item, or Nothing.

@@ -2,10 +2,14 @@
 
 #include <objbase.h>
 
+#include <vector>
+
 #include "corvane/access/factory.h"
 #include "corvane/addin/buttons.h"
 #include "corvane/addin/connect.h"
+#include "corvane/com/word_bridge.h"
 #include "corvane/commapi/commapi.h"
+#include "corvane/comoutlook/late.h"
 #include "corvane/text/text.h"
 #include "corvane/winhost/windows_host.h"
 #include "corvane/winui/win32_ui.h"
@@ -28,6 +32,21 @@ std::weak_ptr<Core>& CurrentCore() {
     return core;
 }
 
+// CreateObject on the running Outlook as the code in Word asks it: Outlook makes the
+// Connect in its own process (its Application.CreateObject), where the add-in and its list
+// live; the other classes are made here.
+comoutlook::Objects::Creator ThroughOutlook(std::weak_ptr<addin::Process> process,
+                                            comoutlook::ComPtr<IDispatch> application) {
+    return [here = OwnObjects(std::move(process)),
+            application = std::move(application)](std::string_view progId) -> std::shared_ptr<outlook::Dispatch> {
+        if (!text::equalsNoCase(progId, addin::ConnectProgId)) return here(progId);
+        comoutlook::NameCache names;
+        std::vector<comoutlook::Value> args{comoutlook::Value(progId)};
+        auto made = comoutlook::LateBound(application, names).call("CreateObject", args).object();
+        return std::dynamic_pointer_cast<outlook::Dispatch>(ConnectOf(made.get()));
+    };
+}
+
 // "Outlook.Application" on this machine: the running Outlook (Outlook is a single-instance
 // server), or nullptr when it cannot be reached.
 std::shared_ptr<outlook::Application> RunningOutlook(const std::weak_ptr<addin::Process>& process) {
@@ -37,7 +56,7 @@ std::shared_ptr<outlook::Application> RunningOutlook(const std::weak_ptr<addin::
         FAILED(CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
                                 reinterpret_cast<void**>(application.put()))))
         return nullptr;
-    return comoutlook::ApplicationOf(application.get(), OwnObjects(process));
+    return comoutlook::ApplicationOf(application.get(), ThroughOutlook(process, application));
 }
 
 }  // namespace

@@ -9,9 +9,14 @@
 #include "corvane/comoutlook/office.h"
 #include "corvane/outlook/addin.h"
 #include "list_object.h"
+#include "own_object.h"
 
 namespace corvane::com {
 namespace {
+
+// Answered only by a ConnectServer itself, never through a proxy.
+// {5232FCFF-0969-4CA3-8491-5DD41E348587}
+constexpr IID IID_OwnConnect = {0x5232FCFF, 0x0969, 0x4CA3, {0x84, 0x91, 0x5D, 0xD4, 0x1E, 0x34, 0x85, 0x87}};
 
 constexpr DispatchMember ConnectMembers[] = {
     {L"TutorialScreen", DispTutorialScreen},
@@ -54,7 +59,7 @@ ConnectServer::ConnectServer()
 
 HRESULT ConnectServer::QueryInterface(REFIID iid, void** object) {
     if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_OwnConnect)) {
         *object = static_cast<DispatchOf<IDispatch>*>(this);
     } else if (IsEqualIID(iid, IID_IDTExtensibility2)) {
         *object = static_cast<IDTExtensibility2*>(this);
@@ -66,6 +71,11 @@ HRESULT ConnectServer::QueryInterface(REFIID iid, void** object) {
     }
     AddRef();
     return S_OK;
+}
+
+std::shared_ptr<addin::Connect> ConnectServer::OwnConnectOf(IDispatch* object) {
+    const auto* own = OwnObjectOf<ConnectServer>(object, IID_OwnConnect);
+    return own != nullptr ? own->connect_ : nullptr;
 }
 
 ULONG ConnectServer::Release() {
@@ -133,23 +143,15 @@ std::span<const DispatchMember> ConnectServer::membersOf(const IRibbonExtensibil
 void ConnectServer::variablesGet(DISPPARAMS& params) {
     auto list = ListOf(ObjectArgument(params, 0));
     connect_->WordEditorVariablesGet(list);
-    VARIANT out;
-    VariantInit(&out);
-    V_VT(&out) = VT_DISPATCH;
-    V_DISPATCH(&out) = NewListObject(list);
-    WriteBack(params, 0, out);
-    VariantClear(&out);
+    WriteBack(params, 0, ListValue(list, objects_).raw());
 }
 
 void ConnectServer::variablesSet(DISPPARAMS& params) {
     auto list = ListOf(ObjectArgument(params, 0));
     bool cancel = FlagArgument(params, 1);
     connect_->WordEditorVariablesSet(list, cancel);
-    VARIANT flag;
-    VariantInit(&flag);
-    V_VT(&flag) = VT_BOOL;
-    V_BOOL(&flag) = cancel ? VARIANT_TRUE : VARIANT_FALSE;
-    WriteBack(params, 1, flag);
+    WriteBack(params, 0, ListValue(list, objects_).raw());
+    WriteBack(params, 1, comoutlook::Value(cancel).raw());
 }
 
 void ConnectServer::ribbonCallback(DISPID id, DISPPARAMS& params) {

@@ -38,6 +38,10 @@ public:
 
     HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) override;
 
+    // The add-in's own Connect behind `object` when it is a ConnectServer of this
+    // apartment, else nullptr (a proxy never answers the question).
+    static std::shared_ptr<addin::Connect> OwnConnectOf(IDispatch* object);
+
 private:
     std::span<const DispatchMember> membersOf(const IDispatch*) const override;
     std::span<const DispatchMember> membersOf(const IDTExtensibility2*) const override;

@@ -50,6 +50,21 @@ public:
         log_.push_back("SendUsingPrefAccount " + a);
         return true;
     }
+    // The record cursor is the dialogs' business, which the recorder stands in for.
+    bool Edit() override { return false; }
+    bool Update() override { return false; }
+    bool Delete() override { return false; }
+    void AddNew() override {}
+    bool Find(const std::string&) override { return false; }
+    long count() override { return 0; }
+    std::string strAccount() override { return {}; }
+    void strAccount(const std::string&) override {}
+    std::string strEmailAddress() override { return {}; }
+    void strEmailAddress(const std::string&) override {}
+    std::string ErrorReport() override { return {}; }
+    void ErrorReport(const std::string&) override {}
+    std::string AbsolutePosition() override { return {}; }
+    void AbsolutePosition(const std::string&) override {}
 
     std::string path;
     bool loads = true;

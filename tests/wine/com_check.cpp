@@ -16,12 +16,15 @@
 #include "corvane/com/interfaces.h"
 #include "corvane/com/registration.h"
 #include "corvane/com/text.h"
+#include "corvane/com/word_bridge.h"
 #include "corvane/comoutlook/event_interfaces.h"
 #include "corvane/menus/ribbon.h"
 #include "corvane/platform/error.h"
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
 
+#include "addin_core.h"
+#include "connect_server.h"
 #include "expect.h"
 #include "stand_in.h"
 
@@ -210,6 +213,72 @@ void CheckWithoutWindows(ITypeInfo* own, HRESULT(STDAPICALLTYPE* canUnload)()) {
     Expect(addin->Release() == 0, "Connect ends with the last reference");
 }
 
+// Word's process in an apartment of its own: the Connect arrives as a proxy (`stream`), as
+// Outlook's CreateObject hands it to Word.
+DWORD WINAPI RunWordSide(void* stream) {
+    VARIANT yes;
+    V_VT(&yes) = VT_BOOL, V_BOOL(&yes) = VARIANT_TRUE;
+    StandIn wordList({{L"LoadList", yes}, {L"LoadAccounts", Text(L"No Account Selected;Work;")}});
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IDispatch* proxy = nullptr;
+    CoGetInterfaceAndReleaseStream(static_cast<IStream*>(stream), IID_IDispatch, reinterpret_cast<void**>(&proxy));
+    try {
+        auto connect = ConnectOf(proxy);
+        std::shared_ptr<corvane::core::SendAcct> list;
+        connect->WordEditorVariablesGet(list);
+        Expect(list != nullptr, "WordEditorVariablesGet through a proxy gives Outlook's list object");
+        list->strChangeAcct("CHANGE");
+        list->AddNew();
+        list->strEmailAddress("ann@example.com");
+        Expect(list->strChangeAcct() == "CHANGE" && list->strEmailAddress() == "ann@example.com" && list->count() == 0,
+               "Outlook's list answers its properties by name through the proxy");
+        Expect(!list->Edit() && list->ErrorReport() == "Cannot go to Edit mode as there is no current record",
+               "a record operation's result and its reason come back through the proxy");
+        // A list of Word's own (Outlook's needs a MAPI session to reload its accounts, which
+        // the stand-in Outlook lacks): Outlook reloads it by name, keeps it and the cancel
+        // decision, and hands the same object back.
+        bool cancel = true;
+        auto mine = ListOf(&wordList);
+        connect->WordEditorVariablesSet(mine, cancel);
+        Expect(cancel && mine != nullptr && mine->LoadAccounts() == "No Account Selected;Work;",
+               "WordEditorVariablesSet hands Word's list back with the cancel flag");
+        connect->WordEditorVariablesGet(list);
+        Expect(list->LoadAccounts() == "No Account Selected;Work;", "Outlook keeps the list Word handed over");
+    } catch (const corvane::platform::PlatformError& e) {
+        Expect(false, "Word's side: " + std::string(e.description()));
+    }
+    if (proxy != nullptr) proxy->Release();
+    CoUninitialize();
+    return 0;
+}
+
+// Outlook's Connect, made in this program so that its core can be looked at, in this
+// apartment; Word's side on a thread of its own while this apartment answers its calls.
+void CheckFromWord(ITypeInfo* own) {
+    StandInOutlook outlook(own, 1);
+    auto* server = new ConnectServer();
+    Expect(server->OnConnection(&outlook.application, ext_cm_Startup, &outlook.addInInst, nullptr) == S_OK,
+           "OnConnection of the Connect Word's side reaches");
+    auto outlookList = AddinProcessHere()->gSendAcct;
+    IStream* stream = nullptr;
+    CoMarshalInterThreadInterfaceInStream(IID_IDispatch, static_cast<DispatchOf<IDispatch>*>(server), &stream);
+    HANDLE thread = CreateThread(nullptr, 0, RunWordSide, stream, 0, nullptr);
+    DWORD waited = 0;
+    while ((waited = MsgWaitForMultipleObjects(1, &thread, FALSE, 30000, QS_ALLINPUT)) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    Expect(waited == WAIT_OBJECT_0, "Word's side ends");
+    CloseHandle(thread);
+    Expect(outlookList != nullptr && outlookList->strChangeAcct() == "CHANGE",
+           "what Word set on the list is set on Outlook's own");
+    Expect(AddinProcessHere()->gCancelSend, "Outlook's side keeps the cancel decision Word handed back");
+    outlookList.reset();
+    server->OnDisconnection(ext_dm_HostShutdown, nullptr);
+    Expect(outlook.allReleased(), "every reference is released at disconnection");
+    server->Release();
+}
+
 // With a message window open start-up makes the list object, which the Word template's
 // code fetches and hands back by reference with its cancel decision.
 void CheckListExchange(ITypeInfo* own) {
@@ -240,8 +309,8 @@ void CheckListExchange(ITypeInfo* own) {
     VARIANT foreign = Object(&outlook.control);
     info = EXCEPINFO{};  // the texts are left to the end of the program
     Expect(CallByRef(connect, L"WordEditorVariablesSet", {&foreign, &cancel}, &info) == DISP_E_EXCEPTION &&
-               info.wCode == 91 && Utf8(info.bstrDescription) == "Object variable or With block variable not set",
-           "an object that is no list object fails as the add-in reports it, with its number and text");
+               info.wCode == 438 && Utf8(info.bstrDescription) == "Object doesn't support this property or method",
+           "an object that is no list object fails where the list is reloaded by name, with the number and text");
     VariantClear(&list);
     connect->Release();
 
@@ -302,6 +371,7 @@ void CheckConnect() {
               {{L"ItemSend", 0xF002}, {L"Startup", 0xF006}, {L"ItemContextMenuDisplay", 0xFBA6}});
     CheckWithoutWindows(own.get(), canUnload);
     CheckListExchange(own.get());
+    CheckFromWord(own.get());
     CheckButtons();
     own = ComPtr<ITypeInfo>();
     library->Release();

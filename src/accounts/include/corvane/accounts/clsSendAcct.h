@@ -53,27 +53,27 @@ public:
     // left as it is).
     bool EmailAddressListMailOpen(const std::string& strFolderPath);
 
-    bool Edit();
-    bool Update();
-    bool Delete();
+    bool Edit() override;
+    bool Update() override;
+    bool Delete() override;
     std::string LoadAccounts() override;
     // Searches from the current record forward (no wrapping), ignoring case.
-    bool Find(const std::string& strEmailAddress);
-    long count() const;
-    std::string strAccount() const { return strAccount_; }
-    void strAccount(const std::string& value) { strAccount_ = value; }
-    std::string strEmailAddress() const { return strEmailAddress_; }
-    void strEmailAddress(const std::string& value) { strEmailAddress_ = value; }
+    bool Find(const std::string& strEmailAddress) override;
+    long count() override;
+    std::string strAccount() override { return strAccount_; }
+    void strAccount(const std::string& value) override { strAccount_ = value; }
+    std::string strEmailAddress() override { return strEmailAddress_; }
+    void strEmailAddress(const std::string& value) override { strEmailAddress_ = value; }
     std::string strChangeAcct() override { return m_strChangeAcct_; }
     void strChangeAcct(const std::string& value) override { m_strChangeAcct_ = value; }
     bool LoadList() override;
-    std::string ErrorReport() const { return ErrorReport_; }
-    void ErrorReport(const std::string& value) { ErrorReport_ = value; }
+    std::string ErrorReport() override { return ErrorReport_; }
+    void ErrorReport(const std::string& value) override { ErrorReport_ = value; }
     // The current record number from 1; "-1" unknown, "-2" before the first, "-3" after
     // the last record.
-    std::string AbsolutePosition() const;
-    void AbsolutePosition(const std::string& position);
-    void AddNew();
+    std::string AbsolutePosition() override;
+    void AbsolutePosition(const std::string& position) override;
+    void AddNew() override;
     void CreateQuenlowFolder() override;
     std::string GetAccountInUse() override;
     bool GetDefaultFolder();

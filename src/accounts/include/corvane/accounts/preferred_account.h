@@ -13,9 +13,12 @@
 
 namespace corvane::accounts {
 
-// gSendAcct as the preference list; fails with 91 when there is none and with 438 when
-// it is another kind of object.
-clsSendAcct& SendAcctOf(core::AddinProcess& p);
+// gSendAcct, the list the dialogs work on: this process's own or, in Word's, Outlook's
+// reached by name; fails with 91 when there is none.
+core::SendAcct& SendAcctOf(core::AddinProcess& p);
+// gSendAcct as this process's own preference list, for the send pipeline's lookups; fails
+// with 91 when there is none and with 438 when it is another kind of object.
+clsSendAcct& OwnSendAcct(core::AddinProcess& p);
 
 // The folder's path: "\" + its name, with "\" + each parent folder's name put in front.
 std::string FolderPathText(const std::shared_ptr<outlook::Folder>& folder);

@@ -12,6 +12,7 @@
 #include "corvane/addin/out_addin.h"
 #include "corvane/addin/subsystems.h"
 #include "corvane/core/event_field.h"
+#include "corvane/core/send_acct.h"
 #include "corvane/outlook/addin.h"
 #include "corvane/outlook/application.h"
 #include "corvane/outlook/explorer.h"
@@ -23,6 +24,7 @@ inline constexpr const char* ConnectProgId = "Corvane.Connect";
 
 class Connect : public outlook::ComAddin,
                 public outlook::RibbonExtensibility,
+                public core::WordEditorVariables,
                 public std::enable_shared_from_this<Connect> {
 public:
     static std::shared_ptr<Connect> Create(std::shared_ptr<Process> process);
@@ -32,8 +34,8 @@ public:
 
     // The public interface, in slot order.
     void TutorialScreen();
-    void WordEditorVariablesGet(std::shared_ptr<core::SendAcct>& objsnd);
-    void WordEditorVariablesSet(std::shared_ptr<core::SendAcct>& objsnd, bool& blnCancelSend);
+    void WordEditorVariablesGet(std::shared_ptr<core::SendAcct>& objsnd) override;
+    void WordEditorVariablesSet(std::shared_ptr<core::SendAcct>& objsnd, bool& blnCancelSend) override;
     std::string IRibbonExtensibility_GetCustomUI(std::string_view RibbonID);
     void Ribbon_OnLoad(const std::shared_ptr<outlook::RibbonUI>& ribbon);
     void cbbCVQuenlow_Click(const std::shared_ptr<outlook::RibbonControl>& control);
