@@ -23,6 +23,7 @@
 #include "corvane/outlook/items.h"
 #include "corvane/outlook/word.h"
 #include "corvane/platform/error.h"
+#include "own_object.h"
 
 namespace corvane::com {
 namespace faces {
@@ -174,12 +175,7 @@ private:
 // The component's object behind a face made here; anything else fails with a type mismatch.
 template <class T>
 std::shared_ptr<T> ObjectOf(const comoutlook::ComPtr<IDispatch>& dispatch) {
-    IDispatch* own = nullptr;
-    if (!dispatch || FAILED(dispatch->QueryInterface(IID_AccessFace, reinterpret_cast<void**>(&own))) ||
-        own == nullptr)
-        ThrowTypeMismatch();
-    auto* face = dynamic_cast<Face<T>*>(own);
-    own->Release();
+    auto* face = dynamic_cast<Face<T>*>(OwnObjectOf<DispatchOf<IDispatch>>(dispatch.get(), IID_AccessFace));
     if (face == nullptr) ThrowTypeMismatch();
     return face->object();
 }
