@@ -104,10 +104,10 @@ private:
     ULONG refs_ = 1;
 };
 
-#define CORVANE_NO_SUPPORT(name, ...)                          \
-    HRESULT STDMETHODCALLTYPE name(__VA_ARGS__) override {     \
-        this->count(#name);                                        \
-        return MapiNoSupport;                                  \
+#define CORVANE_NO_SUPPORT(name, ...)                      \
+    HRESULT STDMETHODCALLTYPE name(__VA_ARGS__) override { \
+        this->count(#name);                                \
+        return MapiNoSupport;                              \
     }
 
 class RecipientTable final : public MapiFace<IMAPITable> {
@@ -135,8 +135,7 @@ public:
         return Answer([&]() -> HRESULT {
             const std::size_t n = std::min(static_cast<std::size_t>(wanted), rows_.size() - next_);
             void* block = nullptr;
-            if (FAILED(SystemLibrary().allocateBuffer(static_cast<ULONG>(sizeof(SRowSet) + n * sizeof(SRow)),
-                                                      &block)))
+            if (FAILED(SystemLibrary().allocateBuffer(static_cast<ULONG>(sizeof(SRowSet) + n * sizeof(SRow)), &block)))
                 return MapiNotEnoughMemory;
             auto* set = static_cast<SRowSet*>(block);
             set->cRows = 0;
@@ -177,7 +176,8 @@ private:
     void addRow(SRowSet& set) {
         auto& recipient = *rows_[next_];
         bool missing = false;
-        SPropValue* values = BlockOf(columns_, [&](ULONG tag) { return recipient.Fields(tag); }, missing);
+        SPropValue* values = BlockOf(
+            columns_, [&](ULONG tag) { return recipient.Fields(tag); }, missing);
         if (values == nullptr) throw platform::PlatformError(errors::MapiNotEnoughMemory);
         for (std::size_t c = 0; c < columns_.size(); ++c) {
             if (mapi::PropId(columns_[c]) == mapi::PropId(RowIdTag)) {
@@ -205,7 +205,8 @@ public:
         return Answer([&]() -> HRESULT {
             std::vector<ULONG> asked(tags->aulPropTag, tags->aulPropTag + tags->cValues);
             bool missing = false;
-            *out = BlockOf(asked, [&](ULONG tag) { return object_->Fields(tag); }, missing);
+            *out = BlockOf(
+                asked, [&](ULONG tag) { return object_->Fields(tag); }, missing);
             if (*out == nullptr) return MapiNotEnoughMemory;
             *count = tags->cValues;
             return missing ? MapiErrorsReturned : S_OK;
@@ -292,7 +293,13 @@ public:
     CORVANE_NO_SUPPORT(CreateAttach, const IID*, ULONG, ULONG*, IAttach**)
     CORVANE_NO_SUPPORT(DeleteAttach, ULONG, ULONG_PTR, IMAPIProgress*, ULONG)
     CORVANE_NO_SUPPORT(SubmitMessage, ULONG)
-    CORVANE_NO_SUPPORT(SetReadFlag, ULONG)
+    HRESULT STDMETHODCALLTYPE SetReadFlag(ULONG readFlags) override {
+        count("SetReadFlag");
+        return Answer([&]() -> HRESULT {
+            message_->SetUnRead((readFlags & flags::ClearReadFlag) != 0);
+            return S_OK;
+        });
+    }
 
 private:
     std::shared_ptr<mapi::Message> message_;
