@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
 
 #include "corvane/platform/error.h"
 #include "corvane/text/wide.h"
@@ -121,6 +123,52 @@ void PropsToWrite::add(mapi::PropTag tag, const mapi::PropValue& value) {
         throw platform::PlatformError(errors::MapiBadValue);
     }
     values_.push_back(out);
+}
+
+SPropValue* CopyToBlock(const SPropValue* values, std::size_t count, const Library& library) {
+    const auto wideSize = [](const wchar_t* s) { return (std::wcslen(s) + 1) * sizeof(wchar_t); };
+    std::size_t size = count * sizeof(SPropValue);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& v = values[i].Value;
+        switch (mapi::PropType(values[i].ulPropTag)) {
+            case mapi::pt::Unicode: size += wideSize(v.lpszW); break;
+            case mapi::pt::String8: size += std::strlen(v.lpszA) + 1; break;
+            case mapi::pt::Binary: size += v.bin.cb; break;
+            case mapi::pt::MvUnicode:
+                size += v.MVszW.cValues * sizeof(wchar_t*);
+                for (ULONG k = 0; k < v.MVszW.cValues; ++k) size += wideSize(v.MVszW.lppszW[k]);
+                break;
+            default: break;
+        }
+    }
+    void* block = nullptr;
+    if (FAILED(library.allocateBuffer(static_cast<ULONG>(size), &block)) || block == nullptr) return nullptr;
+    auto* out = static_cast<SPropValue*>(block);
+    auto* tail = reinterpret_cast<BYTE*>(out + count);
+    const auto place = [&tail](const void* from, std::size_t bytes) {
+        void* to = tail;
+        if (bytes > 0) std::memcpy(to, from, bytes);
+        tail += bytes;
+        return to;
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        out[i] = values[i];
+        auto& v = out[i].Value;
+        switch (mapi::PropType(values[i].ulPropTag)) {
+            case mapi::pt::Unicode: v.lpszW = static_cast<wchar_t*>(place(v.lpszW, wideSize(v.lpszW))); break;
+            case mapi::pt::String8: v.lpszA = static_cast<char*>(place(v.lpszA, std::strlen(v.lpszA) + 1)); break;
+            case mapi::pt::Binary: v.bin.lpb = static_cast<BYTE*>(place(v.bin.lpb, v.bin.cb)); break;
+            case mapi::pt::MvUnicode: {
+                auto** list = static_cast<wchar_t**>(place(v.MVszW.lppszW, v.MVszW.cValues * sizeof(wchar_t*)));
+                for (ULONG k = 0; k < v.MVszW.cValues; ++k)
+                    list[k] = static_cast<wchar_t*>(place(list[k], wideSize(list[k])));
+                v.MVszW.lppszW = list;
+                break;
+            }
+            default: break;
+        }
+    }
+    return out;
 }
 
 mapi::PropValue ReadProp(IMAPIProp* object, mapi::PropTag tag, const Library& library) {

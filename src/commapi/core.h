@@ -10,6 +10,7 @@
 
 #include "corvane/commapi/com_ptr.h"
 #include "corvane/commapi/commapi.h"
+#include "corvane/commapi/values.h"
 #include "corvane/mapi/props.h"
 
 namespace corvane::commapi {
@@ -47,23 +48,6 @@ void FreeRows(const Library& library, SRowSet* rows);
 // The tag a value is asked for: string properties in their Unicode form.
 inline mapi::PropTag AskedTag(mapi::PropTag tag) { return mapi::UnicodeTag(tag); }
 
-// One MAPI value as the seam's; PT_ERROR and the types the seam has no form for are empty.
-mapi::PropValue ValueOf(const SPropValue& value);
-
-// The seam's values as SPropValues for SetProps; the text and arrays they point to live
-// as long as the holder.
-class PropsToWrite {
-public:
-    void add(mapi::PropTag tag, const mapi::PropValue& value);
-    std::vector<SPropValue>& values() noexcept { return values_; }
-
-private:
-    std::vector<SPropValue> values_;
-    std::vector<std::wstring> texts_;
-    std::vector<std::vector<wchar_t*>> textArrays_;
-    std::vector<mapi::Binary> binaries_;
-};
-
 // Reads one property (empty when the object does not have it) and writes properties.
 mapi::PropValue ReadProp(IMAPIProp* object, mapi::PropTag tag, const Library& library);
 void WriteProp(IMAPIProp* object, mapi::PropTag tag, const mapi::PropValue& value, const Library& library);
@@ -82,11 +66,6 @@ std::int32_t NumberOf(const mapi::PropValue* value);
 mapi::Binary BinaryOf(const mapi::PropValue* value);
 // Every row of a table, with the columns given (none: the table's own).
 std::vector<Row> ReadRows(IMAPITable* table, std::initializer_list<ULONG> columns, const Library& library);
-
-// MAPI keeps times in UTC (FILETIME); the seam's are the user's local time, as every
-// date the add-in compares.
-platform::DateTime LocalTimeOf(const FILETIME& utc);
-FILETIME UtcFileTimeOf(const platform::DateTime& local);
 
 // Where an object was reached: MAPI's functions, the session (null for an object Outlook
 // handed over alone) and the store it lives in (null when not known yet).

@@ -293,7 +293,9 @@ std::uint64_t Faces::callsOf(IDispatch* face) const {
 void Faces::resetCounts() {
     counts_.invokes = 0;
     counts_.nameLookups = 0;
+    counts_.mapiCalls = 0;
     byMember_.clear();
+    mapiByMethod_.clear();
 }
 
 void Faces::forget(const void* identity) { faces_.erase(identity); }

@@ -2,6 +2,8 @@
 // VARIANTs and the seam's values.
 #include "members.h"
 
+#include "mapi_faces.h"
+
 #include <oleauto.h>
 
 #include <cctype>
@@ -95,6 +97,14 @@ void Call::writeBack(std::size_t index, const ol::Variant& value) const {
 
 void ToVariant(Faces& faces, const ol::Variant& value, VARIANT& out) {
     Value made = comoutlook::Objects::ValueOf(value, [&faces](const std::shared_ptr<ol::Dispatch>& object) {
+        // A MAPIOBJECT is an IUnknown of Extended MAPI, not a face.
+        if (const auto* mapiValue = dynamic_cast<const MapiObjectValue*>(object.get())) {
+            VARIANT unknown;
+            VariantInit(&unknown);
+            V_VT(&unknown) = VT_UNKNOWN;
+            V_UNKNOWN(&unknown) = MapiFaceOf(faces, mapiValue->object);
+            return Value::adopt(unknown);
+        }
         return Value(ComPtr<IDispatch>::adopt(faces.faceOf(object)).get());
     });
     out = made.raw();
@@ -198,6 +208,14 @@ public:
     Table& displayAndClose() {
         action("Display", [](T& self, const Call& c) { self.Display(c.given(0) && c.flag(0)); });
         return action("Close", [](T& self, const Call& c) { self.Close(c.number(0)); });
+    }
+    // MAPIOBJECT: the Extended-MAPI object behind this one, an IUnknown.
+    Table& mapiObject() {
+        return method("MAPIOBJECT", [](T& self, const Call&) -> ol::Variant {
+            std::shared_ptr<mapi::PropertyObject> object = self.MAPIOBJECT();
+            if (!object) return std::monostate();
+            return std::shared_ptr<ol::Dispatch>(std::make_shared<MapiObjectValue>(std::move(object)));
+        });
     }
     // Remove(Index) of a collection.
     Table& removable() {
@@ -309,6 +327,7 @@ std::vector<Kind> BuildKinds() {
             .get("Save", &ol::Item::Save)
             .displayAndClose()
             .get("Delete", &ol::Item::Delete)
+            .mapiObject()
             .method("Move", [](auto& self, const Call& c) { return Out(self.Move(c.objectAs<ol::Folder>(0))); })
             .done());
     kinds.push_back(
@@ -366,6 +385,7 @@ std::vector<Kind> BuildKinds() {
                         .get("Type", &ol::AddressEntry::Type)
                         .get("DisplayType", &ol::AddressEntry::DisplayType)
                         .get("Members", &ol::AddressEntry::Members)
+                        .mapiObject()
                         .done());
     kinds.push_back(Table<ol::AddressEntries>("AddressEntries").collection().done());
     kinds.push_back(Table<ol::Attachments>("Attachments")

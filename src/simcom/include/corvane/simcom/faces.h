@@ -9,7 +9,8 @@
 //
 // The faces count what crosses them: every Invoke per object and per member, every name
 // lookup, every AddRef and Release, so a test can tell how many calls an add-in made and
-// that it let go of every reference it took.
+// that it let go of every reference it took. The Extended-MAPI objects behind MAPIOBJECT
+// (an item's IMessage and its recipient table) count their calls per interface method.
 #include <oaidl.h>
 
 #include <cstdint>
@@ -28,6 +29,7 @@ struct Counts {
     std::uint64_t nameLookups = 0;  // GetIDsOfNames calls
     std::uint64_t addRefs = 0;
     std::uint64_t releases = 0;
+    std::uint64_t mapiCalls = 0;  // calls on the MAPI objects behind MAPIOBJECT
 };
 
 class Faces : public std::enable_shared_from_this<Faces> {
@@ -52,6 +54,10 @@ public:
     const std::map<std::string, std::uint64_t>& callsByMember() const noexcept { return byMember_; }
     // The Invoke calls one face answered (0 for a face that is gone).
     std::uint64_t callsOf(IDispatch* face) const;
+    // The MAPI calls per "Interface.Method" (IMessage.GetProps, IMAPITable.QueryRows...).
+    const std::map<std::string, std::uint64_t>& mapiCallsByMethod() const noexcept { return mapiByMethod_; }
+    // The MAPI objects handed out and not yet released.
+    std::size_t mapiLive() const noexcept { return mapiLive_; }
     // The faces alive, and the references held on them (by anyone).
     std::size_t live() const noexcept { return faces_.size(); }
     std::uint64_t references() const noexcept { return counts_.addRefs - counts_.releases; }
@@ -62,6 +68,13 @@ public:
     Counts& mutableCounts() noexcept { return counts_; }
     void countCall(const std::string& typeAndMember) { ++byMember_[typeAndMember]; }
     void forget(const void* identity);
+    // For the MAPI objects only.
+    void countMapiCall(const std::string& interfaceAndMethod) {
+        ++counts_.mapiCalls;
+        ++mapiByMethod_[interfaceAndMethod];
+    }
+    void mapiObjectMade() noexcept { ++mapiLive_; }
+    void mapiObjectGone() noexcept { --mapiLive_; }
 
 private:
     explicit Faces(int outlookMajor) : outlookMajor_(outlookMajor) {}
@@ -69,6 +82,8 @@ private:
     std::map<const void*, Face*> faces_;
     Counts counts_;
     std::map<std::string, std::uint64_t> byMember_;
+    std::map<std::string, std::uint64_t> mapiByMethod_;
+    std::size_t mapiLive_ = 0;
 };
 
 }  // namespace corvane::simcom
