@@ -11,7 +11,8 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(detail::folderOf(target), ec)) {
         const auto name = entry.path().filename().native();
-        if (name.size() == prefix.size() + detail::TemporarySuffixLength && name.compare(0, prefix.size(), prefix) == 0)
+        if (name.size() == prefix.size() + detail::TemporarySuffixLength &&
+            name.compare(0, prefix.size(), prefix) == 0)
             std::filesystem::remove(entry.path(), ec);
     }
 }

@@ -8,22 +8,6 @@ namespace corvane::simhost {
 
 namespace {
 
-class WrittenFile {
-public:
-    explicit WrittenFile(HANDLE h) : h_(h) {}
-    ~WrittenFile() { close(); }
-    WrittenFile(const WrittenFile&) = delete;
-    WrittenFile& operator=(const WrittenFile&) = delete;
-    HANDLE get() const { return h_; }
-    void close() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE h_;
-};
-
 // A temporary file beside `target` that no one else has opened: "<name>.tmp-" and six
 // letters or digits, the first that is free.
 HANDLE createTemporary(const std::filesystem::path& target, std::filesystem::path& temp) {
@@ -53,7 +37,7 @@ void writeAllTo(HANDLE file, std::string_view data, const std::filesystem::path&
 
 ReplacedFile replaceFileAtomically(const std::filesystem::path& target, std::string_view data) {
     std::filesystem::path temp;
-    WrittenFile h(createTemporary(target, temp));
+    detail::OwnedHandle h(createTemporary(target, temp));
     ReplacedFile replaced;
     try {
         writeAllTo(h.get(), data, temp);

@@ -69,27 +69,15 @@ FileHandle adoptHandle(HANDLE handle, const std::filesystem::path& file) {
 
 namespace {
 
-// The file opened for `access`; INVALID_HANDLE_VALUE with the error in GetLastError.
-HANDLE openShared(const std::filesystem::path& file, DWORD access) {
-    return CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+// The file opened for `access`; nothing when it (or its folder) is missing.
+std::optional<detail::OwnedHandle> openExisting(const std::filesystem::path& file, DWORD access, const char* what) {
+    detail::OwnedHandle h(CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (h.valid()) return h;
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+    detail::throwWin32(error, what, file);
 }
-
-bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
-class Opened {
-public:
-    explicit Opened(HANDLE h) : h_(h) {}
-    ~Opened() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    Opened(const Opened&) = delete;
-    Opened& operator=(const Opened&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 }  // namespace
 
@@ -112,13 +100,9 @@ int FileHandle::release() noexcept {
 }
 
 std::optional<FileStamp> stampOf(const std::filesystem::path& file) {
-    Opened h(openShared(file, FILE_READ_ATTRIBUTES));
-    if (h.get() == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        if (isMissing(error)) return std::nullopt;
-        detail::throwWin32(error, "cannot look at", file);
-    }
-    return detail::stampOfHandle(h.get(), file);
+    const auto h = openExisting(file, FILE_READ_ATTRIBUTES, "cannot look at");
+    if (!h) return std::nullopt;
+    return detail::stampOfHandle(h->get(), file);
 }
 
 FileStamp stampOf(const FileHandle& open, const std::filesystem::path& file) {
@@ -126,18 +110,15 @@ FileStamp stampOf(const FileHandle& open, const std::filesystem::path& file) {
 }
 
 std::optional<FileSnapshot> readSnapshot(const std::filesystem::path& file) {
-    Opened h(openShared(file, GENERIC_READ));
-    if (h.get() == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        if (isMissing(error)) return std::nullopt;
-        detail::throwWin32(error, "cannot open", file);
-    }
+    const auto h = openExisting(file, GENERIC_READ, "cannot open");
+    if (!h) return std::nullopt;
     FileSnapshot snap;
-    snap.stamp = detail::stampOfHandle(h.get(), file);
+    snap.stamp = detail::stampOfHandle(h->get(), file);
     char chunk[65536];
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(h.get(), chunk, sizeof chunk, &got, nullptr)) detail::throwWin32(GetLastError(), "cannot read", file);
+        if (!ReadFile(h->get(), chunk, sizeof chunk, &got, nullptr))
+            detail::throwWin32(GetLastError(), "cannot read", file);
         if (got == 0) break;
         snap.data.append(chunk, got);
     }
