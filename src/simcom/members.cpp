@@ -102,7 +102,7 @@ void ToVariant(Faces& faces, const ol::Variant& value, VARIANT& out) {
             VARIANT unknown;
             VariantInit(&unknown);
             V_VT(&unknown) = VT_UNKNOWN;
-            V_UNKNOWN(&unknown) = MapiFaceOf(faces, mapiValue->object);
+            V_UNKNOWN(&unknown) = MapiFaceOf(faces, *mapiValue);
             return Value::adopt(unknown);
         }
         return Value(ComPtr<IDispatch>::adopt(faces.faceOf(object)).get());
@@ -284,6 +284,15 @@ std::vector<Kind> BuildKinds() {
                                 })
                         .get("Folders", &ol::NameSpace::Folders)
                         .get("Accounts", &ol::NameSpace::Accounts)
+                        .method("MAPIOBJECT",
+                                [](ol::NameSpace& self, const Call& c) -> ol::Variant {
+                                    // The session opens folders by id through its NameSpace.
+                                    auto session = self.MAPIOBJECT();
+                                    if (!session) return std::monostate();
+                                    auto ns = std::dynamic_pointer_cast<ol::NameSpace>(c.faces().objectOf(self));
+                                    return std::shared_ptr<ol::Dispatch>(
+                                        std::make_shared<MapiObjectValue>(std::move(session), std::move(ns)));
+                                })
                         .done());
     kinds.push_back(Table<ol::Explorers>("_Explorers")
                         .collection()
@@ -420,6 +429,7 @@ std::vector<Kind> BuildKinds() {
                         .get("Folders", &ol::Folder::Folders)
                         .get("Items", &ol::Folder::Items)
                         .get("DefaultItemType", &ol::Folder::DefaultItemType)
+                        .mapiObject()
                         .action("MoveTo", [](auto& self, const Call& c) { self.MoveTo(c.objectAs<ol::Folder>(0)); })
                         .get("Delete", &ol::Folder::Delete)
                         .done());

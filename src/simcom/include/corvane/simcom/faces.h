@@ -10,7 +10,8 @@
 // The faces count what crosses them: every Invoke per object and per member, every name
 // lookup, every AddRef and Release, so a test can tell how many calls an add-in made and
 // that it let go of every reference it took. The Extended-MAPI objects behind MAPIOBJECT
-// (an item's IMessage and its recipient table) count their calls per interface method.
+// (the NameSpace's session, folders, items' messages and their tables, address entries,
+// the account manager) count their calls per interface method.
 #include <oaidl.h>
 
 #include <cstdint>
@@ -35,10 +36,9 @@ struct Counts {
 class Faces : public std::enable_shared_from_this<Faces> {
 public:
     // The faces of an Outlook of that major version (its connection points offer the event
-    // interfaces that version has).
-    static std::shared_ptr<Faces> Create(int outlookMajor = 15) {
-        return std::shared_ptr<Faces>(new Faces(outlookMajor));
-    }
+    // interfaces that version has). From Outlook 2003 on, Outlook's account manager is
+    // offered to CoCreateInstance in this process while the faces live.
+    static std::shared_ptr<Faces> Create(int outlookMajor = 15);
     ~Faces();
     Faces(const Faces&) = delete;
     Faces& operator=(const Faces&) = delete;
@@ -47,6 +47,8 @@ public:
     IDispatch* faceOf(const std::shared_ptr<outlook::Dispatch>& object);
     // The seam object behind one of these faces; nullptr for anything else.
     std::shared_ptr<outlook::Dispatch> objectOf(IUnknown* face) const;
+    // The seam object shown by a live face, as its owner holds it; nullptr without a face.
+    std::shared_ptr<outlook::Dispatch> objectOf(const outlook::Dispatch& object) const;
 
     int outlookMajor() const noexcept { return outlookMajor_; }
     const Counts& counts() const noexcept { return counts_; }
@@ -84,6 +86,7 @@ private:
     std::map<std::string, std::uint64_t> byMember_;
     std::map<std::string, std::uint64_t> mapiByMethod_;
     std::size_t mapiLive_ = 0;
+    unsigned long accountManager_ = 0;  // the class object's registration
 };
 
 }  // namespace corvane::simcom
