@@ -179,11 +179,14 @@ std::vector<std::shared_ptr<OlkAccount>> MailAccounts(const std::shared_ptr<ComP
     if (SUCCEEDED(manager->GetOrder(&clsid::OlkMail, &ordered, &ids)) && ids != nullptr) {
         std::vector<DWORD> order(ids, ids + ordered);
         manager->FreeMemory(reinterpret_cast<BYTE*>(ids));
-        auto rank = [&](const std::shared_ptr<OlkAccount>& a) {
-            return std::find(order.begin(), order.end(), static_cast<DWORD>(a->id())) - order.begin();
-        };
-        std::stable_sort(accounts.begin(), accounts.end(),
-                         [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+        // Each account's id is read once (a call into Outlook each).
+        std::vector<std::pair<std::ptrdiff_t, std::shared_ptr<OlkAccount>>> ranked;
+        for (auto& account : accounts) {
+            auto id = static_cast<DWORD>(account->id());
+            ranked.emplace_back(std::find(order.begin(), order.end(), id) - order.begin(), std::move(account));
+        }
+        std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t i = 0; i < ranked.size(); ++i) accounts[i] = std::move(ranked[i].second);
     }
     return accounts;
 }
