@@ -263,8 +263,8 @@ private:
 DWORD RegisterAccountManager(const std::shared_ptr<Faces>& faces) {
     auto* made = new ManagerClass(faces);
     DWORD cookie = 0;
-    if (FAILED(CoRegisterClassObject(clsid::OlkAccountManager, made, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                                     &cookie)))
+    if (FAILED(
+            CoRegisterClassObject(clsid::OlkAccountManager, made, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
         cookie = 0;
     made->Release();
     return cookie;

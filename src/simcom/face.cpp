@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "corvane/outlook/application.h"
 #include "corvane/platform/error.h"
 #include "corvane/simcom/faces.h"
 #include "corvane/text/wide.h"
@@ -277,6 +278,7 @@ IDispatch* Faces::faceOf(const std::shared_ptr<ol::Dispatch>& object) {
     }
     auto* made = new Face(shared_from_this(), object);
     faces_.emplace(identity, made);
+    if (auto application = std::dynamic_pointer_cast<ol::Application>(object)) application_ = application;
     return made;
 }
 

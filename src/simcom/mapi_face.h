@@ -95,7 +95,8 @@ public:
             constexpr HRESULT ErrorsReturned = 0x00040380;  // MAPI_W_ERRORS_RETURNED
             std::vector<ULONG> asked(tags->aulPropTag, tags->aulPropTag + tags->cValues);
             bool missing = false;
-            *out = BlockOf(asked, [this](mapi::PropTag tag) { return read(tag); }, missing);
+            *out = BlockOf(
+                asked, [this](mapi::PropTag tag) { return read(tag); }, missing);
             if (*out == nullptr) return MapiNotEnoughMemory;
             *count = tags->cValues;
             return missing ? ErrorsReturned : S_OK;

@@ -325,6 +325,13 @@ std::vector<Kind> BuildKinds() {
         Table<ol::Item>("_Item")
             .get("MessageClass", &ol::Item::MessageClass)
             .get("EntryID", &ol::Item::EntryID)
+            // The item's NameSpace, as Outlook's items give it (the session of their MAPIOBJECT).
+            .method("Session",
+                    [](ol::Item&, const Call& c) -> ol::Variant {
+                        auto application = c.faces().application();
+                        if (!application) throw platform::PlatformError(platform::errors::NotSupported);
+                        return Out(application->Session());
+                    })
             .prop("Subject", &ol::Item::Subject, &ol::Item::SetSubject)
             .prop("Body", &ol::Item::Body, &ol::Item::SetBody)
             .get("Parent", &ol::Item::Parent)

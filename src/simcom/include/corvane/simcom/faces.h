@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "corvane/outlook/fwd.h"
 #include "corvane/outlook/object.h"
 
 namespace corvane::simcom {
@@ -51,6 +52,8 @@ public:
     std::shared_ptr<outlook::Dispatch> objectOf(const outlook::Dispatch& object) const;
 
     int outlookMajor() const noexcept { return outlookMajor_; }
+    // The Application last shown through a face (what an item's Session is reached from).
+    std::shared_ptr<outlook::Application> application() const { return application_.lock(); }
     const Counts& counts() const noexcept { return counts_; }
     // The Invoke calls per "Type.Member" (the type as Outlook names its interface).
     const std::map<std::string, std::uint64_t>& callsByMember() const noexcept { return byMember_; }
@@ -87,6 +90,7 @@ private:
     std::map<std::string, std::uint64_t> mapiByMethod_;
     std::size_t mapiLive_ = 0;
     unsigned long accountManager_ = 0;  // the class object's registration
+    std::weak_ptr<outlook::Application> application_;
 };
 
 }  // namespace corvane::simcom
