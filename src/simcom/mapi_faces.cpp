@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "corvane/commapi/com_ptr.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/text/text.h"
 #include "corvane/text/wide.h"
@@ -472,7 +473,32 @@ private:
     MapiObjectValue value_;
 };
 
+// Logons through the faces: the profile's session, shown as our IMAPISession.
+class FaceSubsystem final : public mapi::Subsystem {
+public:
+    FaceSubsystem(std::weak_ptr<Faces> faces, std::shared_ptr<mapi::Subsystem> profile)
+        : faces_(std::move(faces)), profile_(std::move(profile)) {}
+
+    std::shared_ptr<mapi::Session> Logon() override {
+        auto faces = faces_.lock();
+        if (!faces || !profile_) throw platform::PlatformError(platform::errors::MapiLogonFailed);
+        auto application = faces->application();
+        MapiObjectValue value(profile_->Logon(), application ? application->Session() : nullptr);
+        auto session = ComPtr<IUnknown>::adopt(MapiFaceOf(*faces, value));
+        return SessionOf(session.get());
+    }
+
+private:
+    std::weak_ptr<Faces> faces_;
+    std::shared_ptr<mapi::Subsystem> profile_;
+};
+
 }  // namespace
+
+std::shared_ptr<mapi::Subsystem> LogonSubsystem(const std::shared_ptr<Faces>& faces,
+                                                std::shared_ptr<mapi::Subsystem> profile) {
+    return std::make_shared<FaceSubsystem>(faces, std::move(profile));
+}
 
 SPropValue* BlockOf(const std::vector<ULONG>& tags, const PropReader& read, bool& missing) {
     PropsToWrite props;

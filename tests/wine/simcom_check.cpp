@@ -23,6 +23,7 @@
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
 #include "corvane/sim/application.h"
+#include "corvane/sim/mapi_views.h"
 #include "corvane/sim/name_space.h"
 #include "corvane/simcom/com_addin.h"
 #include "corvane/simcom/faces.h"
@@ -161,6 +162,11 @@ void CheckMapiThroughCommapi(const std::shared_ptr<sim::SimApplication>& simApp,
     Expect(message->Account() && message->Account()->Name() == "Work", "the sending account written is read back");
     mail->Send();
     Expect(simApp->sentLog().back().account == "Work", "the simulated Outlook sends from the account written");
+
+    // The add-in's own logon: the stores table, the default store and a folder it names.
+    auto own = simcom::LogonSubsystem(faces.shared_from_this(), std::make_shared<sim::SimMapiSubsystem>(simApp));
+    Expect(own->Logon()->DefaultStore()->GetDefaultFolder(ol::olfolder::Outbox)->Name() == "Outbox",
+           "a session logged on through the faces opens the default store's folders");
 }
 
 void SetSettings(std::initializer_list<std::pair<std::string_view, std::string_view>> settings) {

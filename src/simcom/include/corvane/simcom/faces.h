@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "corvane/mapi/fwd.h"
 #include "corvane/outlook/fwd.h"
 #include "corvane/outlook/object.h"
 
@@ -92,5 +93,12 @@ private:
     unsigned long accountManager_ = 0;  // the class object's registration
     std::weak_ptr<outlook::Application> application_;
 };
+
+// The Extended-MAPI subsystem an add-in run against these faces logs on with (where
+// mapi32.dll's MAPILogonEx would give it a session): each Logon is a session of `profile`
+// (the simulated profile's own subsystem) shown as an IMAPISession face and read through the
+// add-in's MAPI layer, so its calls are counted like those on Outlook's own session.
+std::shared_ptr<mapi::Subsystem> LogonSubsystem(const std::shared_ptr<Faces>& faces,
+                                                std::shared_ptr<mapi::Subsystem> profile);
 
 }  // namespace corvane::simcom
