@@ -24,11 +24,27 @@ constexpr DWORD PtBinary = 0x0102;
 
 using Accounts = std::vector<std::shared_ptr<mapi::Account>>;
 
+// What the account manager's objects share: memory handed out is COM's, freed by
+// FreeMemory; no error texts.
+template <class Interface>
+class OlkFace : public MapiFace<Interface> {
+public:
+    HRESULT STDMETHODCALLTYPE FreeMemory(BYTE* block) override {
+        this->count("FreeMemory");
+        CoTaskMemFree(block);
+        return S_OK;
+    }
+    CORVANE_NO_SUPPORT(GetLastError, HRESULT, LPWSTR*)
+
+protected:
+    using MapiFace<Interface>::MapiFace;
+};
+
 // One account; PROP_ACCT_ID is its place in the profile's order of accounts, from 1.
-class AccountFace final : public MapiFace<IOlkAccount> {
+class AccountFace final : public OlkFace<IOlkAccount> {
 public:
     AccountFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::Account> account, DWORD id)
-        : MapiFace(std::move(faces), "IOlkAccount", {&iid::IOlkErrorUnknown, &iid::IOlkAccount}),
+        : OlkFace(std::move(faces), "IOlkAccount", {&iid::IOlkErrorUnknown, &iid::IOlkAccount}),
           account_(std::move(account)),
           id_(id) {}
 
@@ -80,12 +96,6 @@ public:
         count("SaveChanges");
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE FreeMemory(BYTE* block) override {
-        count("FreeMemory");
-        CoTaskMemFree(block);
-        return S_OK;
-    }
-    CORVANE_NO_SUPPORT(GetLastError, HRESULT, LPWSTR*)
     CORVANE_NO_SUPPORT(PlaceHolder1)
     CORVANE_NO_SUPPORT(PlaceHolder2)
     CORVANE_NO_SUPPORT(PlaceHolder3)
@@ -152,10 +162,10 @@ private:
 };
 
 // The manager: Init reads the accounts of the session its helper gives (one of ours).
-class AccountManager final : public MapiFace<IOlkAccountManager> {
+class AccountManager final : public OlkFace<IOlkAccountManager> {
 public:
     explicit AccountManager(std::shared_ptr<Faces> faces)
-        : MapiFace(std::move(faces), "IOlkAccountManager", {&iid::IOlkErrorUnknown, &iid::IOlkAccountManager}) {}
+        : OlkFace(std::move(faces), "IOlkAccountManager", {&iid::IOlkErrorUnknown, &iid::IOlkAccountManager}) {}
 
     HRESULT STDMETHODCALLTYPE Init(IOlkAccountHelper* helper, DWORD) override {
         count("Init");
@@ -189,12 +199,6 @@ public:
         }
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE FreeMemory(BYTE* block) override {
-        count("FreeMemory");
-        CoTaskMemFree(block);
-        return S_OK;
-    }
-    CORVANE_NO_SUPPORT(GetLastError, HRESULT, LPWSTR*)
     CORVANE_NO_SUPPORT(DisplayAccountList, HWND, DWORD, LPCWSTR, DWORD, const CLSID*, const CLSID*)
     CORVANE_NO_SUPPORT(PlaceHolder1)
     CORVANE_NO_SUPPORT(PlaceHolder2)

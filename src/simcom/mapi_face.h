@@ -147,9 +147,9 @@ commapi::IMAPITable* NewTable(std::shared_ptr<Faces> faces, std::size_t rows, Ro
 mapi::Binary EntryBytes(ULONG size, const commapi::ENTRYID* id);
 mapi::PropValue EntryIdValue(const std::string& hex);
 
-// The object of an entry id, opened through a session (or a store, with its id): a
-// message, else a folder; `type` gets MAPI's object type.
-IUnknown* OpenById(Faces& faces, const MapiObjectValue& session, const std::string& entryId,
-                   const std::string& storeId, ULONG* type);
+// OpenEntry of a session (or a store, with its id): the message of the entry id, else the
+// folder; `type` gets MAPI's object type.
+HRESULT OpenById(Faces& faces, const MapiObjectValue& session, const mapi::Binary& id, const std::string& storeId,
+                 ULONG* type, IUnknown** out);
 
 }  // namespace corvane::simcom

@@ -132,6 +132,20 @@ RowReader RowsOf(std::vector<std::shared_ptr<Object>> objects, mapi::PropTag num
     };
 }
 
+// Answers a request for a table of property objects: the rows (`rows()`) as they are now,
+// each row's number under `numberTag`.
+template <class Rows>
+HRESULT AnswerTable(const std::shared_ptr<Faces>& faces, IMAPITable** out, Rows rows, mapi::PropTag numberTag,
+                    std::vector<ULONG> columns) {
+    if (out == nullptr) return E_INVALIDARG;
+    return Answer([&]() -> HRESULT {
+        auto objects = rows();
+        const std::size_t n = objects.size();
+        *out = NewTable(faces, n, RowsOf(std::move(objects), numberTag), std::move(columns));
+        return S_OK;
+    });
+}
+
 bool IsId(mapi::PropTag tag, mapi::PropTag id) { return mapi::PropId(tag) == mapi::PropId(id); }
 
 // An address book entry or an attachment: its properties only.
@@ -151,14 +165,8 @@ public:
 
     HRESULT STDMETHODCALLTYPE GetRecipientTable(ULONG, IMAPITable** out) override {
         count("GetRecipientTable");
-        if (out == nullptr) return E_INVALIDARG;
-        return Answer([&]() -> HRESULT {
-            auto rows = message_->Recipients();
-            const std::size_t n = rows.size();
-            *out = NewTable(faces_, n, RowsOf(std::move(rows), proptags::RowId),
-                            {std::begin(RecipientColumns), std::end(RecipientColumns)});
-            return S_OK;
-        });
+        return AnswerTable(faces_, out, [&] { return message_->Recipients(); }, proptags::RowId,
+                           {std::begin(RecipientColumns), std::end(RecipientColumns)});
     }
     // A row is found by its PR_ROWID (the table's row number); its other values are written.
     HRESULT STDMETHODCALLTYPE ModifyRecipients(ULONG, ADRLIST* mods) override {
@@ -186,14 +194,8 @@ public:
     // The attachments in the item's order, PR_ATTACH_NUM being the position from 0.
     HRESULT STDMETHODCALLTYPE GetAttachmentTable(ULONG, IMAPITable** out) override {
         count("GetAttachmentTable");
-        if (out == nullptr) return E_INVALIDARG;
-        return Answer([&]() -> HRESULT {
-            auto rows = message_->Attachments();
-            const std::size_t n = rows.size();
-            *out = NewTable(faces_, n, RowsOf(std::move(rows), proptags::AttachNum),
-                            {std::begin(AttachmentColumns), std::end(AttachmentColumns)});
-            return S_OK;
-        });
+        return AnswerTable(faces_, out, [&] { return message_->Attachments(); }, proptags::AttachNum,
+                           {std::begin(AttachmentColumns), std::end(AttachmentColumns)});
     }
     HRESULT STDMETHODCALLTYPE OpenAttach(ULONG number, const IID*, ULONG, IAttach** out) override {
         count("OpenAttach");
@@ -252,13 +254,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE GetContentsTable(ULONG, IMAPITable** out) override {
         count("GetContentsTable");
-        if (out == nullptr) return E_INVALIDARG;
-        return Answer([&]() -> HRESULT {
-            auto rows = folder_->Messages();
-            const std::size_t n = rows.size();
-            *out = NewTable(faces_, n, RowsOf(std::move(rows), proptags::RowId), {tags::EntryId});
-            return S_OK;
-        });
+        return AnswerTable(faces_, out, [&] { return folder_->Messages(); }, proptags::RowId, {tags::EntryId});
     }
     HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
                                         IUnknown** out) override {
@@ -328,11 +324,7 @@ public:
     HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
                                         IUnknown** out) override {
         count("OpenEntry");
-        if (out == nullptr || type == nullptr) return E_INVALIDARG;
-        return Answer([&]() -> HRESULT {
-            *out = OpenById(*faces_, session_, mapi::HexFromBinary(EntryBytes(size, id)), store_->EntryID(), type);
-            return S_OK;
-        });
+        return OpenById(*faces_, session_, EntryBytes(size, id), store_->EntryID(), type, out);
     }
     HRESULT STDMETHODCALLTYPE GetReceiveFolder(LPWSTR, ULONG, ULONG* size, ENTRYID** id,
                                                LPWSTR* explicitClass) override {
@@ -432,11 +424,7 @@ public:
     HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
                                         IUnknown** out) override {
         count("OpenEntry");
-        if (out == nullptr || type == nullptr) return E_INVALIDARG;
-        return Answer([&]() -> HRESULT {
-            *out = OpenById(*faces_, value_, mapi::HexFromBinary(EntryBytes(size, id)), {}, type);
-            return S_OK;
-        });
+        return OpenById(*faces_, value_, EntryBytes(size, id), {}, type, out);
     }
     HRESULT STDMETHODCALLTYPE OpenProfileSection(GUID*, const IID*, ULONG, IProfSect** out) override {
         count("OpenProfileSection");
@@ -531,25 +519,31 @@ mapi::PropValue EntryIdValue(const std::string& hex) {
     return hex.empty() ? mapi::PropValue() : mapi::PropValue(mapi::BinaryFromHex(hex));
 }
 
-IUnknown* OpenById(Faces& faces, const MapiObjectValue& session, const std::string& entryId,
-                   const std::string& storeId, ULONG* type) {
-    try {
-        auto message = session.session->GetMessageFromID(entryId, storeId);
-        *type = MapiMessageType;
-        return NewMessageFace(faces.shared_from_this(), message);
-    } catch (const platform::PlatformError& e) {
-        if (e.number() != platform::errors::MapiNotFound.number || !session.nameSpace) throw;
-    }
-    std::shared_ptr<outlook::Folder> folder;
-    try {
-        folder = session.nameSpace->GetFolderFromID(entryId, storeId);
-    } catch (const platform::PlatformError&) {
-        throw platform::PlatformError(platform::errors::MapiNotFound);
-    }
-    auto view = folder ? folder->MAPIOBJECT() : nullptr;
-    if (!view) throw platform::PlatformError(platform::errors::MapiNotFound);
-    *type = MapiFolderType;
-    return static_cast<IMAPIFolder*>(new FolderFace(faces.shared_from_this(), std::move(view)));
+HRESULT OpenById(Faces& faces, const MapiObjectValue& session, const mapi::Binary& id, const std::string& storeId,
+                 ULONG* type, IUnknown** out) {
+    if (out == nullptr || type == nullptr) return E_INVALIDARG;
+    const auto entryId = mapi::HexFromBinary(id);
+    return Answer([&]() -> HRESULT {
+        try {
+            auto message = session.session->GetMessageFromID(entryId, storeId);
+            *type = MapiMessageType;
+            *out = NewMessageFace(faces.shared_from_this(), message);
+            return S_OK;
+        } catch (const platform::PlatformError& e) {
+            if (e.number() != platform::errors::MapiNotFound.number || !session.nameSpace) throw;
+        }
+        std::shared_ptr<outlook::Folder> folder;
+        try {
+            folder = session.nameSpace->GetFolderFromID(entryId, storeId);
+        } catch (const platform::PlatformError&) {
+            return MapiNotFound;
+        }
+        auto view = folder ? folder->MAPIOBJECT() : nullptr;
+        if (!view) return MapiNotFound;
+        *type = MapiFolderType;
+        *out = static_cast<IMAPIFolder*>(new FolderFace(faces.shared_from_this(), std::move(view)));
+        return S_OK;
+    });
 }
 
 IUnknown* MapiFaceOf(Faces& faces, const MapiObjectValue& value) {
