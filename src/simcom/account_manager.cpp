@@ -152,7 +152,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Skip(DWORD n) override {
         count("Skip");
-        next_ = std::min(accounts_.size(), next_ + n);
+        next_ = std::min<std::size_t>(accounts_.size(), next_ + n);
         return S_OK;
     }
 
