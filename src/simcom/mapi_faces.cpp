@@ -22,8 +22,10 @@ namespace tags = mapi::tags;
 namespace {
 
 constexpr ULONG PtError = 0x000A;
-constexpr ULONG MapiFolderType = 3;   // MAPI_FOLDER
-constexpr ULONG MapiMessageType = 5;  // MAPI_MESSAGE
+constexpr ULONG MapiFolderType = 3;                        // MAPI_FOLDER
+constexpr ULONG MapiMessageType = 5;                       // MAPI_MESSAGE
+constexpr ULONG MapiMailUserType = 6;                      // MAPI_MAILUSER
+constexpr mapi::PropTag MailboxOwnerEntryId = 0x661B0102;  // PR_MAILBOX_OWNER_ENTRYID
 constexpr int InboxFolder = 6;
 
 // Answered only by our IMAPISession, so the account manager can tell it from any other.
@@ -144,6 +146,16 @@ HRESULT AnswerTable(const std::shared_ptr<Faces>& faces, IMAPITable** out, Rows 
         *out = NewTable(faces, n, RowsOf(std::move(objects), numberTag), std::move(columns));
         return S_OK;
     });
+}
+
+// An entry id handed to the caller in MAPI's memory (freed with MAPIFreeBuffer).
+HRESULT HandOutEntryId(const mapi::Binary& bytes, ULONG* size, ENTRYID** id) {
+    void* block = nullptr;
+    if (FAILED(SystemLibrary().allocateBuffer(static_cast<ULONG>(bytes.size()), &block))) return MapiNotEnoughMemory;
+    std::copy(bytes.begin(), bytes.end(), static_cast<BYTE*>(block));
+    *size = static_cast<ULONG>(bytes.size());
+    *id = static_cast<ENTRYID*>(block);
+    return S_OK;
 }
 
 bool IsId(mapi::PropTag tag, mapi::PropTag id) { return mapi::PropId(tag) == mapi::PropId(id); }
@@ -312,7 +324,7 @@ public:
     StoreFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::Store> store, const MapiObjectValue& session)
         : PropFace(std::move(faces), "IMsgStore", {&iid::IMAPIProp, &iid::IMsgStore}, store),
           store_(std::move(store)),
-          session_(session.session, session.nameSpace) {}
+          session_(session) {}
 
     HRESULT STDMETHODCALLTYPE CompareEntryIDs(ULONG size1, ENTRYID* id1, ULONG size2, ENTRYID* id2, ULONG,
                                               ULONG* same) override {
@@ -331,15 +343,8 @@ public:
         count("GetReceiveFolder");
         if (size == nullptr || id == nullptr) return E_INVALIDARG;
         return Answer([&]() -> HRESULT {
-            auto bytes = mapi::BinaryFromHex(store_->GetDefaultFolder(InboxFolder)->EntryID());
-            void* block = nullptr;
-            if (FAILED(SystemLibrary().allocateBuffer(static_cast<ULONG>(bytes.size()), &block)))
-                return MapiNotEnoughMemory;
-            std::copy(bytes.begin(), bytes.end(), static_cast<BYTE*>(block));
-            *size = static_cast<ULONG>(bytes.size());
-            *id = static_cast<ENTRYID*>(block);
             if (explicitClass != nullptr) *explicitClass = nullptr;
-            return S_OK;
+            return HandOutEntryId(mapi::BinaryFromHex(store_->GetDefaultFolder(InboxFolder)->EntryID()), size, id);
         });
     }
     CORVANE_NO_SUPPORT(Advise, ULONG, ENTRYID*, ULONG, IMAPIAdviseSink*, ULONG_PTR*)
@@ -356,6 +361,10 @@ public:
 protected:
     mapi::PropValue read(mapi::PropTag tag) override {
         if (IsId(tag, proptags::IpmSubtreeEntryId)) return EntryIdValue(store_->IPMRootFolder()->EntryID());
+        if (IsId(tag, MailboxOwnerEntryId)) {
+            auto owner = store_->Owner();
+            return owner ? mapi::PropValue(session_.addressIds->idOf(std::move(owner))) : mapi::PropValue();
+        }
         for (const auto& [idTag, folderType] : StoreFolderIds) {
             if (IsId(tag, idTag)) return EntryIdValue(store_->GetDefaultFolder(folderType)->EntryID());
         }
@@ -367,21 +376,57 @@ private:
     MapiObjectValue session_;
 };
 
-// The profile's global section: its name.
-class ProfileSection final : public mapi::PropertyObject {
+// An object whose properties are fixed: the profile's global section (its name), the
+// address book (none).
+class FixedProps final : public mapi::PropertyObject {
 public:
+    explicit FixedProps(std::vector<std::pair<mapi::PropTag, mapi::PropValue>> props) : props_(std::move(props)) {}
     mapi::PropValue Fields(mapi::PropTag tag) override {
-        return IsId(tag, proptags::ProfileName) ? mapi::PropValue(std::string("Outlook")) : mapi::PropValue();
+        for (const auto& [have, value] : props_) {
+            if (IsId(tag, have)) return value;
+        }
+        return {};
     }
     void SetFields(mapi::PropTag, const mapi::PropValue&) override {
         throw platform::PlatformError(platform::errors::MapiNoSupport);
     }
+
+private:
+    std::vector<std::pair<mapi::PropTag, mapi::PropValue>> props_;
+};
+
+IUnknown* NewEntryFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::PropertyObject> entry) {
+    return static_cast<IMailUser*>(new PlainPropFace<IMailUser>(std::move(faces), "IMailUser",
+                                                                {&iid::IMAPIProp, &iid::IMailUser}, std::move(entry)));
+}
+
+// The session's address book: it opens the entries the session gave ids to.
+class AddressBookFace final : public PropFace<IAddrBook> {
+public:
+    AddressBookFace(std::shared_ptr<Faces> faces, std::shared_ptr<AddressIds> ids)
+        : PropFace(std::move(faces), "IAddrBook", {&iid::IMAPIProp, &iid::IAddrBook},
+                   std::make_shared<FixedProps>(std::vector<std::pair<mapi::PropTag, mapi::PropValue>>{})),
+          ids_(std::move(ids)) {}
+
+    HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
+                                        IUnknown** out) override {
+        count("OpenEntry");
+        if (out == nullptr || type == nullptr) return E_INVALIDARG;
+        auto entry = ids_->entryOf(EntryBytes(size, id));
+        if (!entry) return MapiNotFound;
+        *type = MapiMailUserType;
+        *out = NewEntryFace(faces_, std::move(entry));
+        return S_OK;
+    }
+
+private:
+    std::shared_ptr<AddressIds> ids_;
 };
 
 class SessionFace final : public MapiFace<IMAPISession> {
 public:
     SessionFace(std::shared_ptr<Faces> faces, const MapiObjectValue& value)
-        : MapiFace(std::move(faces), "IMAPISession", {&iid::IMAPISession}), value_(value.session, value.nameSpace) {}
+        : MapiFace(std::move(faces), "IMAPISession", {&iid::IMAPISession}), value_(value) {}
 
     const MapiObjectValue& value() const noexcept { return value_; }
 
@@ -430,8 +475,26 @@ public:
         count("OpenProfileSection");
         if (out == nullptr) return E_INVALIDARG;
         *out = new PlainPropFace<IProfSect>(faces_, "IProfSect", {&iid::IMAPIProp},
-                                            std::make_shared<ProfileSection>());
+                                            std::make_shared<FixedProps>(
+                                                std::vector<std::pair<mapi::PropTag, mapi::PropValue>>{
+                                                    {proptags::ProfileName, std::string("Outlook")}}));
         return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OpenAddressBook(ULONG_PTR, const IID*, ULONG, IAddrBook** out) override {
+        count("OpenAddressBook");
+        if (out == nullptr) return E_INVALIDARG;
+        *out = new AddressBookFace(faces_, value_.addressIds);
+        return S_OK;
+    }
+    // The current user's entry id, in MAPI's memory.
+    HRESULT STDMETHODCALLTYPE QueryIdentity(ULONG* size, ENTRYID** id) override {
+        count("QueryIdentity");
+        if (size == nullptr || id == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            auto user = value_.session->CurrentUser();
+            if (!user) return MapiNotFound;
+            return HandOutEntryId(value_.addressIds->idOf(std::move(user)), size, id);
+        });
     }
     // Outlook's own session is never logged off by an add-in; the call is only counted.
     HRESULT STDMETHODCALLTYPE Logoff(ULONG_PTR, ULONG, ULONG) override {
@@ -439,7 +502,6 @@ public:
         return S_OK;
     }
     CORVANE_NO_SUPPORT(GetLastError, HRESULT, ULONG, MAPIERROR**)
-    CORVANE_NO_SUPPORT(OpenAddressBook, ULONG_PTR, const IID*, ULONG, IAddrBook**)
     CORVANE_NO_SUPPORT(GetStatusTable, ULONG, IMAPITable**)
     CORVANE_NO_SUPPORT(CompareEntryIDs, ULONG, ENTRYID*, ULONG, ENTRYID*, ULONG, ULONG*)
     CORVANE_NO_SUPPORT(Advise, ULONG, ENTRYID*, ULONG, IMAPIAdviseSink*, ULONG_PTR*)
@@ -447,7 +509,6 @@ public:
     CORVANE_NO_SUPPORT(MessageOptions, ULONG_PTR, ULONG, LPWSTR, IMessage*)
     CORVANE_NO_SUPPORT(QueryDefaultMessageOpt, LPWSTR, ULONG, ULONG*, SPropValue**)
     CORVANE_NO_SUPPORT(EnumAdrTypes, ULONG, ULONG*, LPWSTR**)
-    CORVANE_NO_SUPPORT(QueryIdentity, ULONG*, ENTRYID**)
     CORVANE_NO_SUPPORT(SetDefaultStore, ULONG, ULONG, ENTRYID*)
     CORVANE_NO_SUPPORT(AdminServices, ULONG, IMsgServiceAdmin**)
     CORVANE_NO_SUPPORT(ShowForm, ULONG_PTR, IMsgStore*, IMAPIFolder*, const IID*, ULONG, IMessage*, ULONG, ULONG,
@@ -486,6 +547,23 @@ private:
 std::shared_ptr<mapi::Subsystem> LogonSubsystem(const std::shared_ptr<Faces>& faces,
                                                 std::shared_ptr<mapi::Subsystem> profile) {
     return std::make_shared<FaceSubsystem>(faces, std::move(profile));
+}
+
+// The id: four zero flag bytes, "CVAB", then the entry's place (little-endian).
+mapi::Binary AddressIds::idOf(std::shared_ptr<mapi::AddressEntry> entry) {
+    const auto place = static_cast<std::uint32_t>(entries_.size());
+    entries_.push_back(std::move(entry));
+    mapi::Binary id{0, 0, 0, 0, 'C', 'V', 'A', 'B'};
+    for (int shift = 0; shift < 32; shift += 8) id.push_back(static_cast<std::uint8_t>(place >> shift));
+    return id;
+}
+
+std::shared_ptr<mapi::AddressEntry> AddressIds::entryOf(const mapi::Binary& id) const {
+    const mapi::Binary prefix{0, 0, 0, 0, 'C', 'V', 'A', 'B'};
+    if (id.size() != prefix.size() + 4 || !std::equal(prefix.begin(), prefix.end(), id.begin())) return nullptr;
+    std::uint32_t place = 0;
+    for (int i = 3; i >= 0; --i) place = (place << 8) | id[prefix.size() + static_cast<std::size_t>(i)];
+    return place < entries_.size() ? entries_[place] : nullptr;
 }
 
 SPropValue* BlockOf(const std::vector<ULONG>& tags, const PropReader& read, bool& missing) {
@@ -553,8 +631,7 @@ IUnknown* MapiFaceOf(Faces& faces, const MapiObjectValue& value) {
         return NewMessageFace(shared, std::move(message));
     if (auto folder = std::dynamic_pointer_cast<mapi::Folder>(value.object))
         return static_cast<IMAPIFolder*>(new FolderFace(shared, std::move(folder)));
-    return static_cast<IMailUser*>(
-        new PlainPropFace<IMailUser>(shared, "IMailUser", {&iid::IMAPIProp, &iid::IMailUser}, value.object));
+    return NewEntryFace(shared, value.object);
 }
 
 const MapiObjectValue* SessionBehind(IUnknown* session) {

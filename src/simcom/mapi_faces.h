@@ -10,6 +10,7 @@
 #include <unknwn.h>
 
 #include <memory>
+#include <vector>
 
 #include "corvane/mapi/objects.h"
 #include "corvane/outlook/application.h"
@@ -18,15 +19,28 @@
 
 namespace corvane::simcom {
 
+// The entry ids a session hands out for address entries (the current user, a mailbox's
+// owner), which the simulated profile's entries do not have: each entry's place in the
+// list, opened again by the session's address book.
+class AddressIds {
+public:
+    mapi::Binary idOf(std::shared_ptr<mapi::AddressEntry> entry);
+    std::shared_ptr<mapi::AddressEntry> entryOf(const mapi::Binary& id) const;
+
+private:
+    std::vector<std::shared_ptr<mapi::AddressEntry>> entries_;
+};
+
 // A MAPI object carried as a member's value until it is handed out as its COM object: a
 // property object, or the session with the NameSpace it belongs to (which opens folders).
 struct MapiObjectValue final : outlook::Dispatch {
     explicit MapiObjectValue(std::shared_ptr<mapi::PropertyObject> o) : object(std::move(o)) {}
     MapiObjectValue(std::shared_ptr<mapi::Session> s, std::shared_ptr<outlook::NameSpace> ns)
-        : session(std::move(s)), nameSpace(std::move(ns)) {}
+        : session(std::move(s)), nameSpace(std::move(ns)), addressIds(std::make_shared<AddressIds>()) {}
     std::shared_ptr<mapi::PropertyObject> object;
     std::shared_ptr<mapi::Session> session;
     std::shared_ptr<outlook::NameSpace> nameSpace;
+    std::shared_ptr<AddressIds> addressIds;  // shared by the session's stores
 };
 
 // A new IMAPISession, IMAPIFolder, IMessage or IMailUser (with one reference for the

@@ -165,8 +165,11 @@ void CheckMapiThroughCommapi(const std::shared_ptr<sim::SimApplication>& simApp,
 
     // The add-in's own logon: the stores table, the default store and a folder it names.
     auto own = simcom::LogonSubsystem(faces.shared_from_this(), std::make_shared<sim::SimMapiSubsystem>(simApp));
-    Expect(own->Logon()->DefaultStore()->GetDefaultFolder(ol::olfolder::Outbox)->Name() == "Outbox",
-           "a session logged on through the faces opens the default store's folders");
+    auto session = own->Logon();
+    auto user = session->CurrentUser();
+    Expect(session->DefaultStore()->GetDefaultFolder(ol::olfolder::Outbox)->Name() == "Outbox" && user &&
+               user->SmtpAddress() == "ann@example.com",
+           "a session logged on through the faces opens the default store's folders and the current user");
 }
 
 void SetSettings(std::initializer_list<std::pair<std::string_view, std::string_view>> settings) {
