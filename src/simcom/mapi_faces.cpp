@@ -11,7 +11,6 @@
 #include "corvane/commapi/com_ptr.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/text/text.h"
-#include "corvane/text/wide.h"
 #include "mapi_face.h"
 
 namespace corvane::simcom {
