@@ -49,14 +49,17 @@ void QuietStart(profile::Profile& p) {
 }
 
 profile::ProfileItem Mail(std::string id, std::string subject, std::string from, std::vector<std::string> to) {
-    profile::ProfileItem item{.id = std::move(id), .subject = std::move(subject), .from = profile::ProfileAddress{from}};
+    profile::ProfileItem item{.id = std::move(id),
+                              .subject = std::move(subject),
+                              .from = profile::ProfileAddress{from}};
     for (auto& name : to) item.to.push_back({std::move(name)});
     item.received = DateTime::fromCivil(2026, 3, 1, 17, 30);
     return item;
 }
 
 Step Do(std::string kind, Action action, std::vector<simhost::UiStep> prompts = {}, std::string as = {}) {
-    return Step{.kind = std::move(kind), .action = std::move(action), .prompts = std::move(prompts), .as = std::move(as)};
+    return Step{
+        .kind = std::move(kind), .action = std::move(action), .prompts = std::move(prompts), .as = std::move(as)};
 }
 
 Step Start(std::vector<std::string> explorers = {"Inbox"}) {
@@ -66,9 +69,8 @@ Step Start(std::vector<std::string> explorers = {"Inbox"}) {
 Step Expect(Expectations what) { return Do("expect", step::Expect{std::move(what)}); }
 
 Step NewMail(std::string as, std::string subject, std::vector<std::string> to, std::string body) {
-    return Do("new_mail",
-              step::NewMail{{.subject = std::move(subject), .body = std::move(body), .to = std::move(to)}}, {},
-              std::move(as));
+    return Do("new_mail", step::NewMail{{.subject = std::move(subject), .body = std::move(body), .to = std::move(to)}},
+              {}, std::move(as));
 }
 
 Step Send(std::string item, std::string outcome, std::vector<simhost::UiStep> prompts = {}) {
@@ -76,7 +78,8 @@ Step Send(std::string item, std::string outcome, std::vector<simhost::UiStep> pr
 }
 
 Scenario Make(std::string file, std::string name, std::string version, profile::Profile p, std::vector<Step> steps) {
-    Scenario s{.at = {std::move(file), 0}, .name = std::move(name), .profile = std::move(p), .steps = std::move(steps)};
+    Scenario s{
+        .at = {std::move(file), 0}, .name = std::move(name), .profile = std::move(p), .steps = std::move(steps)};
     s.outlook.version = std::move(version);
     s.clock = DateTime::fromCivil(2026, 3, 2, 9);
     for (std::size_t i = 0; i < s.steps.size(); ++i) {
@@ -113,12 +116,13 @@ Scenario ReplyAllDropOne() {
                               .caption = "Reply to All - Corvane",
                               .actions = {act::TickRows{"lstVRecipients", {"Bob Ray (bob@example.org)"}, false},
                                           act::Click{"cmdOK"}}};
-    return Make("reply-all-drop-one", "Reply to All with one recipient dropped", "12.0.0.6423", p,
-                {Start(), Do("select", step::Select{{"plans"}}),
-                 Do("reply_all", step::Respond{.kind = sim::ResponseKind::ReplyAll}, {recipients}, "r1"),
-                 Expect({.items = {{.id = "r1",
-                                    .subject = "RE: Plans for March",
-                                    .recipients = std::vector<RecipientExpect>{{"Ann Lee", 1}, {"Carol Diaz", 1}}}}})});
+    return Make(
+        "reply-all-drop-one", "Reply to All with one recipient dropped", "12.0.0.6423", p,
+        {Start(), Do("select", step::Select{{"plans"}}),
+         Do("reply_all", step::Respond{.kind = sim::ResponseKind::ReplyAll}, {recipients}, "r1"),
+         Expect({.items = {{.id = "r1",
+                            .subject = "RE: Plans for March",
+                            .recipients = std::vector<RecipientExpect>{{"Ann Lee", 1}, {"Carol Diaz", 1}}}}})});
 }
 
 Scenario AttachmentQuestion() {
@@ -140,8 +144,8 @@ Scenario AttachmentQuestion() {
                  Expect({.items = {{.id = "agenda",
                                     .folder = "Sent Items",
                                     .attachments = std::vector<std::string>{"agenda.docx"}}},
-                         .sent = std::vector<SentExpect>{{.subject = "Agenda",
-                                                          .to = std::vector<std::string>{"ann@example.com"}}}})});
+                         .sent = std::vector<SentExpect>{
+                             {.subject = "Agenda", .to = std::vector<std::string>{"ann@example.com"}}}})});
 }
 
 Scenario DelayedSend() {
@@ -232,7 +236,8 @@ int RunAndCompare(const std::filesystem::path& goldenDir, const scenario::AddinW
         const auto result = scenario::RunScenario(s, scenario::RunOptions{wiring});
         const auto golden = goldenDir / (s.at.file + ".txt");
         std::string problem;
-        if (result.outcome != scenario::ScenarioResult::Outcome::Held) problem = "the scenario did not hold: " + result.message + "\n";
+        if (result.outcome != scenario::ScenarioResult::Outcome::Held)
+            problem = "the scenario did not hold: " + result.message + "\n";
         if (rewrite) {
             std::ofstream out(golden, std::ios::binary | std::ios::trunc);
             for (const auto& line : result.transcript) out << line << '\n';
