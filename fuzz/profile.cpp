@@ -3,7 +3,7 @@
 // Paths in the profile ({from: file}) are taken from a folder that does not exist.
 #include <string>
 
-#include "corvane/profile/profile.h"
+#include "corvane/profile/profile_file.h"
 #include "fuzz_support.h"
 
 using namespace corvane;

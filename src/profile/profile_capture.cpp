@@ -105,8 +105,16 @@ std::vector<ProfileFolder> captureFolders(const sim::AddressBook& book, const si
 void captureKey(platform::Hive hive, const simhost::RegKeyNode& node, const std::string& path,
                 std::vector<RegistryEdit>& out) {
     if (!path.empty() && (!node.values.empty() || node.children.empty())) {
-        out.push_back({{}, hive, path, std::nullopt, std::nullopt, false});
-        for (const auto& v : node.values) out.push_back({{}, hive, path, v.name, v, false});
+        RegistryEdit key;
+        key.hive = hive;
+        key.key = path;
+        out.push_back(key);
+        for (const auto& v : node.values) {
+            RegistryEdit value = key;
+            value.valueName = v.name;
+            value.value = v;
+            out.push_back(std::move(value));
+        }
     }
     for (const auto& child : node.children)
         captureKey(hive, *child, path.empty() ? child->name : path + "\\" + child->name, out);
@@ -142,9 +150,16 @@ void captureFiles(const std::vector<simhost::Mount>& mounts, Profile& p) {
                          real.string().starts_with(m.folder.string()));
             if (other) continue;
             if (std::filesystem::is_directory(real, ec)) {
-                if (std::filesystem::is_empty(real, ec)) p.directories.push_back({{}, windowsPath(mount, real)});
+                if (std::filesystem::is_empty(real, ec)) {
+                    DirectoryEdit folder;
+                    folder.path = windowsPath(mount, real);
+                    p.directories.push_back(std::move(folder));
+                }
             } else if (real.filename().string().find(".tmp-") == std::string::npos) {
-                p.files.push_back({{}, windowsPath(mount, real), readAll(real)});
+                FileEdit file;
+                file.path = windowsPath(mount, real);
+                file.content = readAll(real);
+                p.files.push_back(std::move(file));
             }
         }
     }
@@ -161,7 +176,12 @@ Profile CaptureProfile(sim::SimApplication& app, simhost::SimRegistry& registry,
     if (const auto& user = session->currentUser()) p.user = EntryRef(book, *user);
     for (const auto& account : session->accounts()) {
         const auto& spec = account->spec();
-        p.accounts.push_back({{}, spec.name, spec.smtpAddress, spec.type, spec.userName});
+        ProfileAccount a;
+        a.name = spec.name;
+        a.smtp = spec.smtpAddress;
+        a.type = spec.type;
+        a.userName = spec.userName;
+        p.accounts.push_back(std::move(a));
     }
     for (const auto& store : session->stores()) {
         ProfileStore s;

@@ -4,7 +4,7 @@
 #include <map>
 #include <system_error>
 
-#include "corvane/profile/profile.h"
+#include "corvane/profile/profile_file.h"
 #include "corvane/sim/body_text.h"
 #include "corvane/simhost/atomic_file.h"
 #include "corvane/simhost/sim_system_info.h"

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "corvane/platform/file_system.h"
-#include "corvane/profile/profile.h"
+#include "corvane/profile/profile_file.h"
 #include "corvane/simhost/sim_system_info.h"
 #include "profile_internal.h"
 
@@ -225,14 +225,6 @@ platform::RegValue parseRegValue(const YamlInput& in, const YAML::Node& node, co
 }
 
 }  // namespace
-
-std::optional<platform::Hive> HiveNamed(std::string_view name) {
-    if (name == "HKCU" || name == "HKEY_CURRENT_USER") return platform::Hive::CurrentUser;
-    if (name == "HKLM" || name == "HKEY_LOCAL_MACHINE") return platform::Hive::LocalMachine;
-    return std::nullopt;
-}
-
-std::string HiveName(platform::Hive hive) { return hive == platform::Hive::CurrentUser ? "HKCU" : "HKLM"; }
 
 void ParseRegistryValues(const YamlInput& in, const YAML::Node& node, platform::Hive hive, const std::string& key,
                          std::vector<RegistryEdit>& out) {

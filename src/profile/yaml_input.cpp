@@ -80,20 +80,6 @@ std::optional<YAML::Mark> stuckDocument(const std::string& text) {
 
 }  // namespace
 
-std::string Where::text() const { return line > 0 ? file + ":" + std::to_string(line) : file; }
-
-FormatError::FormatError(Where where, const std::string& problem)
-    : std::runtime_error(where.text() + ": " + problem), where_(std::move(where)), problem_(problem) {}
-
-std::string JoinWords(const std::vector<std::string_view>& words, std::string_view last) {
-    std::string out;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (i > 0) out += i + 1 == words.size() ? std::string(last) : std::string(", ");
-        out += words[i];
-    }
-    return out;
-}
-
 Where YamlInput::at(const YAML::Node& node) const {
     const YAML::Mark mark = node.Mark();
     return {file_, mark.line >= 0 ? mark.line + 1 : 0};

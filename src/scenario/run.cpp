@@ -128,7 +128,7 @@ void ScenarioRun::runStep(const Step& step) {
 }
 
 void ScenarioRun::finish() {
-    if (options_.saveProfile) profile::SaveProfileFile(profile::CaptureProfile(*app_, *host_), *options_.saveProfile);
+    if (options_.saveProfile) options_.saveProfile(profile::CaptureProfile(*app_, *host_));
     if (app_->running()) {
         out_.push_back("end: Outlook quits");
         const std::size_t mark = host_->transcript().lines().size();

@@ -54,7 +54,8 @@ int RunCommand(const std::vector<std::string>& args, const AddinWiring& wiring, 
 
     RunOptions options;
     options.wiring = wiring;
-    if (saveProfile) options.saveProfile = *saveProfile;
+    if (saveProfile)
+        options.saveProfile = [path = *saveProfile](const profile::Profile& p) { profile::SaveProfileFile(p, path); };
     for (const auto& [file, scenarios] : loaded) {
         for (const auto& sc : scenarios) {
             const ScenarioResult result = RunScenario(sc, options);

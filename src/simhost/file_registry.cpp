@@ -75,9 +75,9 @@ void FileRegistry::updateHive(Hive hive, const std::function<bool(RegKeyNode&)>&
         load(hive);
         try {
             if (!change(l.root)) return;
-            FileHandle written = replaceFileAtomically(file, formatRegFile(l.root, hive));
-            l.stamp = stampOf(written, file);
-            l.pin = std::move(written);
+            ReplacedFile written = replaceFileAtomically(file, formatRegFile(l.root, hive));
+            l.stamp = written.stamp;
+            l.pin = std::move(written.handle);
         } catch (...) {
             l.valid = false;  // the content in memory may be half changed
             throw;

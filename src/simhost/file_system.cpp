@@ -1,8 +1,5 @@
 #include "corvane/simhost/file_system.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <system_error>
 
@@ -110,19 +107,20 @@ void SimFileSystem::writeFile(std::string_view path, std::string_view data) {
 
 bool SimFileSystem::fileExists(std::string_view path) {
     const auto real = realPath(path);
-    struct stat st {};
-    return real && ::stat(real->c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::error_code ec;
+    return real && std::filesystem::is_regular_file(*real, ec);
 }
 
 void SimFileSystem::removeFile(std::string_view path) {
     const auto real = mapped(path);
-    struct stat st {};
-    if (::lstat(real.c_str(), &st) != 0) {
-        if (errno == ENOENT) throw PlatformError(platform::errors::FileNotFound, ": " + std::string(path));
-        throwFor(errno, path);
-    }
-    if (S_ISDIR(st.st_mode)) throwFor(EISDIR, path);
-    if (::unlink(real.c_str()) != 0) throwFor(errno, path);
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(real, ec);
+    // Below a file rather than a folder (ENOTDIR), the path is wrong, not the file missing.
+    if (status.type() == std::filesystem::file_type::not_found && (!ec || ec.value() == ENOENT))
+        throw PlatformError(platform::errors::FileNotFound, ": " + std::string(path));
+    if (ec) throwFor(ec.value(), path);
+    if (status.type() == std::filesystem::file_type::directory) throwFor(EISDIR, path);
+    if (!std::filesystem::remove(real, ec) || ec) throwFor(ec ? ec.value() : ENOENT, path);
 }
 
 }  // namespace corvane::simhost

@@ -1,11 +1,9 @@
 #include "corvane/simhost/sim_host.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <stdexcept>
 #include <system_error>
 
 #include "corvane/simhost/sim_system_info.h"
+#include "temporary_folder.h"
 
 namespace corvane::simhost {
 
@@ -31,11 +29,7 @@ SimHost::SimHost(std::filesystem::path profileFolder, platform::DateTime now, Sy
       system_(std::move(system)) {}
 
 std::unique_ptr<SimHost> SimHost::Temporary(platform::DateTime now, SystemSettings system) {
-    const char* base = std::getenv("TMPDIR");
-    std::string tmpl = std::string(base && *base ? base : "/tmp") + "/corvane-profile-XXXXXX";
-    if (!::mkdtemp(tmpl.data()))
-        throw std::system_error(errno, std::generic_category(), "cannot create a temporary profile folder");
-    auto host = std::make_unique<SimHost>(tmpl, now, std::move(system));
+    auto host = std::make_unique<SimHost>(CreateTemporaryFolder("corvane-profile-"), now, std::move(system));
     host->temporary_ = true;
     return host;
 }

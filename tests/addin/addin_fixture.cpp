@@ -3,6 +3,7 @@
 #include "corvane/outlook/folders.h"
 #include "corvane/profile/mailbox.h"
 #include "corvane/profile/profile_build.h"
+#include "corvane/profile/profile_file.h"
 #include "corvane/settings/setting_store.h"
 #include "corvane/simaddin/addin_wiring.h"
 

@@ -8,6 +8,7 @@
 #include "corvane/outlook/object.h"
 #include "corvane/profile/mailbox.h"
 #include "corvane/profile/profile_build.h"
+#include "corvane/profile/profile_file.h"
 #include "corvane/sim/application.h"
 #include "corvane/sim/folder.h"
 #include "corvane/sim/item.h"

@@ -1,7 +1,7 @@
 // Profile files are refused with the file, the line and what is wrong.
 #include <gtest/gtest.h>
 
-#include "corvane/profile/profile.h"
+#include "corvane/profile/profile_file.h"
 
 namespace corvane::profile {
 namespace {

@@ -175,7 +175,7 @@ TEST(ScenarioRun, TheProfileIsSavedAsItStandsAfterTheLastStep) {
 )",
                                               "s.yaml");
     scenario::RunOptions options;
-    options.saveProfile = dir / "after.yaml";
+    options.saveProfile = [&](const profile::Profile& p) { profile::SaveProfileFile(p, dir / "after.yaml"); };
     ASSERT_EQ(scenario::RunScenario(scenarios.front(), options).outcome, Outcome::Held);
     const profile::Profile saved = profile::LoadProfileFile(dir / "after.yaml");
     ASSERT_EQ(saved.stores.size(), 1u);

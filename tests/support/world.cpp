@@ -3,6 +3,7 @@
 #include "corvane/access/factory.h"
 #include "corvane/profile/mailbox.h"
 #include "corvane/profile/profile_build.h"
+#include "corvane/profile/profile_file.h"
 #include "corvane/settings/setting_store.h"
 #include "corvane/sim/address_book.h"
 #include "corvane/sim/folder.h"

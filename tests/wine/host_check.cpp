@@ -1,13 +1,16 @@
-// The Windows host's own services under Wine: files replaced in one step, the machine's
-// description, and the shell's refusal of anything but a web address (nothing is ever
-// launched). Prints what differs and exits with 1.
+// The Windows host's own services under Wine (and the simulated machine's disk): files
+// replaced in one step, the machine's description, and the shell's refusal of anything but
+// a web address (nothing is ever launched). Prints what differs and exits with 1.
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "corvane/platform/desktop_shell.h"
 #include "corvane/platform/error.h"
+#include "corvane/simhost/file_registry.h"
+#include "corvane/simhost/file_system.h"
 #include "corvane/text/wide.h"
 #include "corvane/winhost/product_version.h"
 #include "corvane/winhost/windows_host.h"
@@ -44,6 +47,24 @@ std::vector<std::wstring> Files(const std::string& folder, const char* pattern) 
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
     if (h != INVALID_HANDLE_VALUE) FindClose(h);
     return names;
+}
+
+// The simulated machine's disk on Windows: a file replaced whole, and a hive changed under
+// its lock and read again by another reader that had it cached.
+void CheckSimulatedDisk(const std::string& folder) {
+    const std::filesystem::path real = std::filesystem::path(text::WideFromUtf8(folder)) / L"sim";
+    std::filesystem::create_directories(real);
+    simhost::SimFileSystem disk({{"C:\\Sim", real}});
+    disk.writeFile("C:\\Sim\\Tags.txt", "first");
+    disk.writeFile("c:\\sim\\TAGS.txt", "second");
+    Expect(disk.readFile("C:\\Sim\\Tags.txt") == "second", "the simulated disk replaces a file whole");
+    simhost::FileRegistry writer(real), reader(real);
+    const auto valueSeen = [&] { return reader.getValue(platform::Hive::CurrentUser, "Software\\Corvane", "A"); };
+    writer.setString(platform::Hive::CurrentUser, "Software\\Corvane", "A", "1");
+    Expect(valueSeen() && valueSeen()->text == "1", "a registry file written under its lock");
+    writer.setString(platform::Hive::CurrentUser, "Software\\Corvane", "A", "2");
+    Expect(valueSeen() && valueSeen()->text == "2", "a registry file replaced is read again");
+    std::filesystem::remove_all(real);
 }
 
 }  // namespace
@@ -83,6 +104,7 @@ int main() {
            "a failed write leaves the old file");
     host.files.removeFile(file);
     Expect(!host.files.fileExists(file), "a removed file is gone");
+    CheckSimulatedDisk(folder);
     // Wine's ReplaceFileW leaves its own "rf*.tmp" behind when it fails.
     for (const std::wstring& name : Files(folder, "*"))
         DeleteFileW((text::WideFromUtf8(folder + "\\") + name).c_str());

@@ -4,7 +4,8 @@
 // at start), the registry values and the files around the add-in. The model keeps the
 // references as written (addresses, names, item ids, folder paths) and where each thing
 // was written, so that a reference to nothing is refused with its file and line when the
-// profile is built.
+// profile is built. Reading and writing profile files: profile_file.h (YAML, not in the
+// Windows build, where profiles are built in code).
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,7 +15,7 @@
 
 #include "corvane/platform/datetime.h"
 #include "corvane/platform/registry.h"
-#include "corvane/profile/yaml_input.h"
+#include "corvane/profile/where.h"
 
 namespace corvane::profile {
 
@@ -137,27 +138,6 @@ struct Profile {
     std::vector<FileEdit> files;  // full Windows paths
     std::vector<DirectoryEdit> directories;
 };
-
-// Reading. A relative path in `{from: path}` is taken from the file's folder.
-Profile ParseProfile(const YamlInput& in, const YAML::Node& node);
-// The path is also the file's name in messages.
-Profile LoadProfileFile(const std::filesystem::path& path);
-
-// The parts of a profile that other files share: registry values ("HKCU" / "HKLM" maps of
-// keys to values) and files (names or paths to contents).
-void ParseRegistry(const YamlInput& in, const YAML::Node& node, std::vector<RegistryEdit>& out);
-// The values of one key: name -> text, {dword: n}, {hex: "..", type: n} or nothing (delete).
-void ParseRegistryValues(const YamlInput& in, const YAML::Node& node, platform::Hive hive, const std::string& key,
-                         std::vector<RegistryEdit>& out);
-// Files: name -> text, {from: path} or nothing (absent). `folder` is put before each name.
-void ParseFiles(const YamlInput& in, const YAML::Node& node, const std::string& folder, std::vector<FileEdit>& out);
-// Folders: a list of full Windows paths.
-void ParseDirectories(const YamlInput& in, const YAML::Node& node, std::vector<DirectoryEdit>& out);
-
-// Writing: the profile as YAML text, readable and loadable again; saved by replacing the
-// file atomically.
-std::string FormatProfile(const Profile& profile);
-void SaveProfileFile(const Profile& profile, const std::filesystem::path& path);
 
 // "SOFTWARE\X" under a hive name: "HKCU", "HKEY_CURRENT_USER", "HKLM", "HKEY_LOCAL_MACHINE".
 std::optional<platform::Hive> HiveNamed(std::string_view name);

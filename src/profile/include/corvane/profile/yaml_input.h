@@ -7,34 +7,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "corvane/platform/datetime.h"
+#include "corvane/profile/where.h"
 
 namespace corvane::profile {
-
-// A place in a file, for messages: "profiles/home.yaml:12".
-struct Where {
-    std::string file;
-    int line = 0;  // from 1; 0 when unknown
-    std::string text() const;
-};
-
-// A file that cannot be used: the message is "<file>:<line>: <what is wrong>".
-class FormatError : public std::runtime_error {
-public:
-    FormatError(Where where, const std::string& problem);
-    const Where& where() const { return where_; }
-    const std::string& problem() const { return problem_; }
-
-private:
-    Where where_;
-    std::string problem_;
-};
 
 // One YAML file being read. `file` is the name used in messages (as the user gave it).
 class YamlInput {
@@ -100,8 +81,5 @@ private:
     std::vector<YAML::Node> keyNodes_;
     std::vector<std::string> known_;
 };
-
-// "a, b or c" for messages.
-std::string JoinWords(const std::vector<std::string_view>& words, std::string_view last = " or ");
 
 }  // namespace corvane::profile

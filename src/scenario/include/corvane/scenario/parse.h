@@ -1,11 +1,12 @@
 #pragma once
-// Reading scenario files (docs/scenarios.md). Everything wrong in a file is a
+// Reading scenario files (docs/scenarios.md); Linux only (YAML). Everything wrong in a file is a
 // profile::FormatError naming the file, the line and the fault: unknown keys, values of the
 // wrong kind, references to items no profile or earlier step defines.
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "corvane/profile/profile_file.h"
 #include "corvane/scenario/scenario.h"
 
 namespace corvane::scenario {

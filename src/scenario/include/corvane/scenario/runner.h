@@ -20,8 +20,9 @@ using AddinWiring = std::function<bool(sim::SimApplication& app, simhost::SimHos
 
 struct RunOptions {
     AddinWiring wiring;
-    // Saves the profile as it stands after the last step (before Outlook quits).
-    std::optional<std::filesystem::path> saveProfile;
+    // Receives the profile as it stands after the last step (before Outlook quits), to save
+    // it (`corvane-sim run --save-profile` writes it as a YAML profile file).
+    std::function<void(const profile::Profile&)> saveProfile;
 };
 
 struct ScenarioResult {

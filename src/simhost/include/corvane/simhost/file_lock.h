@@ -1,5 +1,6 @@
 #pragma once
-// An advisory lock between processes (flock on a lock file that is never removed).
+// A lock between processes on a lock file that is never removed (flock on POSIX, advisory;
+// LockFileEx on Windows).
 // Released when the holder ends its scope or its process dies, however it dies.
 #include <filesystem>
 

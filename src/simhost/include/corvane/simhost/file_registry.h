@@ -2,7 +2,7 @@
 // The simulated registry kept in .reg files, one per hive, in one folder: HKCU.reg and
 // HKLM.reg. Several processes (Outlook's and Word's) may hold a FileRegistry on the same
 // folder at once:
-// - every change runs under an exclusive lock (flock on "<hive file>.lock"), on the file
+// - every change runs under an exclusive lock (on "<hive file>.lock"), on the file
 //   as it stands at that moment, and replaces the file atomically, so that no writer loses
 //   another's change and no reader or crash sees half a file;
 // - a read reloads the hive only when its file was replaced since the last read.
