@@ -79,12 +79,6 @@ HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG ClassFactory::Release() {
-    ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-}
-
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;

@@ -2,9 +2,9 @@
 // Outlook 2003 and later), in sending order. Where the manager cannot be created (Outlook
 // 2000, or a process that cannot reach it) the session has no accounts.
 #include <algorithm>
-#include <atomic>
 
 #include "core.h"
+#include "corvane/commapi/ref_counted.h"
 #include "corvane/platform/error.h"
 #include "corvane/text/text.h"
 #include "corvane/text/wide.h"
@@ -20,7 +20,7 @@ constexpr DWORD PtUnicode = 0x001F;
 constexpr DWORD PtBinary = 0x0102;
 
 // What the account manager asks its client: the profile's name and the session.
-class AccountHelper final : public IOlkAccountHelper {
+class AccountHelper final : public RefCounted<AccountHelper, IOlkAccountHelper> {
 public:
     AccountHelper(ComPtr<IMAPISession> session, std::wstring profile)
         : session_(std::move(session)), profile_(std::move(profile)) {}
@@ -33,12 +33,6 @@ public:
         *out = static_cast<IOlkAccountHelper*>(this);
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
     }
     HRESULT STDMETHODCALLTYPE PlaceHolder1(void*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIdentity(LPWSTR identity, DWORD* size) override {
@@ -62,9 +56,9 @@ public:
     HRESULT STDMETHODCALLTYPE HandsOffSession() override { return E_NOTIMPL; }
 
 private:
+    friend RefCounted;
     ~AccountHelper() = default;
 
-    std::atomic<ULONG> refs_{1};
     ComPtr<IMAPISession> session_;
     std::wstring profile_;
 };
@@ -185,11 +179,14 @@ std::vector<std::shared_ptr<OlkAccount>> MailAccounts(const std::shared_ptr<ComP
     if (SUCCEEDED(manager->GetOrder(&clsid::OlkMail, &ordered, &ids)) && ids != nullptr) {
         std::vector<DWORD> order(ids, ids + ordered);
         manager->FreeMemory(reinterpret_cast<BYTE*>(ids));
-        auto rank = [&](const std::shared_ptr<OlkAccount>& a) {
-            return std::find(order.begin(), order.end(), static_cast<DWORD>(a->id())) - order.begin();
-        };
-        std::stable_sort(accounts.begin(), accounts.end(),
-                         [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+        // Each account's id is read once (a call into Outlook each).
+        std::vector<std::pair<std::ptrdiff_t, std::shared_ptr<OlkAccount>>> ranked;
+        for (auto& account : accounts) {
+            auto id = static_cast<DWORD>(account->id());
+            ranked.emplace_back(std::find(order.begin(), order.end(), id) - order.begin(), std::move(account));
+        }
+        std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t i = 0; i < ranked.size(); ++i) accounts[i] = std::move(ranked[i].second);
     }
     return accounts;
 }

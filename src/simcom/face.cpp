@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "corvane/outlook/application.h"
 #include "corvane/platform/error.h"
 #include "corvane/simcom/faces.h"
 #include "corvane/text/wide.h"
 #include "events.h"
+#include "mapi_faces.h"
 #include "members.h"
 
 namespace corvane::simcom {
@@ -258,7 +260,14 @@ HRESULT STDMETHODCALLTYPE Face::FindConnectionPoint(REFIID iid, IConnectionPoint
 
 // --- Faces ------------------------------------------------------------------------------
 
-Faces::~Faces() = default;
+std::shared_ptr<Faces> Faces::Create(int outlookMajor) {
+    auto faces = std::shared_ptr<Faces>(new Faces(outlookMajor));
+    constexpr int Outlook2003 = 11;
+    if (outlookMajor >= Outlook2003) faces->accountManager_ = RegisterAccountManager(faces);
+    return faces;
+}
+
+Faces::~Faces() { RevokeAccountManager(accountManager_); }
 
 IDispatch* Faces::faceOf(const std::shared_ptr<ol::Dispatch>& object) {
     if (!object) return nullptr;
@@ -269,7 +278,13 @@ IDispatch* Faces::faceOf(const std::shared_ptr<ol::Dispatch>& object) {
     }
     auto* made = new Face(shared_from_this(), object);
     faces_.emplace(identity, made);
+    if (auto application = std::dynamic_pointer_cast<ol::Application>(object)) application_ = application;
     return made;
+}
+
+std::shared_ptr<ol::Dispatch> Faces::objectOf(const ol::Dispatch& object) const {
+    auto found = faces_.find(dynamic_cast<const void*>(&object));
+    return found != faces_.end() ? found->second->object() : nullptr;
 }
 
 std::shared_ptr<ol::Dispatch> Faces::objectOf(IUnknown* face) const {

@@ -1,121 +1,56 @@
-// The IMessage and IMAPITable objects behind an item's MAPIOBJECT.
+// The IMAPISession, IMsgStore, IMAPIFolder, IMessage, IAttach, IMailUser and IMAPITable
+// objects behind the faces' MAPIOBJECT.
 #include "mapi_faces.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "corvane/commapi/interfaces.h"
-#include "corvane/commapi/values.h"
-#include "corvane/platform/error.h"
+#include "corvane/commapi/com_ptr.h"
+#include "corvane/outlook/folders.h"
+#include "corvane/text/text.h"
+#include "corvane/text/wide.h"
+#include "mapi_face.h"
 
 namespace corvane::simcom {
 
+using namespace commapi;
+namespace tags = mapi::tags;
+
 namespace {
 
-using namespace commapi;
-
-namespace errors = platform::errors;
-constexpr HRESULT MapiNoSupport = errors::MapiNoSupport.number;
-constexpr HRESULT MapiNotFound = errors::MapiNotFound.number;
-constexpr HRESULT MapiNotEnoughMemory = errors::MapiNotEnoughMemory.number;
-constexpr HRESULT MapiErrorsReturned = 0x00040380;  // MAPI_W_ERRORS_RETURNED
 constexpr ULONG PtError = 0x000A;
-constexpr ULONG RowIdTag = 0x30000003;  // PR_ROWID
+constexpr ULONG MapiFolderType = 3;   // MAPI_FOLDER
+constexpr ULONG MapiMessageType = 5;  // MAPI_MESSAGE
+constexpr int InboxFolder = 6;
+
+// Answered only by our IMAPISession, so the account manager can tell it from any other.
+constexpr IID IID_SimSession = {0x6C3F1E2A, 0x5B7D, 0x4E19, {0x9A, 0x41, 0x2F, 0x80, 0x1C, 0x6B, 0x3D, 0x55}};
 
 // The recipient table's columns until SetColumns chooses others.
 constexpr ULONG RecipientColumns[] = {
-    RowIdTag,
-    0x3001001F,  // PR_DISPLAY_NAME
-    0x3002001F,  // PR_ADDRTYPE
-    0x3003001F,  // PR_EMAIL_ADDRESS
-    0x0C150003,  // PR_RECIPIENT_TYPE
-    0x0FFF0102,  // PR_ENTRYID
-    0x39000003,  // PR_DISPLAY_TYPE
-    0x39FE001F,  // PR_SMTP_ADDRESS
+    proptags::RowId,     tags::DisplayName, tags::AddrType,    tags::EmailAddress,
+    tags::RecipientType, tags::EntryId,     tags::DisplayType, tags::SmtpAddress,
 };
+constexpr ULONG AttachmentColumns[] = {proptags::AttachNum, tags::AttachLongFilename, tags::AttachFilename};
+constexpr ULONG StoreColumns[] = {tags::EntryId, tags::DisplayName, proptags::ResourceFlags, proptags::MdbProvider};
 
-// The values of `tags` from `read` as one MAPI block; a value the object lacks is PT_ERROR.
-template <class Read>
-SPropValue* BlockOf(const std::vector<ULONG>& tags, Read read, bool& missing) {
-    PropsToWrite props;
-    missing = false;
-    for (ULONG tag : tags) {
-        mapi::PropValue value = mapi::PropId(tag) == mapi::PropId(RowIdTag) ? mapi::PropValue() : read(tag);
-        if (std::holds_alternative<std::monostate>(value)) {
-            SPropValue error{};
-            error.ulPropTag = (tag & 0xFFFF0000u) | PtError;
-            error.Value.err = MapiNotFound;
-            props.values().push_back(error);
-            missing = true;
-        } else {
-            props.add(tag, value);
-        }
-    }
-    return CopyToBlock(props.values().data(), props.values().size(), SystemLibrary());
-}
+// Where a store keeps the entry ids of its default folders, and which folder each is.
+constexpr std::array<std::pair<mapi::PropTag, int>, 3> StoreFolderIds{{
+    {0x35E30102, 3},  // PR_IPM_WASTEBASKET_ENTRYID: Deleted Items
+    {0x35E20102, 4},  // PR_IPM_OUTBOX_ENTRYID: Outbox
+    {0x35E40102, 5},  // PR_IPM_SENTMAIL_ENTRYID: Sent Items
+}};
 
-// A MAPI failure thrown inside the simulated profile, as the HRESULT MAPI answers.
-template <class Body>
-HRESULT Answer(Body body) {
-    try {
-        return body();
-    } catch (const platform::PlatformError& e) {
-        return static_cast<HRESULT>(e.number());
-    } catch (...) {
-        return E_FAIL;
-    }
-}
-
-// Reference counting, QueryInterface for the interfaces given and the counting of calls.
-template <class Interface>
-class MapiFace : public Interface {
+class RowTable final : public MapiFace<IMAPITable> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) return E_POINTER;
-        *out = nullptr;
-        for (const IID* offered : iids_) {
-            if (iid == *offered) *out = this;
-        }
-        if (iid == IID_IUnknown) *out = this;
-        if (*out == nullptr) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
-    }
-    virtual ~MapiFace() { faces_->mapiObjectGone(); }
-
-protected:
-    MapiFace(std::shared_ptr<Faces> faces, std::string name, std::vector<const IID*> iids)
-        : faces_(std::move(faces)), name_(std::move(name)), iids_(std::move(iids)) {
-        faces_->mapiObjectMade();
-    }
-    void count(const char* method) { faces_->countMapiCall(name_ + "." + method); }
-    std::shared_ptr<Faces> faces_;
-
-private:
-    std::string name_;
-    std::vector<const IID*> iids_;
-    ULONG refs_ = 1;
-};
-
-#define CORVANE_NO_SUPPORT(name, ...)                      \
-    HRESULT STDMETHODCALLTYPE name(__VA_ARGS__) override { \
-        this->count(#name);                                \
-        return MapiNoSupport;                              \
-    }
-
-class RecipientTable final : public MapiFace<IMAPITable> {
-public:
-    RecipientTable(std::shared_ptr<Faces> faces, std::vector<std::shared_ptr<mapi::Recipient>> rows)
+    RowTable(std::shared_ptr<Faces> faces, std::size_t rows, RowReader read, std::vector<ULONG> columns)
         : MapiFace(std::move(faces), "IMAPITable", {&iid::IMAPITable}),
-          rows_(std::move(rows)),
-          columns_(std::begin(RecipientColumns), std::end(RecipientColumns)) {}
+          rows_(rows),
+          read_(std::move(read)),
+          columns_(std::move(columns)) {}
 
     HRESULT STDMETHODCALLTYPE SetColumns(SPropTagArray* columns, ULONG) override {
         count("SetColumns");
@@ -126,14 +61,14 @@ public:
     HRESULT STDMETHODCALLTYPE GetRowCount(ULONG, ULONG* out) override {
         count("GetRowCount");
         if (out == nullptr) return E_INVALIDARG;
-        *out = static_cast<ULONG>(rows_.size());
+        *out = static_cast<ULONG>(rows_);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE QueryRows(LONG wanted, ULONG, SRowSet** out) override {
         count("QueryRows");
         if (out == nullptr || wanted < 0) return E_INVALIDARG;
         return Answer([&]() -> HRESULT {
-            const std::size_t n = std::min(static_cast<std::size_t>(wanted), rows_.size() - next_);
+            const std::size_t n = std::min(static_cast<std::size_t>(wanted), rows_ - next_);
             void* block = nullptr;
             if (FAILED(SystemLibrary().allocateBuffer(static_cast<ULONG>(sizeof(SRowSet) + n * sizeof(SRow)), &block)))
                 return MapiNotEnoughMemory;
@@ -142,7 +77,7 @@ public:
             try {
                 for (std::size_t i = 0; i < n; ++i, ++next_) addRow(*set);
             } catch (...) {
-                // A recipient gone meanwhile: nothing is handed out.
+                // A row gone meanwhile: nothing is handed out.
                 for (ULONG r = 0; r < set->cRows; ++r) SystemLibrary().freeBuffer(set->aRow[r].lpProps);
                 SystemLibrary().freeBuffer(set);
                 throw;
@@ -174,82 +109,52 @@ public:
 
 private:
     void addRow(SRowSet& set) {
-        auto& recipient = *rows_[next_];
         bool missing = false;
+        const std::size_t row = next_;
         SPropValue* values = BlockOf(
-            columns_, [&](ULONG tag) { return recipient.Fields(tag); }, missing);
-        if (values == nullptr) throw platform::PlatformError(errors::MapiNotEnoughMemory);
-        for (std::size_t c = 0; c < columns_.size(); ++c) {
-            if (mapi::PropId(columns_[c]) == mapi::PropId(RowIdTag)) {
-                values[c].ulPropTag = RowIdTag;
-                values[c].Value.l = static_cast<LONG>(next_);
-            }
-        }
+            columns_, [&](mapi::PropTag tag) { return read_(row, tag); }, missing);
+        if (values == nullptr) throw platform::PlatformError(platform::errors::MapiNotEnoughMemory);
         set.aRow[set.cRows++] = SRow{0, static_cast<ULONG>(columns_.size()), values};
     }
 
-    std::vector<std::shared_ptr<mapi::Recipient>> rows_;
+    std::size_t rows_;
+    RowReader read_;
     std::vector<ULONG> columns_;
     std::size_t next_ = 0;
 };
 
-// IMAPIProp over a property object of the simulated profile: what the caller names is read,
-// what it writes is written at once; SaveChanges saves a message.
+// The rows of a list of property objects, with the row's number under `numberTag`.
+template <class Object>
+RowReader RowsOf(std::vector<std::shared_ptr<Object>> objects, mapi::PropTag numberTag) {
+    return [objects = std::move(objects), numberTag](std::size_t row, mapi::PropTag tag) -> mapi::PropValue {
+        if (mapi::PropId(tag) == mapi::PropId(numberTag)) return static_cast<std::int32_t>(row);
+        return objects.at(row)->Fields(tag);
+    };
+}
+
+// Answers a request for a table of property objects: the rows (`rows()`) as they are now,
+// each row's number under `numberTag`.
+template <class Rows>
+HRESULT AnswerTable(const std::shared_ptr<Faces>& faces, IMAPITable** out, Rows rows, mapi::PropTag numberTag,
+                    std::vector<ULONG> columns) {
+    if (out == nullptr) return E_INVALIDARG;
+    return Answer([&]() -> HRESULT {
+        auto objects = rows();
+        const std::size_t n = objects.size();
+        *out = NewTable(faces, n, RowsOf(std::move(objects), numberTag), std::move(columns));
+        return S_OK;
+    });
+}
+
+bool IsId(mapi::PropTag tag, mapi::PropTag id) { return mapi::PropId(tag) == mapi::PropId(id); }
+
+// An address book entry or an attachment: its properties only.
 template <class Interface>
-class PropFace : public MapiFace<Interface> {
+class PlainPropFace final : public PropFace<Interface> {
 public:
-    HRESULT STDMETHODCALLTYPE GetProps(SPropTagArray* tags, ULONG, ULONG* count, SPropValue** out) override {
-        this->count("GetProps");
-        // The whole property list is not offered: the caller names what it reads.
-        if (tags == nullptr || count == nullptr || out == nullptr) return MapiNoSupport;
-        return Answer([&]() -> HRESULT {
-            std::vector<ULONG> asked(tags->aulPropTag, tags->aulPropTag + tags->cValues);
-            bool missing = false;
-            *out = BlockOf(
-                asked, [&](ULONG tag) { return object_->Fields(tag); }, missing);
-            if (*out == nullptr) return MapiNotEnoughMemory;
-            *count = tags->cValues;
-            return missing ? MapiErrorsReturned : S_OK;
-        });
-    }
-    HRESULT STDMETHODCALLTYPE SetProps(ULONG n, SPropValue* values, SPropProblemArray** problems) override {
-        this->count("SetProps");
-        if (problems != nullptr) *problems = nullptr;
-        return Answer([&]() -> HRESULT {
-            for (ULONG i = 0; i < n; ++i) object_->SetFields(values[i].ulPropTag, ValueOf(values[i]));
-            return S_OK;
-        });
-    }
-    HRESULT STDMETHODCALLTYPE SaveChanges(ULONG) override {
-        this->count("SaveChanges");
-        return Answer([&]() -> HRESULT {
-            if (auto* message = dynamic_cast<mapi::Message*>(object_.get())) message->Save();
-            return S_OK;
-        });
-    }
-    CORVANE_NO_SUPPORT(GetLastError, HRESULT, ULONG, MAPIERROR**)
-    CORVANE_NO_SUPPORT(GetPropList, ULONG, SPropTagArray**)
-    CORVANE_NO_SUPPORT(OpenProperty, ULONG, const IID*, ULONG, ULONG, IUnknown**)
-    CORVANE_NO_SUPPORT(DeleteProps, SPropTagArray*, SPropProblemArray**)
-    CORVANE_NO_SUPPORT(CopyTo, ULONG, const IID*, SPropTagArray*, ULONG_PTR, IMAPIProgress*, const IID*, void*, ULONG,
-                       SPropProblemArray**)
-    CORVANE_NO_SUPPORT(CopyProps, SPropTagArray*, ULONG_PTR, IMAPIProgress*, const IID*, void*, ULONG,
-                       SPropProblemArray**)
-    CORVANE_NO_SUPPORT(GetNamesFromIDs, SPropTagArray**, GUID*, ULONG, ULONG*, MAPINAMEID***)
-    CORVANE_NO_SUPPORT(GetIDsFromNames, ULONG, MAPINAMEID**, ULONG, SPropTagArray**)
-
-protected:
-    PropFace(std::shared_ptr<Faces> faces, std::string name, std::vector<const IID*> iids,
-             std::shared_ptr<mapi::PropertyObject> object)
-        : MapiFace<Interface>(std::move(faces), std::move(name), std::move(iids)), object_(std::move(object)) {}
-    std::shared_ptr<mapi::PropertyObject> object_;
-};
-
-// An address book entry: its properties only.
-class EntryFace final : public PropFace<IMailUser> {
-public:
-    EntryFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::PropertyObject> entry)
-        : PropFace(std::move(faces), "IMailUser", {&iid::IMAPIProp, &iid::IMailUser}, std::move(entry)) {}
+    PlainPropFace(std::shared_ptr<Faces> faces, std::string name, std::vector<const IID*> iids,
+                  std::shared_ptr<mapi::PropertyObject> object)
+        : PropFace<Interface>(std::move(faces), std::move(name), std::move(iids), std::move(object)) {}
 };
 
 class MessageFace final : public PropFace<IMessage> {
@@ -260,11 +165,8 @@ public:
 
     HRESULT STDMETHODCALLTYPE GetRecipientTable(ULONG, IMAPITable** out) override {
         count("GetRecipientTable");
-        if (out == nullptr) return E_INVALIDARG;
-        return Answer([&]() -> HRESULT {
-            *out = new RecipientTable(faces_, message_->Recipients());
-            return S_OK;
-        });
+        return AnswerTable(faces_, out, [&] { return message_->Recipients(); }, proptags::RowId,
+                           {std::begin(RecipientColumns), std::end(RecipientColumns)});
     }
     // A row is found by its PR_ROWID (the table's row number); its other values are written.
     HRESULT STDMETHODCALLTYPE ModifyRecipients(ULONG, ADRLIST* mods) override {
@@ -276,20 +178,36 @@ public:
                 const SRow& row = mods->aRow[r];
                 std::size_t index = recipients.size();
                 for (ULONG c = 0; c < row.cValues; ++c) {
-                    if (row.lpProps[c].ulPropTag == RowIdTag) index = static_cast<std::size_t>(row.lpProps[c].Value.l);
+                    if (row.lpProps[c].ulPropTag == proptags::RowId)
+                        index = static_cast<std::size_t>(row.lpProps[c].Value.l);
                 }
                 if (index >= recipients.size()) return MapiNotFound;
                 for (ULONG c = 0; c < row.cValues; ++c) {
                     const SPropValue& value = row.lpProps[c];
-                    if (value.ulPropTag == RowIdTag || (value.ulPropTag & 0xFFFF) == PtError) continue;
+                    if (value.ulPropTag == proptags::RowId || (value.ulPropTag & 0xFFFF) == PtError) continue;
                     recipients[index]->SetFields(value.ulPropTag, ValueOf(value));
                 }
             }
             return S_OK;
         });
     }
-    CORVANE_NO_SUPPORT(GetAttachmentTable, ULONG, IMAPITable**)
-    CORVANE_NO_SUPPORT(OpenAttach, ULONG, const IID*, ULONG, IAttach**)
+    // The attachments in the item's order, PR_ATTACH_NUM being the position from 0.
+    HRESULT STDMETHODCALLTYPE GetAttachmentTable(ULONG, IMAPITable** out) override {
+        count("GetAttachmentTable");
+        return AnswerTable(faces_, out, [&] { return message_->Attachments(); }, proptags::AttachNum,
+                           {std::begin(AttachmentColumns), std::end(AttachmentColumns)});
+    }
+    HRESULT STDMETHODCALLTYPE OpenAttach(ULONG number, const IID*, ULONG, IAttach** out) override {
+        count("OpenAttach");
+        if (out == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            auto attachments = message_->Attachments();
+            if (number >= attachments.size()) return MapiNotFound;
+            *out = new PlainPropFace<IAttach>(faces_, "IAttach", {&iid::IMAPIProp, &iid::IAttachment},
+                                              attachments[number]);
+            return S_OK;
+        });
+    }
     CORVANE_NO_SUPPORT(CreateAttach, const IID*, ULONG, ULONG*, IAttach**)
     CORVANE_NO_SUPPORT(DeleteAttach, ULONG, ULONG_PTR, IMAPIProgress*, ULONG)
     CORVANE_NO_SUPPORT(SubmitMessage, ULONG)
@@ -301,18 +219,352 @@ public:
         });
     }
 
+protected:
+    // The folder the message is in, which the message's own view does not keep.
+    mapi::PropValue read(mapi::PropTag tag) override {
+        if (!IsId(tag, proptags::ParentEntryId)) return message_->Fields(tag);
+        auto parent = message_->Parent();
+        return parent ? EntryIdValue(parent->EntryID()) : mapi::PropValue();
+    }
+
 private:
     std::shared_ptr<mapi::Message> message_;
 };
 
-#undef CORVANE_NO_SUPPORT
+IUnknown* NewMessageFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::Message> message) {
+    return static_cast<IMessage*>(new MessageFace(std::move(faces), std::move(message)));
+}
+
+// A message of `messages` by its entry id; nullptr when none has it.
+std::shared_ptr<mapi::Message> MessageWithId(const std::vector<std::shared_ptr<mapi::Message>>& messages,
+                                             const std::string& entryId) {
+    for (const auto& message : messages) {
+        if (text::equalsNoCase(message->EntryID(), entryId)) return message;
+    }
+    return nullptr;
+}
+
+// A folder: its properties, its contents table, its messages opened, made and deleted.
+class FolderFace final : public PropFace<IMAPIFolder> {
+public:
+    FolderFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::Folder> folder)
+        : PropFace(std::move(faces), "IMAPIFolder", {&iid::IMAPIProp, &iid::IMAPIContainer, &iid::IMAPIFolder},
+                   folder),
+          folder_(std::move(folder)) {}
+
+    HRESULT STDMETHODCALLTYPE GetContentsTable(ULONG, IMAPITable** out) override {
+        count("GetContentsTable");
+        return AnswerTable(faces_, out, [&] { return folder_->Messages(); }, proptags::RowId, {tags::EntryId});
+    }
+    HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
+                                        IUnknown** out) override {
+        count("OpenEntry");
+        if (out == nullptr || type == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            auto message = MessageWithId(folder_->Messages(), mapi::HexFromBinary(EntryBytes(size, id)));
+            if (!message) return MapiNotFound;
+            *type = MapiMessageType;
+            *out = NewMessageFace(faces_, message);
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE CreateMessage(const IID*, ULONG, IMessage** out) override {
+        count("CreateMessage");
+        if (out == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            *out = new MessageFace(faces_, folder_->AddMessage("IPM.Note"));
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE DeleteMessages(ENTRYLIST* list, ULONG_PTR, IMAPIProgress*, ULONG) override {
+        count("DeleteMessages");
+        if (list == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            for (ULONG i = 0; i < list->cValues; ++i) {
+                const SBinary& id = list->lpbin[i];
+                auto hex = mapi::HexFromBinary(mapi::Binary(id.lpb, id.lpb + id.cb));
+                if (auto message = MessageWithId(folder_->Messages(), hex)) message->Delete();
+            }
+            return S_OK;
+        });
+    }
+    CORVANE_NO_SUPPORT(GetHierarchyTable, ULONG, IMAPITable**)
+    CORVANE_NO_SUPPORT(SetSearchCriteria, SRestriction*, ENTRYLIST*, ULONG)
+    CORVANE_NO_SUPPORT(GetSearchCriteria, ULONG, SRestriction**, ENTRYLIST**, ULONG*)
+    CORVANE_NO_SUPPORT(CopyMessages, ENTRYLIST*, const IID*, void*, ULONG_PTR, IMAPIProgress*, ULONG)
+    CORVANE_NO_SUPPORT(CreateFolder, ULONG, LPWSTR, LPWSTR, const IID*, ULONG, IMAPIFolder**)
+    CORVANE_NO_SUPPORT(CopyFolder, ULONG, ENTRYID*, const IID*, void*, LPWSTR, ULONG_PTR, IMAPIProgress*, ULONG)
+    CORVANE_NO_SUPPORT(DeleteFolder, ULONG, ENTRYID*, ULONG_PTR, IMAPIProgress*, ULONG)
+    CORVANE_NO_SUPPORT(SetReadFlags, ENTRYLIST*, ULONG_PTR, IMAPIProgress*, ULONG)
+    CORVANE_NO_SUPPORT(GetMessageStatus, ULONG, ENTRYID*, ULONG, ULONG*)
+    CORVANE_NO_SUPPORT(SetMessageStatus, ULONG, ENTRYID*, ULONG, ULONG, ULONG*)
+    CORVANE_NO_SUPPORT(SaveContentsSort, SSortOrderSet*, ULONG)
+    CORVANE_NO_SUPPORT(EmptyFolder, ULONG_PTR, IMAPIProgress*, ULONG)
+
+private:
+    std::shared_ptr<mapi::Folder> folder_;
+};
+
+// A message store of the session: its own properties plus the entry ids of its top of
+// personal folders and default folders, entries opened by id within it.
+class StoreFace final : public PropFace<IMsgStore> {
+public:
+    StoreFace(std::shared_ptr<Faces> faces, std::shared_ptr<mapi::Store> store, const MapiObjectValue& session)
+        : PropFace(std::move(faces), "IMsgStore", {&iid::IMAPIProp, &iid::IMsgStore}, store),
+          store_(std::move(store)),
+          session_(session.session, session.nameSpace) {}
+
+    HRESULT STDMETHODCALLTYPE CompareEntryIDs(ULONG size1, ENTRYID* id1, ULONG size2, ENTRYID* id2, ULONG,
+                                              ULONG* same) override {
+        count("CompareEntryIDs");
+        if (same == nullptr) return E_INVALIDARG;
+        *same = EntryBytes(size1, id1) == EntryBytes(size2, id2) ? 1 : 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
+                                        IUnknown** out) override {
+        count("OpenEntry");
+        return OpenById(*faces_, session_, EntryBytes(size, id), store_->EntryID(), type, out);
+    }
+    HRESULT STDMETHODCALLTYPE GetReceiveFolder(LPWSTR, ULONG, ULONG* size, ENTRYID** id,
+                                               LPWSTR* explicitClass) override {
+        count("GetReceiveFolder");
+        if (size == nullptr || id == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            auto bytes = mapi::BinaryFromHex(store_->GetDefaultFolder(InboxFolder)->EntryID());
+            void* block = nullptr;
+            if (FAILED(SystemLibrary().allocateBuffer(static_cast<ULONG>(bytes.size()), &block)))
+                return MapiNotEnoughMemory;
+            std::copy(bytes.begin(), bytes.end(), static_cast<BYTE*>(block));
+            *size = static_cast<ULONG>(bytes.size());
+            *id = static_cast<ENTRYID*>(block);
+            if (explicitClass != nullptr) *explicitClass = nullptr;
+            return S_OK;
+        });
+    }
+    CORVANE_NO_SUPPORT(Advise, ULONG, ENTRYID*, ULONG, IMAPIAdviseSink*, ULONG_PTR*)
+    CORVANE_NO_SUPPORT(Unadvise, ULONG_PTR)
+    CORVANE_NO_SUPPORT(SetReceiveFolder, LPWSTR, ULONG, ULONG, ENTRYID*)
+    CORVANE_NO_SUPPORT(GetReceiveFolderTable, ULONG, IMAPITable**)
+    CORVANE_NO_SUPPORT(StoreLogoff, ULONG*)
+    CORVANE_NO_SUPPORT(AbortSubmit, ULONG, ENTRYID*, ULONG)
+    CORVANE_NO_SUPPORT(GetOutgoingQueue, ULONG, IMAPITable**)
+    CORVANE_NO_SUPPORT(SetLockState, IMessage*, ULONG)
+    CORVANE_NO_SUPPORT(FinishedMsg, ULONG, ULONG, ENTRYID*)
+    CORVANE_NO_SUPPORT(NotifyNewMail, NOTIFICATION*)
+
+protected:
+    mapi::PropValue read(mapi::PropTag tag) override {
+        if (IsId(tag, proptags::IpmSubtreeEntryId)) return EntryIdValue(store_->IPMRootFolder()->EntryID());
+        for (const auto& [idTag, folderType] : StoreFolderIds) {
+            if (IsId(tag, idTag)) return EntryIdValue(store_->GetDefaultFolder(folderType)->EntryID());
+        }
+        return store_->Fields(tag);
+    }
+
+private:
+    std::shared_ptr<mapi::Store> store_;
+    MapiObjectValue session_;
+};
+
+// The profile's global section: its name.
+class ProfileSection final : public mapi::PropertyObject {
+public:
+    mapi::PropValue Fields(mapi::PropTag tag) override {
+        return IsId(tag, proptags::ProfileName) ? mapi::PropValue(std::string("Outlook")) : mapi::PropValue();
+    }
+    void SetFields(mapi::PropTag, const mapi::PropValue&) override {
+        throw platform::PlatformError(platform::errors::MapiNoSupport);
+    }
+};
+
+class SessionFace final : public MapiFace<IMAPISession> {
+public:
+    SessionFace(std::shared_ptr<Faces> faces, const MapiObjectValue& value)
+        : MapiFace(std::move(faces), "IMAPISession", {&iid::IMAPISession}), value_(value.session, value.nameSpace) {}
+
+    const MapiObjectValue& value() const noexcept { return value_; }
+
+    HRESULT STDMETHODCALLTYPE GetMsgStoresTable(ULONG, IMAPITable** out) override {
+        count("GetMsgStoresTable");
+        if (out == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            auto stores = value_.session->Stores();
+            const std::size_t n = stores.size();
+            auto read = [stores = std::move(stores)](std::size_t row, mapi::PropTag tag) -> mapi::PropValue {
+                const auto& store = stores.at(row);
+                if (IsId(tag, proptags::ResourceFlags))
+                    return static_cast<std::int32_t>(store->Default() ? proptags::StoreDefaultFlag : 0);
+                if (IsId(tag, proptags::MdbProvider)) {
+                    for (const auto& [uid, kind] : StoreProviders) {
+                        if (kind == store->StoreKind()) return mapi::Binary(uid.begin(), uid.end());
+                    }
+                    return {};
+                }
+                return store->Fields(tag);
+            };
+            *out = NewTable(faces_, n, std::move(read), {std::begin(StoreColumns), std::end(StoreColumns)});
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE OpenMsgStore(ULONG_PTR, ULONG size, ENTRYID* id, const IID*, ULONG,
+                                           IMsgStore** out) override {
+        count("OpenMsgStore");
+        if (out == nullptr) return E_INVALIDARG;
+        return Answer([&]() -> HRESULT {
+            const auto wanted = EntryBytes(size, id);
+            for (const auto& store : value_.session->Stores()) {
+                if (mapi::BinaryFromHex(store->EntryID()) != wanted) continue;
+                *out = new StoreFace(faces_, store, value_);
+                return S_OK;
+            }
+            return MapiNotFound;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE OpenEntry(ULONG size, ENTRYID* id, const IID*, ULONG, ULONG* type,
+                                        IUnknown** out) override {
+        count("OpenEntry");
+        return OpenById(*faces_, value_, EntryBytes(size, id), {}, type, out);
+    }
+    HRESULT STDMETHODCALLTYPE OpenProfileSection(GUID*, const IID*, ULONG, IProfSect** out) override {
+        count("OpenProfileSection");
+        if (out == nullptr) return E_INVALIDARG;
+        *out = new PlainPropFace<IProfSect>(faces_, "IProfSect", {&iid::IMAPIProp},
+                                            std::make_shared<ProfileSection>());
+        return S_OK;
+    }
+    // Outlook's own session is never logged off by an add-in; the call is only counted.
+    HRESULT STDMETHODCALLTYPE Logoff(ULONG_PTR, ULONG, ULONG) override {
+        count("Logoff");
+        return S_OK;
+    }
+    CORVANE_NO_SUPPORT(GetLastError, HRESULT, ULONG, MAPIERROR**)
+    CORVANE_NO_SUPPORT(OpenAddressBook, ULONG_PTR, const IID*, ULONG, IAddrBook**)
+    CORVANE_NO_SUPPORT(GetStatusTable, ULONG, IMAPITable**)
+    CORVANE_NO_SUPPORT(CompareEntryIDs, ULONG, ENTRYID*, ULONG, ENTRYID*, ULONG, ULONG*)
+    CORVANE_NO_SUPPORT(Advise, ULONG, ENTRYID*, ULONG, IMAPIAdviseSink*, ULONG_PTR*)
+    CORVANE_NO_SUPPORT(Unadvise, ULONG_PTR)
+    CORVANE_NO_SUPPORT(MessageOptions, ULONG_PTR, ULONG, LPWSTR, IMessage*)
+    CORVANE_NO_SUPPORT(QueryDefaultMessageOpt, LPWSTR, ULONG, ULONG*, SPropValue**)
+    CORVANE_NO_SUPPORT(EnumAdrTypes, ULONG, ULONG*, LPWSTR**)
+    CORVANE_NO_SUPPORT(QueryIdentity, ULONG*, ENTRYID**)
+    CORVANE_NO_SUPPORT(SetDefaultStore, ULONG, ULONG, ENTRYID*)
+    CORVANE_NO_SUPPORT(AdminServices, ULONG, IMsgServiceAdmin**)
+    CORVANE_NO_SUPPORT(ShowForm, ULONG_PTR, IMsgStore*, IMAPIFolder*, const IID*, ULONG, IMessage*, ULONG, ULONG,
+                       ULONG, ULONG, LPSTR)
+    CORVANE_NO_SUPPORT(PrepareForm, const IID*, IMessage*, ULONG*)
+
+protected:
+    void* answers(REFIID iid) override { return iid == IID_SimSession ? static_cast<IMAPISession*>(this) : nullptr; }
+
+private:
+    MapiObjectValue value_;
+};
+
+// Logons through the faces: the profile's session, shown as our IMAPISession.
+class FaceSubsystem final : public mapi::Subsystem {
+public:
+    FaceSubsystem(std::weak_ptr<Faces> faces, std::shared_ptr<mapi::Subsystem> profile)
+        : faces_(std::move(faces)), profile_(std::move(profile)) {}
+
+    std::shared_ptr<mapi::Session> Logon() override {
+        auto faces = faces_.lock();
+        if (!faces || !profile_) throw platform::PlatformError(platform::errors::MapiLogonFailed);
+        auto application = faces->application();
+        MapiObjectValue value(profile_->Logon(), application ? application->Session() : nullptr);
+        auto session = ComPtr<IUnknown>::adopt(MapiFaceOf(*faces, value));
+        return SessionOf(session.get());
+    }
+
+private:
+    std::weak_ptr<Faces> faces_;
+    std::shared_ptr<mapi::Subsystem> profile_;
+};
 
 }  // namespace
 
-IUnknown* MapiFaceOf(Faces& faces, const std::shared_ptr<mapi::PropertyObject>& object) {
-    if (auto message = std::dynamic_pointer_cast<mapi::Message>(object))
-        return static_cast<IMessage*>(new MessageFace(faces.shared_from_this(), std::move(message)));
-    return static_cast<IMailUser*>(new EntryFace(faces.shared_from_this(), object));
+std::shared_ptr<mapi::Subsystem> LogonSubsystem(const std::shared_ptr<Faces>& faces,
+                                                std::shared_ptr<mapi::Subsystem> profile) {
+    return std::make_shared<FaceSubsystem>(faces, std::move(profile));
+}
+
+SPropValue* BlockOf(const std::vector<ULONG>& tags, const PropReader& read, bool& missing) {
+    PropsToWrite props;
+    missing = false;
+    for (ULONG tag : tags) {
+        mapi::PropValue value = read(tag);
+        if (std::holds_alternative<std::monostate>(value)) {
+            SPropValue error{};
+            error.ulPropTag = (tag & 0xFFFF0000u) | PtError;
+            error.Value.err = MapiNotFound;
+            props.values().push_back(error);
+            missing = true;
+        } else {
+            props.add(tag, value);
+        }
+    }
+    return CopyToBlock(props.values().data(), props.values().size(), SystemLibrary());
+}
+
+IMAPITable* NewTable(std::shared_ptr<Faces> faces, std::size_t rows, RowReader read, std::vector<ULONG> columns) {
+    return new RowTable(std::move(faces), rows, std::move(read), std::move(columns));
+}
+
+mapi::Binary EntryBytes(ULONG size, const ENTRYID* id) {
+    const auto* bytes = reinterpret_cast<const BYTE*>(id);
+    return bytes != nullptr ? mapi::Binary(bytes, bytes + size) : mapi::Binary();
+}
+
+mapi::PropValue EntryIdValue(const std::string& hex) {
+    return hex.empty() ? mapi::PropValue() : mapi::PropValue(mapi::BinaryFromHex(hex));
+}
+
+HRESULT OpenById(Faces& faces, const MapiObjectValue& session, const mapi::Binary& id, const std::string& storeId,
+                 ULONG* type, IUnknown** out) {
+    if (out == nullptr || type == nullptr) return E_INVALIDARG;
+    const auto entryId = mapi::HexFromBinary(id);
+    return Answer([&]() -> HRESULT {
+        try {
+            auto message = session.session->GetMessageFromID(entryId, storeId);
+            *type = MapiMessageType;
+            *out = NewMessageFace(faces.shared_from_this(), message);
+            return S_OK;
+        } catch (const platform::PlatformError& e) {
+            if (e.number() != platform::errors::MapiNotFound.number || !session.nameSpace) throw;
+        }
+        std::shared_ptr<outlook::Folder> folder;
+        try {
+            folder = session.nameSpace->GetFolderFromID(entryId, storeId);
+        } catch (const platform::PlatformError&) {
+            return MapiNotFound;
+        }
+        auto view = folder ? folder->MAPIOBJECT() : nullptr;
+        if (!view) return MapiNotFound;
+        *type = MapiFolderType;
+        *out = static_cast<IMAPIFolder*>(new FolderFace(faces.shared_from_this(), std::move(view)));
+        return S_OK;
+    });
+}
+
+IUnknown* MapiFaceOf(Faces& faces, const MapiObjectValue& value) {
+    auto shared = faces.shared_from_this();
+    if (value.session) return static_cast<IMAPISession*>(new SessionFace(shared, value));
+    if (auto message = std::dynamic_pointer_cast<mapi::Message>(value.object))
+        return NewMessageFace(shared, std::move(message));
+    if (auto folder = std::dynamic_pointer_cast<mapi::Folder>(value.object))
+        return static_cast<IMAPIFolder*>(new FolderFace(shared, std::move(folder)));
+    return static_cast<IMailUser*>(
+        new PlainPropFace<IMailUser>(shared, "IMailUser", {&iid::IMAPIProp, &iid::IMailUser}, value.object));
+}
+
+const MapiObjectValue* SessionBehind(IUnknown* session) {
+    if (session == nullptr) return nullptr;
+    IMAPISession* ours = nullptr;
+    if (FAILED(session->QueryInterface(IID_SimSession, reinterpret_cast<void**>(&ours))) || ours == nullptr)
+        return nullptr;
+    const MapiObjectValue* value = &static_cast<SessionFace*>(ours)->value();
+    ours->Release();  // the caller holds the session
+    return value;
 }
 
 }  // namespace corvane::simcom

@@ -102,7 +102,7 @@ void ToVariant(Faces& faces, const ol::Variant& value, VARIANT& out) {
             VARIANT unknown;
             VariantInit(&unknown);
             V_VT(&unknown) = VT_UNKNOWN;
-            V_UNKNOWN(&unknown) = MapiFaceOf(faces, mapiValue->object);
+            V_UNKNOWN(&unknown) = MapiFaceOf(faces, *mapiValue);
             return Value::adopt(unknown);
         }
         return Value(ComPtr<IDispatch>::adopt(faces.faceOf(object)).get());
@@ -284,6 +284,15 @@ std::vector<Kind> BuildKinds() {
                                 })
                         .get("Folders", &ol::NameSpace::Folders)
                         .get("Accounts", &ol::NameSpace::Accounts)
+                        .method("MAPIOBJECT",
+                                [](ol::NameSpace& self, const Call& c) -> ol::Variant {
+                                    // The session opens folders by id through its NameSpace.
+                                    auto session = self.MAPIOBJECT();
+                                    if (!session) return std::monostate();
+                                    auto ns = std::dynamic_pointer_cast<ol::NameSpace>(c.faces().objectOf(self));
+                                    return std::shared_ptr<ol::Dispatch>(
+                                        std::make_shared<MapiObjectValue>(std::move(session), std::move(ns)));
+                                })
                         .done());
     kinds.push_back(Table<ol::Explorers>("_Explorers")
                         .collection()
@@ -316,6 +325,13 @@ std::vector<Kind> BuildKinds() {
         Table<ol::Item>("_Item")
             .get("MessageClass", &ol::Item::MessageClass)
             .get("EntryID", &ol::Item::EntryID)
+            // The item's NameSpace, as Outlook's items give it (the session of their MAPIOBJECT).
+            .method("Session",
+                    [](ol::Item&, const Call& c) -> ol::Variant {
+                        auto application = c.faces().application();
+                        if (!application) throw platform::PlatformError(platform::errors::NotSupported);
+                        return Out(application->Session());
+                    })
             .prop("Subject", &ol::Item::Subject, &ol::Item::SetSubject)
             .prop("Body", &ol::Item::Body, &ol::Item::SetBody)
             .get("Parent", &ol::Item::Parent)
@@ -420,6 +436,7 @@ std::vector<Kind> BuildKinds() {
                         .get("Folders", &ol::Folder::Folders)
                         .get("Items", &ol::Folder::Items)
                         .get("DefaultItemType", &ol::Folder::DefaultItemType)
+                        .mapiObject()
                         .action("MoveTo", [](auto& self, const Call& c) { self.MoveTo(c.objectAs<ol::Folder>(0)); })
                         .get("Delete", &ol::Folder::Delete)
                         .done());

@@ -34,6 +34,7 @@ public:
     Call(Faces& faces, DISPPARAMS& params);
 
     std::size_t count() const noexcept { return positional_; }
+    Faces& faces() const noexcept { return *faces_; }
     // Given and not left out (VT_ERROR DISP_E_PARAMNOTFOUND).
     bool given(std::size_t index) const;
     bool isText(std::size_t index) const;

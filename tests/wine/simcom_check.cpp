@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "corvane/comoutlook/objects.h"
+#include "corvane/mapi/objects.h"
 #include "corvane/outlook/explorer.h"
 #include "corvane/outlook/folders.h"
 #include "corvane/outlook/items.h"
@@ -22,6 +23,7 @@
 #include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
 #include "corvane/sim/application.h"
+#include "corvane/sim/mapi_views.h"
 #include "corvane/sim/name_space.h"
 #include "corvane/simcom/com_addin.h"
 #include "corvane/simcom/faces.h"
@@ -119,6 +121,52 @@ void CheckRoundTrips(const std::shared_ptr<sim::SimApplication>& simApp, simcom:
            "ItemSend left alone lets the message go");
     Expect(faces.callsByMember().at("_MailItem.Send") == 2 && faces.callsByMember().at("_Application.CreateItem") == 1,
            "each member's calls are counted");
+}
+
+// Extended MAPI through the add-in's own layer (commapi) over the face: the session's
+// accounts through the account manager, a message's attachments, the sending account.
+void CheckMapiThroughCommapi(const std::shared_ptr<sim::SimApplication>& simApp, simcom::Faces& faces) {
+    auto profile = simApp->profile();
+    profile->addAccount({"Kelderon", "ann@kelderon.example", ol::olaccount::Exchange, "Ann Archer"});
+    profile->makeDefaultAccount(profile->addAccount({"Home", "ann@home.example", ol::olaccount::Pop3, "Ann"}));
+    sim::ItemSpec report;
+    report.subject = "Report", report.attachments = {{"report.pdf", "", ""}, {"logo.png", "logo@1", ""}};
+    profile->defaultFolder(ol::olfolder::Inbox)->addItem(report);
+    IDispatch* face = faces.faceOf(simApp);
+    auto app = comoutlook::ApplicationOf(face);
+    face->Release();
+    faces.resetCounts();
+
+    auto accounts = app->Session()->MAPIOBJECT()->Accounts();
+    std::string order;
+    for (const auto& account : accounts->GetOrder(mapi::accountcategory::Mail)) order += account->Name() + ";";
+    Expect(order == "Home;Work;Kelderon;", "the session's accounts come in sending order: " + order);
+    Expect(faces.mapiCallsByMethod().at("IOlkAccountManager.Init") == 1 &&
+               faces.mapiCallsByMethod().at("IOlkAccount.GetProp") == 6,
+           "the account manager is made once, each account's id and name read once");
+
+    auto inbox = app->Session()->GetDefaultFolder(ol::olfolder::Inbox)->Items();
+    std::string attached;
+    for (const auto& attachment : inbox->Item(inbox->Count())->MAPIOBJECT()->Attachments()) {
+        auto id = attachment->Fields(mapi::String8Tag(mapi::tags::AttachContentId));
+        attached += attachment->FileName() + "<" + (id.index() == 0 ? "" : std::get<std::string>(id)) + ">";
+    }
+    Expect(attached == "report.pdf<>logo.png<logo@1>", "the attachment table and each attachment read: " + attached);
+
+    auto mail = std::dynamic_pointer_cast<ol::MailItem>(app->CreateItem(ol::olitem::Mail));
+    mail->Recipients()->Add("Bob Baker");
+    auto message = mail->MAPIOBJECT();
+    message->SetFields(mapi::String8Tag(mapi::tags::PrimarySendAccount),
+                       accounts->Item("Work")->Fields(mapi::tags::AccountSendStamp));
+    message->Save();
+    Expect(message->Account() && message->Account()->Name() == "Work", "the sending account written is read back");
+    mail->Send();
+    Expect(simApp->sentLog().back().account == "Work", "the simulated Outlook sends from the account written");
+
+    // The add-in's own logon: the stores table, the default store and a folder it names.
+    auto own = simcom::LogonSubsystem(faces.shared_from_this(), std::make_shared<sim::SimMapiSubsystem>(simApp));
+    Expect(own->Logon()->DefaultStore()->GetDefaultFolder(ol::olfolder::Outbox)->Name() == "Outbox",
+           "a session logged on through the faces opens the default store's folders");
 }
 
 void SetSettings(std::initializer_list<std::pair<std::string_view, std::string_view>> settings) {
@@ -247,6 +295,7 @@ int wmain(int argc, wchar_t** argv) {
         if (mode == L"faces") {
             StartWithTwoExplorers(*app);
             CheckRoundTrips(app, *faces);
+            CheckMapiThroughCommapi(app, *faces);
             app->quit();
             CheckOutlook2000Events(clock);
         } else {

@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "corvane/commapi/ref_counted.h"
+
 namespace corvane::com {
 
 // The DLL's live objects plus IClassFactory::LockServer locks. COM asks the DLL itself,
@@ -88,7 +90,7 @@ protected:
 // references, deleted with the last; `alsoAnswers` names further interface identifiers
 // answered with the same IDispatch.
 template <class Self>
-class DispatchObject : public DispatchOf<IDispatch> {
+class DispatchObject : public commapi::RefCounted<Self, DispatchOf<IDispatch>> {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (object == nullptr) return E_POINTER;
@@ -97,14 +99,8 @@ public:
             return E_NOINTERFACE;
         }
         *object = static_cast<IDispatch*>(this);
-        AddRef();
+        this->AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG left = --refs_;
-        if (left == 0) delete static_cast<Self*>(this);
-        return left;
     }
 
 protected:
@@ -113,29 +109,23 @@ protected:
     virtual bool alsoAnswers(REFIID) const { return false; }
 
 private:
-    std::atomic<ULONG> refs_{1};
     ServerReference server_;
 };
 
 // Creates the objects of one class (IClassFactory); `create` makes a new object and asks
 // it for the interface.
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public commapi::RefCounted<ClassFactory, IClassFactory> {
 public:
     using Create = HRESULT (*)(REFIID iid, void** object);
     explicit ClassFactory(Create create) : create_(create) {}
-    virtual ~ClassFactory() = default;
-    ClassFactory(const ClassFactory&) = delete;
-    ClassFactory& operator=(const ClassFactory&) = delete;
+    ~ClassFactory() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
     Create create_;
-    std::atomic<ULONG> refs_{1};
     ServerReference server_;
 };
 

@@ -10,7 +10,8 @@
 // The faces count what crosses them: every Invoke per object and per member, every name
 // lookup, every AddRef and Release, so a test can tell how many calls an add-in made and
 // that it let go of every reference it took. The Extended-MAPI objects behind MAPIOBJECT
-// (an item's IMessage and its recipient table) count their calls per interface method.
+// (the NameSpace's session, folders, items' messages and their tables, address entries,
+// the account manager) count their calls per interface method.
 #include <oaidl.h>
 
 #include <cstdint>
@@ -18,6 +19,8 @@
 #include <memory>
 #include <string>
 
+#include "corvane/mapi/fwd.h"
+#include "corvane/outlook/fwd.h"
 #include "corvane/outlook/object.h"
 
 namespace corvane::simcom {
@@ -35,10 +38,9 @@ struct Counts {
 class Faces : public std::enable_shared_from_this<Faces> {
 public:
     // The faces of an Outlook of that major version (its connection points offer the event
-    // interfaces that version has).
-    static std::shared_ptr<Faces> Create(int outlookMajor = 15) {
-        return std::shared_ptr<Faces>(new Faces(outlookMajor));
-    }
+    // interfaces that version has). From Outlook 2003 on, Outlook's account manager is
+    // offered to CoCreateInstance in this process while the faces live.
+    static std::shared_ptr<Faces> Create(int outlookMajor = 15);
     ~Faces();
     Faces(const Faces&) = delete;
     Faces& operator=(const Faces&) = delete;
@@ -47,8 +49,12 @@ public:
     IDispatch* faceOf(const std::shared_ptr<outlook::Dispatch>& object);
     // The seam object behind one of these faces; nullptr for anything else.
     std::shared_ptr<outlook::Dispatch> objectOf(IUnknown* face) const;
+    // The seam object shown by a live face, as its owner holds it; nullptr without a face.
+    std::shared_ptr<outlook::Dispatch> objectOf(const outlook::Dispatch& object) const;
 
     int outlookMajor() const noexcept { return outlookMajor_; }
+    // The Application last shown through a face (what an item's Session is reached from).
+    std::shared_ptr<outlook::Application> application() const { return application_.lock(); }
     const Counts& counts() const noexcept { return counts_; }
     // The Invoke calls per "Type.Member" (the type as Outlook names its interface).
     const std::map<std::string, std::uint64_t>& callsByMember() const noexcept { return byMember_; }
@@ -84,6 +90,15 @@ private:
     std::map<std::string, std::uint64_t> byMember_;
     std::map<std::string, std::uint64_t> mapiByMethod_;
     std::size_t mapiLive_ = 0;
+    unsigned long accountManager_ = 0;  // the class object's registration
+    std::weak_ptr<outlook::Application> application_;
 };
+
+// The Extended-MAPI subsystem an add-in run against these faces logs on with (where
+// mapi32.dll's MAPILogonEx would give it a session): each Logon is a session of `profile`
+// (the simulated profile's own subsystem) shown as an IMAPISession face and read through the
+// add-in's MAPI layer, so its calls are counted like those on Outlook's own session.
+std::shared_ptr<mapi::Subsystem> LogonSubsystem(const std::shared_ptr<Faces>& faces,
+                                                std::shared_ptr<mapi::Subsystem> profile);
 
 }  // namespace corvane::simcom
