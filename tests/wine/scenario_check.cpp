@@ -1,9 +1,10 @@
 // The parity scenarios (tests/parity) through real COM under Wine: the simulated Outlook
 // behind its COM face (simcom), the add-in's COM server (Corvane.Connect from src/com's
 // class table, linked in) driving it through comoutlook's late binding and events and
-// commapi's Extended MAPI over the faces' MAPI objects. The add-in's process runs on the scenario's own simulated host
-// (its scripted dialogs, registry and files), so each transcript must read as the native
-// run's golden one; after each scenario the faces must count no reference left.
+// commapi's Extended MAPI over the faces' MAPI objects. The add-in's process runs on the
+// scenario's own simulated host (its scripted dialogs, registry and files), so each
+// transcript must read as the native run's golden one; after each scenario the faces must
+// count no reference left.
 //   scenario_check <transcripts folder>
 #include <windows.h>
 
@@ -45,14 +46,17 @@ struct ComWiring {
     std::shared_ptr<simcom::Faces> faces;
 
     bool operator()(sim::SimApplication& app, simhost::SimHost& host) {
+        // The last Outlook's faces go first: they offer Outlook's account manager while they live.
+        faces.reset();
         faces = simcom::Faces::Create(platform::OutlookMajorVersionNumber(app.options().version).value_or(15));
         // The access component's own logons are sessions of the simulated profile shown
         // through the faces, where mapi32.dll would log on to a real profile.
-        com::SetAddinProcessMaker([&host, faces = faces, outlook = std::weak_ptr(app.shared_from_this())] {
-            auto mapi = simcom::LogonSubsystem(faces, outlook.lock()->mapiSubsystem());
-            return std::make_shared<addin::Process>(host.host(), addin::Subsystems{},
-                                                    std::make_shared<access::ComponentFactory>(std::move(mapi)));
-        });
+        com::SetAddinProcessMaker(
+            [&host, faces = std::weak_ptr(faces), outlook = std::weak_ptr(app.shared_from_this())] {
+                auto mapi = simcom::LogonSubsystem(faces.lock(), outlook.lock()->mapiSubsystem());
+                return std::make_shared<addin::Process>(host.host(), addin::Subsystems{},
+                                                        std::make_shared<access::ComponentFactory>(std::move(mapi)));
+            });
         app.registerClass(scenario::AddinProgId, [faces = faces] {
             auto connect = NewConnect();
             return std::shared_ptr<outlook::Dispatch>(simcom::ComAddinClient::Create(faces, connect.get()));
