@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <map>
-#include <sstream>
+#include <string_view>
 #include <utility>
 
+#include "corvane/settings/setting_keys.h"
 #include "corvane/settings/setting_store.h"
 
 namespace corvane::parity {
@@ -18,6 +20,7 @@ using platform::DateTime;
 using simhost::FormStep;
 using simhost::MessageBoxStep;
 namespace act = simhost::action;
+namespace keys = settings::keys;
 
 constexpr int Exchange = 0, Pop3 = 2, Imap = 1;
 
@@ -38,15 +41,17 @@ profile::Profile Mailbox() {
 }
 
 // The add-in's settings (its user key), after the profile's own registry values.
-void Settings(profile::Profile& p, std::initializer_list<std::pair<const char*, const char*>> values) {
+void Settings(profile::Profile& p, std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
     for (auto [name, value] : values)
         p.registry.push_back({.key = std::string(settings::UserSettingsPath),
-                              .valueName = name,
-                              .value = platform::RegValue::string(name, value)});
+                              .valueName = std::string(name),
+                              .value = platform::RegValue::string(std::string(name), std::string(value))});
 }
 
 void QuietStart(profile::Profile& p) {
-    Settings(p, {{"ShowStartupWizard", "False"}, {"LastCheckUpdateDate", "DoNotCheck"}, {"MsgAddAddress", "1"}});
+    Settings(p, {{keys::ShowStartupWizard, "False"},
+                 {keys::LastCheckUpdateDate, settings::DoNotCheckMarker},
+                 {keys::MsgAddAddress, "1"}});
 }
 
 profile::ProfileItem Mail(std::string id, std::string subject, std::string from, std::vector<std::string> to) {
@@ -152,7 +157,7 @@ Scenario AttachmentQuestion() {
 Scenario DelayedSend() {
     auto p = Mailbox();
     QuietStart(p);
-    Settings(p, {{"DelayEmails", "True"}, {"NotifyBeforeDelaying", "False"}});
+    Settings(p, {{keys::DelayEmails, "True"}, {keys::NotifyBeforeDelaying, "False"}});
     const auto due = DateTime::fromCivil(2026, 3, 2, 9, 1);
     return Make("delay-outbox", "a delayed send waits in the Outbox with its time", "11.0.0.8010", p,
                 {Start(), NewMail("agenda", "Agenda", {"Ann Lee"}, "Three items."), Send("agenda", "queued"),
@@ -166,7 +171,7 @@ Scenario DelayedSend() {
 Scenario PreferredAccount() {
     auto p = Mailbox();
     QuietStart(p);
-    Settings(p, {{"blnMoveCV", "1"}});
+    Settings(p, {{keys::blnMoveCV, "1"}});
     p.accounts.push_back({.name = "Home", .smtp = "john@home.example", .type = Pop3, .userName = "John"});
     p.accounts.push_back({.name = "Work", .smtp = "john@work.example", .type = Imap, .userName = "John"});
     profile::ProfileItem list{.id = "list", .subject = "Email Address", .draft = true};
@@ -196,7 +201,7 @@ Scenario RibbonSettings() {
 Scenario SwitchedOff() {
     auto p = Mailbox();
     QuietStart(p);
-    Settings(p, {{"DisplayConfirmation", "1"}});
+    Settings(p, {{keys::DisplayConfirmation, "1"}});
     return Make("switched-off", "the add-in switched off while Outlook runs", "11.0.0.8010", p,
                 {Start(), Do("disconnect", step::Disconnect{.removeMode = 1}),
                  Expect({.running = true, .addinConnected = false, .explorers = 1}),
