@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <utility>
 #include <vector>
 
 #include "corvane/access/factory.h"
@@ -27,9 +28,15 @@ struct Core {
     addin::Process process;
 };
 
-std::weak_ptr<Core>& CurrentCore() {
-    static std::weak_ptr<Core> core;
-    return core;
+// The process every object made in this module shares while one of them lives.
+std::weak_ptr<addin::Process>& CurrentProcess() {
+    static std::weak_ptr<addin::Process> process;
+    return process;
+}
+
+AddinProcessMaker& Maker() {
+    static AddinProcessMaker maker;
+    return maker;
 }
 
 // CreateObject on the running Outlook as the code in Word asks it: Outlook makes the
@@ -59,17 +66,28 @@ std::shared_ptr<outlook::Application> RunningOutlook(const std::weak_ptr<addin::
     return comoutlook::ApplicationOf(application.get(), ThroughOutlook(process, application));
 }
 
+// The DLL's own process, on the machine's services.
+std::shared_ptr<addin::Process> MachineProcess() {
+    auto core = std::make_shared<Core>();
+    std::shared_ptr<addin::Process> process(core, &core->process);
+    process->runningOutlook = [weak = std::weak_ptr(process)] { return RunningOutlook(weak); };
+    return process;
+}
+
 }  // namespace
 
+void SetAddinProcessMaker(AddinProcessMaker maker) {
+    Maker() = std::move(maker);
+    CurrentProcess().reset();
+}
+
 std::shared_ptr<addin::Process> AddinProcessHere() {
-    auto core = CurrentCore().lock();
-    if (!core) {
-        core = std::make_shared<Core>();
-        CurrentCore() = core;
-        std::weak_ptr<addin::Process> weak = std::shared_ptr<addin::Process>(core, &core->process);
-        core->process.runningOutlook = [weak] { return RunningOutlook(weak); };
+    auto process = CurrentProcess().lock();
+    if (!process) {
+        process = Maker() ? Maker()() : MachineProcess();
+        CurrentProcess() = process;
     }
-    return {core, &core->process};
+    return process;
 }
 
 comoutlook::Objects::Creator OwnObjects(std::weak_ptr<addin::Process> process) {

@@ -3,11 +3,13 @@
 // own services (winhost::WindowsHost with the Win32 dialogs), the product's subsystems and
 // the access component over the MAPI subsystem. Every Corvane.Connect and Corvane.Buttons
 // made in the process shares it (Outlook's process and Word's each have their own, as
-// each loads the DLL afresh); it lives while one of them does.
+// each loads the DLL afresh); it lives while one of them does. A program that links the
+// server in may make it otherwise (corvane/com/addin_process.h).
 #include <memory>
 #include <string_view>
 
 #include "corvane/addin/subsystems.h"
+#include "corvane/com/addin_process.h"
 #include "corvane/comoutlook/objects.h"
 
 namespace corvane::com {

@@ -54,6 +54,14 @@ std::shared_ptr<ComAddinClient> ComAddinClient::Create(std::shared_ptr<Faces> fa
     return std::shared_ptr<ComAddinClient>(new ComAddinClient(std::move(faces), std::move(com)));
 }
 
+std::shared_ptr<ComAddinClient> ComAddinClient::Create(std::shared_ptr<Faces> faces, IUnknown* addin) {
+    auto com = std::make_unique<Com>();
+    if (addin == nullptr ||
+        FAILED(addin->QueryInterface(com::IID_IDTExtensibility2, reinterpret_cast<void**>(com->addin.put()))))
+        throw platform::PlatformError(platform::errors::CannotCreateObject);
+    return std::shared_ptr<ComAddinClient>(new ComAddinClient(std::move(faces), std::move(com)));
+}
+
 ComAddinClient::ComAddinClient(std::shared_ptr<Faces> faces, std::unique_ptr<Com> com)
     : faces_(std::move(faces)), com_(std::move(com)) {}
 

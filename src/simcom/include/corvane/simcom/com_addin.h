@@ -18,6 +18,9 @@ class ComAddinClient final : public outlook::ComAddin, public outlook::RibbonExt
 public:
     // The add-in registered under the ProgId; fails with errors::CannotCreateObject.
     static std::shared_ptr<ComAddinClient> Create(std::shared_ptr<Faces> faces, std::string_view progId);
+    // An add-in object already made (by a class linked into the program); fails with
+    // errors::CannotCreateObject when it is no IDTExtensibility2.
+    static std::shared_ptr<ComAddinClient> Create(std::shared_ptr<Faces> faces, IUnknown* addin);
     ~ComAddinClient() override;
     ComAddinClient(const ComAddinClient&) = delete;
     ComAddinClient& operator=(const ComAddinClient&) = delete;
