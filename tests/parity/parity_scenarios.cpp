@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <initializer_list>
-#include <map>
 #include <string_view>
 #include <utility>
 
@@ -234,8 +233,7 @@ std::vector<scenario::Scenario> ParityScenarios() {
 }
 
 int RunAndCompare(const std::filesystem::path& goldenDir, const scenario::AddinWiring& wiring,
-                  const std::function<std::string(const scenario::Scenario&)>& after,
-                  const std::map<std::string, std::string>& knownDifferences) {
+                  const std::function<std::string(const scenario::Scenario&)>& after) {
     const char* update = std::getenv("CORVANE_UPDATE_TRANSCRIPTS");
     const bool rewrite = update != nullptr && std::string(update) == "1";
     int failed = 0;
@@ -251,18 +249,7 @@ int RunAndCompare(const std::filesystem::path& goldenDir, const scenario::AddinW
         } else {
             problem += FirstDifference(ReadLines(golden), result.transcript);
         }
-        const std::string afterwards = after ? after(s) : std::string();
-        const auto known = knownDifferences.find(s.at.file);
-        if (known != knownDifferences.end()) {
-            // Listed as differing for a reason: it must still differ, or come off the list;
-            // its own check afterwards still counts.
-            std::printf("%s %s, known to differ: %s\n%s%s\n", problem.empty() ? "SAME" : "different",
-                        s.at.file.c_str(), known->second.c_str(),
-                        problem.empty() ? "take it off the known differences\n" : problem.c_str(), afterwards.c_str());
-            if (problem.empty() || !afterwards.empty()) ++failed;
-            continue;
-        }
-        problem += afterwards;
+        if (after) problem += after(s);
         std::printf("%s %s\n", problem.empty() ? "same" : "DIFFERENT", s.at.file.c_str());
         if (!problem.empty()) {
             std::printf("%s\n", problem.c_str());

@@ -5,7 +5,6 @@
 // transcript in tests/parity/transcripts/<file>.txt.
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -24,10 +23,8 @@ std::vector<scenario::Scenario> ParityScenarios();
 // `goldenDir` (with CORVANE_UPDATE_TRANSCRIPTS=1 in the environment, rewrites the files
 // instead) and calls `after` once each run is over (a check of its own; it returns what is
 // wrong, or nothing). Prints each difference with the first differing line of both, and
-// returns how many scenarios failed. A scenario in `knownDifferences` (its file, and why)
-// fails when it no longer differs, so that the list goes when its reason does.
+// returns how many scenarios failed.
 int RunAndCompare(const std::filesystem::path& goldenDir, const scenario::AddinWiring& wiring,
-                  const std::function<std::string(const scenario::Scenario&)>& after = {},
-                  const std::map<std::string, std::string>& knownDifferences = {});
+                  const std::function<std::string(const scenario::Scenario&)>& after = {});
 
 }  // namespace corvane::parity
