@@ -4,40 +4,22 @@
 #include <string>
 
 #include "corvane/platform/system_file_system.h"
+#include "corvane/platform/win32_handle.h"
 #include "corvane/text/wide.h"
 #include "windows_error.h"
 
 namespace corvane::platform {
 namespace {
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() { close(); }
-    FileHandle(FileHandle&& other) noexcept : h_(other.h_) { other.h_ = INVALID_HANDLE_VALUE; }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    FileHandle& operator=(FileHandle&&) = delete;
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    void close() {
-        if (valid()) CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE h_;
-};
-
 [[noreturn]] void ThrowLastFileError() { ThrowWindowsError(GetLastError()); }
 
 // Creates a temporary file beside `target` that no one else has opened: the first free
 // "<target>.tmp-<n>".
-FileHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
+Win32Handle CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
     const DWORD seed = GetCurrentProcessId() * 7919U + GetTickCount();
     for (DWORD attempt = 0;; ++attempt) {
         temporary = target + L".tmp-" + std::to_wstring(seed + attempt);
-        FileHandle h(
+        Win32Handle h(
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (h.valid()) return h;
         const DWORD error = GetLastError();
@@ -46,12 +28,7 @@ FileHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& tempo
 }
 
 void WriteAll(HANDLE file, std::string_view data) {
-    while (!data.empty()) {
-        const DWORD chunk = data.size() > 0x10000000U ? 0x10000000U : static_cast<DWORD>(data.size());
-        DWORD written = 0;
-        if (!WriteFile(file, data.data(), chunk, &written, nullptr)) ThrowLastFileError();
-        data.remove_prefix(written);
-    }
+    if (!WriteWhole(file, data)) ThrowLastFileError();
 }
 
 // The temporary file's content in the target's place.
@@ -70,9 +47,9 @@ void PutInPlace(const std::wstring& temporary, const std::wstring& target) {
 }  // namespace
 
 std::optional<std::string> SystemFileSystem::readFile(std::string_view path) {
-    FileHandle file(CreateFileW(text::WideFromUtf8(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    Win32Handle file(CreateFileW(text::WideFromUtf8(path).c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
@@ -91,7 +68,7 @@ std::optional<std::string> SystemFileSystem::readFile(std::string_view path) {
 void SystemFileSystem::writeFile(std::string_view path, std::string_view data) {
     const std::wstring target = text::WideFromUtf8(path);
     std::wstring temporary;
-    FileHandle file = CreateTemporaryBeside(target, temporary);
+    Win32Handle file = CreateTemporaryBeside(target, temporary);
     try {
         WriteAll(file.get(), data);
         if (!FlushFileBuffers(file.get())) ThrowLastFileError();

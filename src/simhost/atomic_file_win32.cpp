@@ -23,24 +23,14 @@ HANDLE createTemporary(const std::filesystem::path& target, std::filesystem::pat
     }
 }
 
-void writeAllTo(HANDLE file, std::string_view data, const std::filesystem::path& temp) {
-    while (!data.empty()) {
-        const DWORD chunk = data.size() > 0x10000000U ? 0x10000000U : static_cast<DWORD>(data.size());
-        DWORD written = 0;
-        if (!WriteFile(file, data.data(), chunk, &written, nullptr))
-            detail::throwWin32(GetLastError(), "cannot write", temp);
-        data.remove_prefix(written);
-    }
-}
-
 }  // namespace
 
 ReplacedFile replaceFileAtomically(const std::filesystem::path& target, std::string_view data) {
     std::filesystem::path temp;
-    detail::OwnedHandle h(createTemporary(target, temp));
+    platform::Win32Handle h(createTemporary(target, temp));
     ReplacedFile replaced;
     try {
-        writeAllTo(h.get(), data, temp);
+        if (!platform::WriteWhole(h.get(), data)) detail::throwWin32(GetLastError(), "cannot write", temp);
         if (!FlushFileBuffers(h.get())) detail::throwWin32(GetLastError(), "cannot flush", temp);
         h.close();
         // Taken from the closed temporary, no one else's yet: its times are final, and

@@ -70,9 +70,9 @@ FileHandle adoptHandle(HANDLE handle, const std::filesystem::path& file) {
 namespace {
 
 // The file opened for `access`; nothing when it (or its folder) is missing.
-std::optional<detail::OwnedHandle> openExisting(const std::filesystem::path& file, DWORD access, const char* what) {
-    detail::OwnedHandle h(CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+std::optional<platform::Win32Handle> openExisting(const std::filesystem::path& file, DWORD access, const char* what) {
+    platform::Win32Handle h(CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (h.valid()) return h;
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;

@@ -6,32 +6,11 @@
 
 #include <filesystem>
 #include <string>
-#include <utility>
 
+#include "corvane/platform/win32_handle.h"
 #include "corvane/simhost/file_snapshot.h"
 
 namespace corvane::simhost::detail {
-
-// A Win32 handle, closed on destruction (or by close()).
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE h) : h_(h) {}
-    OwnedHandle(OwnedHandle&& other) noexcept : h_(std::exchange(other.h_, INVALID_HANDLE_VALUE)) {}
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(OwnedHandle&&) = delete;
-    ~OwnedHandle() { close(); }
-
-    HANDLE get() const { return h_; }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    void close() {
-        if (valid()) CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE h_;
-};
 
 // The path in UTF-8, for messages.
 std::string nameOf(const std::filesystem::path& file);
