@@ -25,7 +25,18 @@ std::string accountWord(int type) {
 // Free text always in double quotes, so that no text reads back as something else.
 void text(YAML::Emitter& out, const std::string& s) { out << YAML::DoubleQuoted << s; }
 
-void key(YAML::Emitter& out, const std::string& k) { out << YAML::Key << k << YAML::Value; }
+// A plain "key: value" key may be at most 1024 characters long as written, or a reader takes it
+// for something else. The emitter writes a key longer than that in bytes as an explicit "? key"
+// itself, but not one that only grows past it when its control characters are escaped (\x01 is
+// four characters); such a key is measured as written. No character is written as more than ten.
+void key(YAML::Emitter& out, const std::string& k) {
+    if (k.size() > 100) {
+        YAML::Emitter probe;
+        probe << k;
+        if (probe.size() > 1000) out << YAML::LongKey;
+    }
+    out << YAML::Key << k << YAML::Value;
+}
 
 void textField(YAML::Emitter& out, const char* name, const std::string& value) {
     if (value.empty()) return;

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "corvane/text/utf8.h"
 
 namespace corvane::profile {
 
@@ -76,6 +79,36 @@ std::optional<YAML::Mark> stuckDocument(const std::string& text) {
         previous = events.start.pos;
     }
     return std::nullopt;
+}
+
+// Where byte `pos` of a stream stands, for messages: its line (from 1) and column (from 1).
+std::pair<int, std::size_t> lineAndColumn(const std::string& yaml, std::size_t pos) {
+    const std::size_t newline = pos == 0 ? std::string::npos : yaml.rfind('\n', pos - 1);
+    const std::size_t lineStart = newline == std::string::npos ? 0 : newline + 1;
+    const auto line = 1 + std::count(yaml.begin(), yaml.begin() + static_cast<std::ptrdiff_t>(lineStart), '\n');
+    return {static_cast<int>(line), pos - lineStart + 1};
+}
+
+// Files are read as UTF-8 and nothing else. A byte that begins no UTF-8 character, or a zero
+// byte (which the YAML reader would take for something else), is refused where it stands
+// rather than read as text that a written copy of the same file would not hold.
+void requireUtf8(const std::string& yaml, const std::string& file) {
+    const auto starts = [&](std::string_view bom) { return yaml.starts_with(bom); };
+    if (starts("\xFF\xFE") || starts("\xFE\xFF") || starts(std::string_view("\0\0\xFE\xFF", 4)))
+        throw FormatError({file, 1},
+                          "the file is UTF-16 or UTF-32 (it begins with a byte order mark): save it as UTF-8");
+    const std::size_t good = text::validUtf8Length(yaml);
+    const std::size_t zero = yaml.find('\0');
+    if (good == yaml.size() && zero == std::string::npos) return;
+    const std::size_t pos = std::min(good, zero);
+    const auto [line, column] = lineAndColumn(yaml, pos);
+    if (pos == zero)
+        throw FormatError({file, line}, "a zero byte at column " + std::to_string(column) +
+                                            ": write it as \"\\0\" inside double quotes");
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(yaml[pos]));
+    throw FormatError({file, line}, "not valid UTF-8: the byte " + std::string(byte) + " at column " +
+                                        std::to_string(column) + " begins no whole character");
 }
 
 }  // namespace
@@ -183,6 +216,7 @@ void YamlInput::requireSequence(const YAML::Node& node, std::string_view what) c
 }
 
 std::vector<YAML::Node> LoadYamlDocuments(const std::string& text, const std::string& file) {
+    requireUtf8(text, file);
     try {
         if (auto stuck = stuckDocument(text))
             throw FormatError({file, stuck->line + 1}, "not valid YAML: no document or value can start here");

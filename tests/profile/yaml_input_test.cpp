@@ -57,6 +57,16 @@ TEST(YamlInput, AStreamWhereNoDocumentCanStartIsRefusedNotReadForEver) {
     EXPECT_EQ(LoadYamlDocuments("---\n---\na: 1\n", "f.yaml").size(), 2u);
 }
 
+TEST(YamlInput, OnlyUtf8IsReadAndAStrayByteIsRefusedWhereItStands) {
+    EXPECT_EQ(ProblemOf([] { LoadYamlDocuments("a: 1\nname: Jos\xE9\n", "f.yaml"); }),
+              "not valid UTF-8: the byte 0xE9 at column 10 begins no whole character");
+    EXPECT_EQ(ProblemOf([] { LoadYamlDocuments(std::string("a: 1\nk: \"x\0y\"\n", 14), "f.yaml"); }),
+              "a zero byte at column 6: write it as \"\\0\" inside double quotes");
+    EXPECT_EQ(ProblemOf([] { LoadYamlDocuments(std::string("\xFF\xFEn\0:\0 \0x\0", 10), "f.yaml"); }),
+              "the file is UTF-16 or UTF-32 (it begins with a byte order mark): save it as UTF-8");
+    EXPECT_EQ(LoadYamlDocuments("\xEF\xBB\xBFname: Jos\xC3\xA9\n", "f.yaml").front()["name"].Scalar(), "Jos\xC3\xA9");
+}
+
 TEST(MailboxNames, FoldersByPathEntriesByAddressOrNameAndTheirReferences) {
     platform::FixedClock clock;
     auto app = sim::SimApplication::Create(clock);
