@@ -17,12 +17,21 @@ settings::modRegKeys AddinProcess::regKeys() {
     return settings::modRegKeys(store(), [this] { return cvAccountsEmailAddress(*this); });
 }
 
+const std::string& OutlookVersion(AddinProcess& process) {
+    const auto& app = vb::Need(process.gOutlook);
+    if (process.versionReadFrom.lock() != app) {
+        process.versionRead = app->Version();
+        process.versionReadFrom = app;
+    }
+    return process.versionRead;
+}
+
 std::string OutlookMajorVersion(AddinProcess& process) {
-    return platform::OutlookMajorVersion(vb::Need(process.gOutlook)->Version());
+    return platform::OutlookMajorVersion(OutlookVersion(process));
 }
 
 int OutlookMajorVersionNumber(AddinProcess& process) {
-    return platform::OutlookMajorVersionNumber(vb::Need(process.gOutlook)->Version()).value_or(0);
+    return platform::OutlookMajorVersionNumber(OutlookVersion(process)).value_or(0);
 }
 
 const std::shared_ptr<outlook::Application>& EnsureOutlook(AddinProcess& process) {

@@ -58,7 +58,7 @@ void ComposeSupportMail(core::AddinProcess& p) {
         safe->SetItem(item);
         safe->SetTo(p.brand.supportEmail);
         safe->SetSubject(ProductTitle);
-        safe->SetBody(SupportMailBody(outlookApp->Version(), p.host.system.addinVersion(),
+        safe->SetBody(SupportMailBody(core::OutlookVersion(p), p.host.system.addinVersion(),
                                       WindowsDescription(p.host.system), OutlookAddinList(p)));
         safe->Recipients()->ResolveAll();
         item->Display(false);

@@ -85,8 +85,8 @@ void WordTemplate::TemplateMarkSaved(core::AddinProcess& p, const std::shared_pt
 }
 
 bool WordTemplate::IsOutlook2002LateBuild(core::AddinProcess& p) {
-    const std::string version = core::EnsureOutlook(p)->Version();
-    return VersionBuild(version) >= 6515 && core::OutlookMajorVersion(p) == "10";
+    core::EnsureOutlook(p);
+    return VersionBuild(core::OutlookVersion(p)) >= 6515 && core::OutlookMajorVersion(p) == "10";
 }
 
 }  // namespace corvane::wordmail

@@ -73,11 +73,19 @@ struct AddinProcess {
     std::shared_ptr<outlook::RibbonUI> gobjRibbon;
     std::shared_ptr<void> gAutoUpdate;  // the update check's object while it lives
 
+    // Outlook's Version as read from the Outlook it was read from (see OutlookVersion).
+    std::weak_ptr<outlook::Application> versionReadFrom;
+    std::string versionRead;
+
     // The per-user settings, read at each use.
     settings::SettingStore store() const { return settings::SettingStore(host.registry); }
     settings::modRegKeys regKeys();
 };
 
+// Outlook's Version ("15.0.0.4420"), read once from each Outlook the add-in holds in
+// gOutlook: it does not change while Outlook runs, and each read is a call into Outlook.
+// Fails as gOutlook does when it is Nothing.
+const std::string& OutlookVersion(AddinProcess& process);
 // The text of Outlook's Version before the first "." ("9", "10", ... "15").
 std::string OutlookMajorVersion(AddinProcess& process);
 // The same as a number, for comparisons with a bound; 0 when it is not a number.
