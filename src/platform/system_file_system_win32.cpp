@@ -56,13 +56,8 @@ std::optional<std::string> SystemFileSystem::readFile(std::string_view path) {
         ThrowWindowsError(error);
     }
     std::string content;
-    char chunk[65536];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) ThrowLastFileError();
-        if (read == 0) return content;
-        content.append(chunk, read);
-    }
+    if (!ReadWhole(file.get(), content)) ThrowLastFileError();
+    return content;
 }
 
 void SystemFileSystem::writeFile(std::string_view path, std::string_view data) {

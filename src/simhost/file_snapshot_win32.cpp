@@ -114,14 +114,7 @@ std::optional<FileSnapshot> readSnapshot(const std::filesystem::path& file) {
     if (!h) return std::nullopt;
     FileSnapshot snap;
     snap.stamp = detail::stampOfHandle(h->get(), file);
-    char chunk[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(h->get(), chunk, sizeof chunk, &got, nullptr))
-            detail::throwWin32(GetLastError(), "cannot read", file);
-        if (got == 0) break;
-        snap.data.append(chunk, got);
-    }
+    if (!platform::ReadWhole(h->get(), snap.data)) detail::throwWin32(GetLastError(), "cannot read", file);
     return snap;
 }
 

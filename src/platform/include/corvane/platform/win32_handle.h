@@ -1,8 +1,10 @@
 #pragma once
-// Windows only: a Win32 file handle owned by one object, and writing a whole buffer
-// through one, for the files the add-in replaces and for the simulated machine's disk.
+// Windows only: a Win32 file handle owned by one object, and reading or writing a whole
+// file through one, for the files the add-in reads and replaces and for the simulated
+// machine's disk.
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -39,6 +41,18 @@ inline bool WriteWhole(HANDLE file, std::string_view data) {
         data.remove_prefix(written);
     }
     return true;
+}
+
+// Appends what is left of the file to `out`, to its end; false when a read fails,
+// GetLastError() then telling why.
+inline bool ReadWhole(HANDLE file, std::string& out) {
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) return false;
+        if (got == 0) return true;
+        out.append(chunk, got);
+    }
 }
 
 }  // namespace corvane::platform
